@@ -1,0 +1,83 @@
+// Strict decimal conversion.
+#include "calc/decimal.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string Trimmed(const std::string& text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
+
+// sign? digits* ("." digits*)? (("e"|"E") sign? digits+)?, with at least one mantissa digit.
+bool IsDecimal(const std::string& s) {
+    std::size_t k = 0;
+    if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
+    std::size_t digits = 0;
+    while (k < s.size() && IsDigit(s[k])) ++k, ++digits;
+    if (k < s.size() && s[k] == '.') {
+        ++k;
+        while (k < s.size() && IsDigit(s[k])) ++k, ++digits;
+    }
+    if (digits == 0) return false;
+    if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) {
+        ++k;
+        if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
+        std::size_t exponent = 0;
+        while (k < s.size() && IsDigit(s[k])) ++k, ++exponent;
+        if (exponent == 0) return false;
+    }
+    return k == s.size();
+}
+
+}  // namespace
+
+ConversionError::ConversionError(const std::string& text, const std::string& field)
+    : std::runtime_error("'" + text + "' は有効な数値ではありません。（" + field + "）"),
+      text_(text),
+      field_(field) {}
+
+double ParseDouble(const std::string& text, const std::string& field) {
+    const std::string s = Trimmed(text);
+    if (!IsDecimal(s)) throw ConversionError(text, field);
+    errno = 0;
+    char* end = nullptr;
+    const double value = std::strtod(s.c_str(), &end);
+    if (errno == ERANGE && std::isinf(value)) throw ConversionError(text, field);
+    if (!std::isfinite(value)) throw ConversionError(text, field);
+    return value;
+}
+
+float ParseSingle(const std::string& text, const std::string& field) {
+    const double value = ParseDouble(text, field);
+    if (std::fabs(value) > static_cast<double>(FLT_MAX)) throw ConversionError(text, field);
+    return static_cast<float>(value);
+}
+
+int ParseInteger(const std::string& text, const std::string& field) {
+    const std::string s = Trimmed(text);
+    std::size_t k = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+    if (k == s.size()) throw ConversionError(text, field);
+    for (std::size_t j = k; j < s.size(); ++j)
+        if (!IsDigit(s[j])) throw ConversionError(text, field);
+    errno = 0;
+    const long long value = std::strtoll(s.c_str(), nullptr, 10);
+    if (errno == ERANGE || value < std::numeric_limits<int>::min() ||
+        value > std::numeric_limits<int>::max())
+        throw ConversionError(text, field);
+    return static_cast<int>(value);
+}

@@ -1,0 +1,25 @@
+// The one strict conversion of decimal text to a number: optional sign, digits, ".",
+// optional exponent, surrounding blanks. Anything else is a ConversionError naming the text
+// and the field.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+class ConversionError : public std::runtime_error {
+  public:
+    ConversionError(const std::string& text, const std::string& field);
+    const std::string& text() const { return text_; }
+    const std::string& field() const { return field_; }
+
+  private:
+    std::string text_;
+    std::string field_;
+};
+
+// A value for a Double field.
+double ParseDouble(const std::string& text, const std::string& field);
+// A value for a Single field: also rejects what a float cannot hold.
+float ParseSingle(const std::string& text, const std::string& field);
+// An integer (choice indices): optional sign and digits, surrounding blanks.
+int ParseInteger(const std::string& text, const std::string& field);

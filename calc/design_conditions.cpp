@@ -1,0 +1,40 @@
+// Choice items of the input page.
+#include "calc/design_conditions.h"
+
+const std::vector<std::string>& SoilTypeItems() {
+    static const std::vector<std::string> items = {"礫、礫質土 ", "砂、砂質土 ", "普通土 "};
+    return items;
+}
+
+const std::vector<std::string>& FoundationItems() {
+    static const std::vector<std::string> items = {"直接基礎", "杭基礎", "上記以外"};
+    return items;
+}
+
+const std::vector<std::string>& CombinationItems() {
+    static const std::vector<std::string> items = {"標準設計", "荷重組合せ（1）",
+                                                   "荷重組合せ（2）"};
+    return items;
+}
+
+const std::vector<std::string>& PitchModeItems() {
+    static const std::vector<std::string> items = {"自動設定", "ﾋﾟｯﾁ@を指定"};
+    return items;
+}
+
+std::vector<std::string> LiveLoadItems(const DesignConditions& conditions) {
+    return {conditions.liveLoadCaption0, "活荷重（T-20）", "活荷重（T-14）", "なし"};
+}
+
+std::string DefaultGammaS(int soilType) {
+    switch (soilType) {
+        case 0:
+            return "20";
+        case 1:
+            return "19";
+        case 2:
+            return "18";
+        default:
+            return {};
+    }
+}

@@ -1,0 +1,66 @@
+// The input page as data: the texts and choice indices of its controls exactly as entered,
+// the T-load dialog's three texts, the first live-load item's caption and the bar-pitch
+// setting. The run converts the texts afresh every time. A choice index of -1 is "no item".
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct DesignConditions {
+    // 1．単位体積重量
+    int soilType = 2;             // RadioGroup2 "土質"
+    std::string gammaS = "18";    // ComboBox2
+    std::string gammaC = "24.5";  // ComboBox3
+    std::string gammaA = "23";    // Edit28
+    // 2．ボックス形状（ｍ）
+    std::string h1 = "4.20";   // Edit2
+    std::string ha = "0.00";   // Edit9
+    std::string Tu = "0.40";   // Edit7
+    std::string TL = "0.50";   // Edit6
+    std::string Tb = "0.50";   // Edit13
+    std::string Hah = "0.20";  // Edit11
+    std::string Hab = "0.20";  // Edit12
+    std::string H = "3.90";    // Edit4
+    std::string B = "4.00";    // Edit18
+    bool lowerHaunch = false;  // CheckBox1 "有り" under "下側ﾊﾝﾁ"
+    // 3．土圧係数
+    int foundation = 0;      // RadioGroup3 "鉛直土圧係数(α)"
+    std::string Ko = "0.5";  // ComboBox1
+    // 4．載荷重
+    int liveLoad = 0;       // RadioGroup1 "活荷重"
+    int combination = 0;    // RadioGroup4 "4m未満荷重組合せ"
+    std::string q = "0.0";  // Edit10
+    // 5．許容応力度（N/mm2）
+    std::string sigmaCk = "24";        // Edit21
+    std::string sigmaCa = "8.0";       // Edit5
+    std::string tauA = "0.39";         // Edit1
+    std::string steelGrade = "SD345";  // Edit14
+    std::string sigmaSa = "160";       // Edit17
+    std::string sigmaSaJoint = "200";  // Edit3
+    std::string tauOa = "1.6";         // Edit8
+    // 6．主筋中心～ｺﾝｸﾘｰﾄ表面（ｍ）
+    std::string dTop = "0.10";          // ComboBox4
+    std::string dWall = "0.10";         // ComboBox5
+    std::string dBottomUpper = "0.11";  // ComboBox6
+    std::string dBottomLower = "0.11";  // ComboBox7
+    // 配筋(mm)設定
+    int pitchMode = 0;        // RadioGroup12: 0 "自動設定", 1 "ﾋﾟｯﾁ@を指定"
+    std::string pitch = "-";  // ComboBox10 "ﾋﾟｯﾁ＠"
+    // T-load dialog
+    std::string tWeight = "25";                       // Edit1 of the T-load dialog, in t
+    std::string tAxleDistance = "6.0";                // Edit2 of the T-load dialog, m
+    std::string tImpactDepth = "4.0";                 // Edit3 of the T-load dialog, m
+    std::string liveLoadCaption0 = "活荷重（T-25）";  // caption of the first live-load item
+
+    bool operator==(const DesignConditions&) const = default;
+};
+
+// Items of the choices, in order.
+const std::vector<std::string>& SoilTypeItems();
+const std::vector<std::string>& FoundationItems();
+const std::vector<std::string>& CombinationItems();
+const std::vector<std::string>& PitchModeItems();
+// The live-load items, the first with the given (possibly customised) caption.
+std::vector<std::string> LiveLoadItems(const DesignConditions& conditions);
+// The default γs text of each soil type (RadioGroup2 puts it into ComboBox2).
+std::string DefaultGammaS(int soilType);

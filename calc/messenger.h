@@ -1,0 +1,29 @@
+// Every message box goes through a Messenger: the window shows modal boxes, the batch mode
+// writes to standard error, tests record. A two-line message holds a '\n'.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class Messenger {
+  public:
+    virtual ~Messenger() = default;
+    virtual void Inform(const std::string& text) = 0;
+    virtual bool Confirm(const std::string& text) = 0;
+};
+
+// Keeps every message in order and answers confirmations with a fixed answer.
+class RecordingMessenger : public Messenger {
+  public:
+    explicit RecordingMessenger(bool answer = true) : answer_(answer) {}
+    void Inform(const std::string& text) override { messages.push_back(text); }
+    bool Confirm(const std::string& text) override {
+        messages.push_back(text);
+        return answer_;
+    }
+
+    std::vector<std::string> messages;
+
+  private:
+    bool answer_;
+};

@@ -1,0 +1,7 @@
+// The run's work arrays, filled by the section design and read by the bar stages.
+#pragma once
+
+#include <array>
+
+using BarSchedule = std::array<int, 7>;      // stress type, common pitch, bars ② ① ⑤ ③ ④
+using SectionSteel = std::array<float, 12>;  // one value a design section

@@ -1,0 +1,14 @@
+// Test entry point: a QApplication exists when the test program links Qt Widgets.
+#include <gtest/gtest.h>
+
+#if __has_include(<QApplication>)
+#include <QApplication>
+#endif
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+#if __has_include(<QApplication>)
+    QApplication app(argc, argv);
+#endif
+    return RUN_ALL_TESTS();
+}
