@@ -47,6 +47,13 @@ void ComputeWallResultants(TKakou& r) {
     r.e2 = static_cast<float>(Ho * (2 * Real{r.Ph3} + r.Ph4) / (Real{r.Ph3} + r.Ph4) / 3);
 }
 
+// The point of action of a resultant from its moment. A resultant of zero (no cover, no
+// wheel load and a concrete weight of zero, which the input allows) has no point of action;
+// it is taken as 0 so that 0/0 never reaches the sheet or the frame.
+float Arm(Real moment, float resultant) {
+    return resultant == 0 ? 0.0f : static_cast<float>(moment / resultant);
+}
+
 // Resultants of the top and bottom slab, e measured from the left wall axis. The front-wheel
 // band of length L1 lies against joint C, its centroid at L2 + L1/2.
 void ComputeSlabResultants(TKakou& r) {
@@ -56,19 +63,17 @@ void ComputeSlabResultants(TKakou& r) {
     const Real earth = Real{r.Pvd} * Bo;
     if (r.W1 > r.Bo) {
         r.Sp3 = static_cast<float>(earth + r.D1 + Real{r.PvL1} * Bo + front);
-        r.e3 = static_cast<float>(
-            (earth * Bo / 2 + Real{r.D1} * Bo / 2 + Real{r.PvL1} * Bo * Bo / 2 + frontMoment) /
-            r.Sp3);
+        r.e3 = Arm(earth * Bo / 2 + Real{r.D1} * Bo / 2 + Real{r.PvL1} * Bo * Bo / 2 + frontMoment,
+                   r.Sp3);
     } else {
         // The band is narrower than the span: the whole line load PL1 enters, as the sheet
         // shows it.
         r.Sp3 = static_cast<float>(earth + r.D1 + r.PL1 + front);
-        r.e3 = static_cast<float>(
-            (earth * Bo / 2 + Real{r.D1} * Bo / 2 + Real{r.PL1} * Bo / 2 + frontMoment) / r.Sp3);
+        r.e3 =
+            Arm(earth * Bo / 2 + Real{r.D1} * Bo / 2 + Real{r.PL1} * Bo / 2 + frontMoment, r.Sp3);
     }
     r.Sp4 = static_cast<float>(Real{r.Sp3} + r.D2);
-    r.e4 = static_cast<float>(
-        (Real{r.Sp2} * r.e2 + Real{r.Sp3} * r.e3 - Real{r.Sp1} * r.e1 + Bo * r.D2 / 2) / r.Sp4);
+    r.e4 = Arm(Real{r.Sp2} * r.e2 + Real{r.Sp3} * r.e3 - Real{r.Sp1} * r.e1 + Bo * r.D2 / 2, r.Sp4);
     r.Sp5 = static_cast<float>(Real{r.Sp1} - r.Sp2);
     r.Pv2L = static_cast<float>(2 * Real{r.Sp4} * (2 - 3 * Real{r.e4} / Bo) / Bo);
     r.Pv2R = static_cast<float>(2 * Real{r.Sp4} * (3 * Real{r.e4} / Bo - 1) / Bo);

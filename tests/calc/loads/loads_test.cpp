@@ -167,4 +167,18 @@ TEST(Loads, BandEqualToSpanIsExactInTheTestRecord) {
     EXPECT_EQ(record.W1, record.Bo);
 }
 
+TEST(Loads, ZeroResultantsHaveAFinitePointOfAction) {
+    // No cover, no wheel load and no concrete weight: nothing rests on the slabs.
+    BoxInputs in;
+    in.h1 = 0;
+    in.gammaC = 0;
+    in.P1 = 0;
+    TKakou record = MakeRecord(in);
+    ComputeLoads(record, 1);
+    ASSERT_EQ(record.Sp3, 0);
+    ASSERT_EQ(record.Sp4, 0);
+    for (float value : {record.e3, record.e4, record.Pv2L, record.Pv2R, record.Cad, record.Cda})
+        EXPECT_EQ(value, 0);
+}
+
 }  // namespace
