@@ -1,13 +1,220 @@
 // Reading and checking the design conditions.
 #include "calc/read_conditions.h"
 
-void ReadDesignConditions(const DesignConditions& conditions, TKakou& record) {
-    (void)conditions;
-    (void)record;
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "calc/decimal.h"
+
+// Every conversion names the entry by the label or hint the input page shows beside it, so
+// that a conversion error tells the user which entry to correct.
+namespace {
+
+void ReadLiveLoad(const DesignConditions& conditions, TData& record) {
+    switch (conditions.liveLoad) {
+        case 0: {  // the T load of the T-load dialog, its weight in t
+            const double weight = ParseDouble(conditions.tWeight, "重量（ｔ）");
+            record.P1 = weight * 4;
+            if (!std::isfinite(record.P1)) throw ConversionError(conditions.tWeight, "重量（ｔ）");
+            record.axleDistance = ParseDouble(conditions.tAxleDistance, "軸間距離（ｍ）");
+            record.impactDepth = ParseDouble(conditions.tImpactDepth, "衝撃係数作用深さ（ｍ）");
+            break;
+        }
+        case 1:  // T-20
+            record.P1 = 80.0;
+            record.axleDistance = 4.0;
+            record.impactDepth = 3.5;
+            break;
+        case 2:  // T-14
+            record.P1 = 56.0;
+            record.axleDistance = 4.0;
+            record.impactDepth = 3.5;
+            break;
+        case 3:  // no live load
+            record.P1 = 0;
+            record.axleDistance = 4.0;
+            record.impactDepth = 3.5;
+            break;
+        default:  // no item selected: the fields stay zero
+            break;
+    }
 }
 
-int CheckDesignConditions(const TKakou& record, Messenger& messenger) {
-    (void)record;
-    (void)messenger;
-    return 0;
+// Corners 1..n in order; corner n+1 closes the outline.
+void SetPolygon(BoxPolygon& polygon, std::initializer_list<std::pair<double, double>> corners) {
+    polygon.n = static_cast<int>(corners.size());
+    int k = 1;
+    for (const auto& [x, y] : corners) {
+        polygon.X[k] = x;
+        polygon.Y[k] = y;
+        ++k;
+    }
+    polygon.X[k] = polygon.X[1];
+    polygon.Y[k] = polygon.Y[1];
+}
+
+// Bottom left, top left, top right, bottom right.
+void SetRectangle(BoxPolygon& polygon, double halfWidth, double top, double bottom) {
+    SetPolygon(polygon,
+               {{-halfWidth, bottom}, {-halfWidth, top}, {halfWidth, top}, {halfWidth, bottom}});
+}
+
+// The inner opening with the upper haunches, and the lower ones when present.
+void SetOpening(BoxPolygon& polygon, const TData& r, double top, double bottom, bool lowerHaunch) {
+    const double half = r.Bu / 2.0;
+    if (lowerHaunch) {
+        SetPolygon(polygon, {{-half + r.Hab, bottom},
+                             {-half, bottom + r.Hah},
+                             {-half, top - r.Hah},
+                             {-half + r.Hab, top},
+                             {half - r.Hab, top},
+                             {half, top - r.Hah},
+                             {half, bottom + r.Hah},
+                             {half - r.Hab, bottom}});
+    } else {
+        SetPolygon(polygon, {{-half, bottom},
+                             {-half, top - r.Hah},
+                             {-half + r.Hab, top},
+                             {half - r.Hab, top},
+                             {half, top - r.Hah},
+                             {half, bottom}});
+    }
+}
+
+void SetPolygons(TData& r, bool lowerHaunch) {
+    SetRectangle(r.roadOutline, r.B / 2.0, -static_cast<double>(r.h1),
+                 -(static_cast<double>(r.H) + r.h1));
+    SetRectangle(r.roadAxes, r.Bo / 2.0, -static_cast<double>(r.h1d), -static_cast<double>(r.h2d));
+    const double roadTop = -(static_cast<double>(r.h1) + r.Tu);
+    const double roadBottom = -(static_cast<double>(r.h1) + r.Tu + r.Hu);
+    SetOpening(r.roadOpening, r, roadTop, roadBottom, lowerHaunch);
+    SetRectangle(r.boxOutline, r.B / 2.0, r.H / 2.0, -r.H / 2.0);
+    SetRectangle(r.boxAxes, r.Bo / 2.0, r.Ho / 2.0, -r.Ho / 2.0);
+    SetOpening(r.boxOpening, r, r.Hu / 2.0, -r.Hu / 2.0, lowerHaunch);
+}
+
+// The vertical earth-pressure coefficient by the cover-to-width ratio, taken as a Single.
+double AlphaByRatio(const TData& r) {
+    const float ratio = static_cast<float>(static_cast<double>(r.h1) / r.B);
+    if (ratio < 1) return 1.0;
+    if (ratio < 2) return 1.2;
+    if (ratio < 3) return 1.35;
+    if (ratio < 4) return 1.5;
+    return 1.6;
+}
+
+double Alpha(int foundation, const TData& r) {
+    switch (foundation) {
+        case 0:  // direct foundation: the ratio only under deep cover over a tall opening
+            return (r.h1 >= 10.0 && r.Hu > 3.0) ? AlphaByRatio(r) : 1.0;
+        case 1:  // piles
+            return AlphaByRatio(r);
+        case 2:  // other foundations
+            return 1.0;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+void ReadDesignConditions(const DesignConditions& c, TKakou& r) {
+    r.gammaS = ParseDouble(c.gammaS, "γs");
+    r.Ko = ParseDouble(c.Ko, "Ko");
+    r.q = ParseDouble(c.q, "ｑ（kN/m2）");  // read even when the live load disables it
+    ReadLiveLoad(c, r);
+
+    r.sigmaCk = ParseDouble(c.sigmaCk, "σck");
+    r.sigmaCa = ParseDouble(c.sigmaCa, "σca");
+    r.tauA = ParseDouble(c.tauA, "τa");
+    r.tauOa = ParseDouble(c.tauOa, "τoa");
+    r.sigmaSa = ParseDouble(c.sigmaSa, "σsa");
+    r.sigmaSaJoint = ParseDouble(c.sigmaSaJoint, "継ぎ手算出時許容引張応力度");
+
+    r.h1 = ParseSingle(c.h1, "土かぶり");
+    r.ha = ParseSingle(c.ha, "舗装厚");
+    r.Tu = ParseSingle(c.Tu, "頂版厚");
+    r.Tb = ParseSingle(c.Tb, "底版厚");
+    r.TL = ParseSingle(c.TL, "側壁厚");
+    r.Hab = ParseSingle(c.Hab, "ﾊﾝﾁ幅");
+    r.Hah = ParseSingle(c.Hah, "ﾊﾝﾁ高");
+    r.H = ParseSingle(c.H, "外形高");
+    r.B = ParseSingle(c.B, "外形幅");
+
+    // Single fields are rounded when stored; later formulas read the stored values.
+    r.Ho = static_cast<float>(r.H - (static_cast<double>(r.Tu) + r.Tb) / 2);
+    r.Bo = static_cast<float>(static_cast<double>(r.B) - r.TL);
+    r.Bu = static_cast<float>(static_cast<double>(r.B) - r.TL - r.TL);
+    r.Hu = static_cast<float>(static_cast<double>(r.H) - r.Tu - r.Tb);
+
+    r.dWall = ParseSingle(c.dWall, "ｄ’（側壁）");
+    r.dTop = ParseSingle(c.dTop, "ｄ’（頂版）");
+    r.dBottomUpper = ParseSingle(c.dBottomUpper, "ｄ’（底版上面）");
+    r.dBottomLower = ParseSingle(c.dBottomLower, "ｄ’（底版下面）");
+
+    r.h1d = static_cast<float>(r.Tu / 2.0 + r.h1);
+    r.h2d = static_cast<float>(static_cast<double>(r.h1d) + r.Ho);
+
+    SetPolygons(r, c.lowerHaunch);
+
+    r.gammaC = ParseDouble(c.gammaC, "γc");
+    r.gammaA = ParseDouble(c.gammaA, "γa");
+
+    const double haunch = static_cast<double>(r.Hab) * r.Hah;
+    r.D1 = static_cast<float>(r.gammaC * (static_cast<double>(r.B) * r.Tu + haunch));
+    r.D2 = static_cast<float>(r.gammaC * (static_cast<double>(r.TL) + r.TL) * r.Hu);
+    const double bottomSlab = static_cast<double>(r.B) * r.Tb;
+    r.D3 = static_cast<float>(r.gammaC * (c.lowerHaunch ? bottomSlab + haunch : bottomSlab));
+
+    r.L1 = static_cast<float>(std::max(0.0, r.Bo / 2.0 - (r.axleDistance - (r.h1d + 0.1))));
+    r.L2 = static_cast<float>(static_cast<double>(r.Bo) - r.L1);
+
+    r.i = r.h1 >= r.impactDepth ? 0.0f : 0.3f;
+    r.alpha = Alpha(c.foundation, r);
+    r.beta = (r.h1 <= 1.0 && r.Bu >= 4.0) ? 1.0 : 0.9;
+}
+
+int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
+    int result = 0;
+    const auto check = [&](bool fails, const char* message) {
+        if (!fails) return;
+        messenger.Inform(std::string(message) + "\n" + "訂正して下さい。");
+        result = 1;
+    };
+    // Differences are rounded to Singles before they are compared, and a bound on a Single
+    // is a Single too, so that a value typed exactly at a bound passes.
+    const auto single = [](double value) { return static_cast<float>(value); };
+    constexpr float kMinClearance = 0.2f;
+    constexpr float kMinCover = 0.02f;
+
+    check(r.ha < 0, "舗装厚がおかしいです。");
+    check(r.h1 < 0, "土かぶりがおかしいです。");
+    check(single(static_cast<double>(r.h1) - r.ha) < 0, "土かぶりがおかしいです。");
+    check(single(r.B - 2 * (static_cast<double>(r.TL) + r.Hab)) < kMinClearance,
+          "ボックスの幅がおかしいです。");
+    check(single(r.H - (2.0 * r.Hah + r.Tu + r.Tb)) < kMinClearance,
+          "ボックスの高さがおかしいです。");
+    check(r.dWall > r.TL / 2, "側壁のかぶりがおかしいです。");
+    check(r.dTop > r.Tu / 2, "頂版のかぶりがおかしいです。");
+    check(r.dBottomUpper > r.Tb / 2, "底版のかぶりがおかしいです。");
+    check(r.dBottomLower > r.Tb / 2, "底版のかぶりがおかしいです。");
+    check(r.dWall < kMinCover, "側壁のかぶりがおかしいです。");
+    check(r.dTop < kMinCover, "頂版のかぶりがおかしいです。");
+    check(r.dBottomUpper < kMinCover, "底版のかぶりがおかしいです。");
+    check(r.dBottomLower < kMinCover, "底版のかぶりがおかしいです。");
+    // In extended range, so that a box of small positive sizes does not underflow to zero.
+    const long double size = static_cast<long double>(r.H) * r.B * r.Tu * r.Tb * r.TL * r.dWall *
+                             r.dTop * r.dBottomUpper * r.dBottomLower;
+    check(!(size > 0), "ボックスのサイズがおかしいです。");
+    check(r.gammaS < 9.0, "土の単位重量がおかしいです。");
+    check(r.Ko < 0.3, "土圧係数がおかしいです。");
+    check(r.q < 0, "等分布荷重がおかしいです。");
+    check(r.sigmaCa < 7.0, "σcaがおかしいです。");
+    check(r.sigmaSa < 140, "σsaがおかしいです。");
+    check(r.tauA < 0.3, "τaがおかしいです。");
+    check(r.tauOa < 1.0, "τoaがおかしいです。");
+    return result;
 }

@@ -32,8 +32,12 @@ int ChooseLoadCase(const DesignConditions& conditions, const TKakou& record) {
         case 0:
         case 1:
         case 2:
+            // h1 is a Single, impactDepth a Double: the cover compares as it was stored.
             if (record.h1 >= record.impactDepth) return 4;
-            return conditions.combination + 1;
+            // A combination restored from a file may select no item; that is the standard one.
+            return (conditions.combination >= 0 && conditions.combination <= 2)
+                       ? conditions.combination + 1
+                       : 1;
         case 3:
             return 5;
         default:

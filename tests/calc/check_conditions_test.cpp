@@ -1,0 +1,211 @@
+// Checking the design conditions: which checks fail, their messages, count and order.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/calc/read_record.h"
+
+namespace {
+
+const std::string kPavement = "舗装厚がおかしいです。";
+const std::string kCover = "土かぶりがおかしいです。";
+const std::string kWidth = "ボックスの幅がおかしいです。";
+const std::string kHeight = "ボックスの高さがおかしいです。";
+const std::string kWallCover = "側壁のかぶりがおかしいです。";
+const std::string kTopCover = "頂版のかぶりがおかしいです。";
+const std::string kBottomCover = "底版のかぶりがおかしいです。";
+const std::string kSize = "ボックスのサイズがおかしいです。";
+const std::string kSoil = "土の単位重量がおかしいです。";
+const std::string kKo = "土圧係数がおかしいです。";
+const std::string kSurcharge = "等分布荷重がおかしいです。";
+const std::string kSigmaCa = "σcaがおかしいです。";
+const std::string kSigmaSa = "σsaがおかしいです。";
+const std::string kTauA = "τaがおかしいです。";
+const std::string kTauOa = "τoaがおかしいです。";
+
+struct Case {
+    const char* name;
+    std::function<void(DesignConditions&)> edit;
+    std::vector<std::string> failures;  // first lines of the messages, in order
+};
+
+void Expect(const Case& c) {
+    DesignConditions conditions;
+    c.edit(conditions);
+    const auto record = ReadRecord(conditions);
+    RecordingMessenger messenger;
+    const int result = CheckDesignConditions(*record, messenger);
+    std::vector<std::string> expected;
+    for (const auto& failure : c.failures) expected.push_back(failure + "\n訂正して下さい。");
+    EXPECT_EQ(messenger.messages, expected) << c.name;
+    EXPECT_EQ(result, c.failures.empty() ? 0 : 1) << c.name;
+}
+
+}  // namespace
+
+TEST(CheckDesignConditions, GeometryAndCover) {
+    const Case cases[] = {
+        {"defaults", [](DesignConditions&) {}, {}},
+        {"pavement thicker than the cover",
+         [](DesignConditions& d) {
+             d.ha = "0.5";
+             d.h1 = "0.3";
+         },
+         {kCover}},
+        {"negative pavement", [](DesignConditions& d) { d.ha = "-0.1"; }, {kPavement}},
+        {"negative cover", [](DesignConditions& d) { d.h1 = "-1"; }, {kCover, kCover}},
+        {"no cover", [](DesignConditions& d) { d.h1 = "0"; }, {}},
+        {"narrow box",
+         [](DesignConditions& d) { d.B = "1.0"; },  // 1.0 - 2 (0.5 + 0.2) = -0.4
+         {kWidth}},
+        {"2.6 m of clear width", [](DesignConditions& d) { d.B = "4.0"; }, {}},
+        // 0.5 - 2 (0.14 + 0.01) falls just below 0.2 in double and rounds to 0.2 as a Single.
+        {"width at the bound after rounding",
+         [](DesignConditions& d) {
+             d.B = "0.5";
+             d.TL = "0.14";
+             d.Hab = "0.01";
+             d.dWall = "0.05";
+         },
+         {}},
+        {"width below the bound",
+         [](DesignConditions& d) {
+             d.B = "0.5";
+             d.TL = "0.14";
+             d.Hab = "0.02";
+             d.dWall = "0.05";
+         },
+         {kWidth}},
+        {"low box", [](DesignConditions& d) { d.H = "1.2"; }, {kHeight}},  // 1.2 - 1.3
+        {"height at the bound after rounding",
+         [](DesignConditions& d) {
+             d.H = "1.12";
+             d.Tu = "0.4";
+             d.Tb = "0.5";
+             d.Hah = "0.01";
+         },
+         {}},
+        {"lower haunches checked either way",
+         [](DesignConditions& d) {
+             d.H = "1.5";
+             d.Hah = "0.05";  // 1.5 - (0.1 + 0.4 + 0.5) = 0.5
+             d.B = "1.6";
+             d.Hab = "0.3";  // 1.6 - 2 (0.5 + 0.3) = 0
+         },
+         {kWidth}},
+        {"negative haunches pass",
+         [](DesignConditions& d) {
+             d.Hab = "-0.1";
+             d.Hah = "-0.1";
+         },
+         {}},
+    };
+    for (const auto& c : cases) Expect(c);
+}
+
+TEST(CheckDesignConditions, BarCovers) {
+    const Case cases[] = {
+        {"wall cover beyond half the wall",
+         [](DesignConditions& d) { d.dWall = "0.30"; },
+         {kWallCover}},
+        {"wall cover half the wall", [](DesignConditions& d) { d.dWall = "0.25"; }, {}},
+        {"top cover beyond half the slab",
+         [](DesignConditions& d) { d.dTop = "0.21"; },
+         {kTopCover}},
+        {"both bottom covers beyond half the slab",
+         [](DesignConditions& d) {
+             d.dBottomUpper = "0.26";
+             d.dBottomLower = "0.3";
+         },
+         {kBottomCover, kBottomCover}},
+        {"zero wall cover", [](DesignConditions& d) { d.dWall = "0"; }, {kWallCover, kSize}},
+        {"zero top cover", [](DesignConditions& d) { d.dTop = "0"; }, {kTopCover, kSize}},
+        {"zero upper bottom cover",
+         [](DesignConditions& d) { d.dBottomUpper = "0"; },
+         {kBottomCover, kSize}},
+        {"zero lower bottom cover",
+         [](DesignConditions& d) { d.dBottomLower = "0"; },
+         {kBottomCover, kSize}},
+        {"cover typed at the minimum", [](DesignConditions& d) { d.dWall = "0.02"; }, {}},
+        {"cover below the minimum", [](DesignConditions& d) { d.dTop = "0.019"; }, {kTopCover}},
+        {"negative cover fails its bounds but not the size",
+         [](DesignConditions& d) {
+             d.dWall = "-0.1";
+             d.dTop = "-0.1";
+         },
+         {kWallCover, kTopCover}},
+        {"zero width", [](DesignConditions& d) { d.B = "0"; }, {kWidth, kSize}},
+        // The product of these sizes is below the smallest Double, yet every size is positive.
+        {"tiny but positive sizes",
+         [](DesignConditions& d) {
+             d.H = d.B = d.Tu = d.Tb = d.TL = "1e-30";
+             d.Hab = d.Hah = "-1";
+             d.dWall = d.dTop = d.dBottomUpper = d.dBottomLower = "1e-44";
+         },
+         {kWallCover, kTopCover, kBottomCover, kBottomCover}},
+    };
+    for (const auto& c : cases) Expect(c);
+}
+
+TEST(CheckDesignConditions, MaterialsAndLoads) {
+    const Case cases[] = {
+        {"light soil", [](DesignConditions& d) { d.gammaS = "8.9"; }, {kSoil}},
+        {"soil at the bound", [](DesignConditions& d) { d.gammaS = "9"; }, {}},
+        {"Ko below 0.3", [](DesignConditions& d) { d.Ko = "0.29"; }, {kKo}},
+        {"Ko at 0.3", [](DesignConditions& d) { d.Ko = "0.3"; }, {}},
+        {"negative surcharge without live load",
+         [](DesignConditions& d) {
+             d.liveLoad = 3;
+             d.q = "-1";
+         },
+         {kSurcharge}},
+        {"negative surcharge is checked under a live load too",
+         [](DesignConditions& d) { d.q = "-1"; },
+         {kSurcharge}},
+        {"σca", [](DesignConditions& d) { d.sigmaCa = "6.9"; }, {kSigmaCa}},
+        {"σsa", [](DesignConditions& d) { d.sigmaSa = "139"; }, {kSigmaSa}},
+        {"τa", [](DesignConditions& d) { d.tauA = "0.29"; }, {kTauA}},
+        {"τoa", [](DesignConditions& d) { d.tauOa = "0.9"; }, {kTauOa}},
+        {"at the bounds",
+         [](DesignConditions& d) {
+             d.sigmaCa = "7";
+             d.sigmaSa = "140";
+             d.tauA = "0.3";
+             d.tauOa = "1";
+         },
+         {}},
+        {"unchecked entries",
+         [](DesignConditions& d) {
+             d.sigmaCk = "-1";
+             d.gammaC = "-1";
+             d.gammaA = "-1";
+             d.tWeight = "0";
+             d.sigmaSaJoint = "-1";
+         },
+         {}},
+    };
+    for (const auto& c : cases) Expect(c);
+}
+
+TEST(CheckDesignConditions, EveryCheckRunsInOrder) {
+    Expect({"many failures",
+            [](DesignConditions& d) {
+                d.tauOa = "0";
+                d.tauA = "0";
+                d.sigmaSa = "0";
+                d.sigmaCa = "0";
+                d.q = "-5";
+                d.Ko = "0";
+                d.gammaS = "0";
+                d.dBottomLower = "0.3";
+                d.dWall = "0.3";
+                d.H = "1.0";
+                d.B = "1.0";
+                d.h1 = "-1";
+                d.ha = "-2";
+            },
+            {kPavement, kCover, kWidth, kHeight, kWallCover, kBottomCover, kSoil, kKo, kSurcharge,
+             kSigmaCa, kSigmaSa, kTauA, kTauOa}});
+}

@@ -1,0 +1,122 @@
+// The calculation run: the load case it chooses, and how it ends on a failed check or an
+// unreadable entry.
+#include "calc/run.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/calc/read_record.h"
+
+TEST(ChooseLoadCase, FromLiveLoadCombinationAndCover) {
+    struct Case {
+        const char* name;
+        int liveLoad, combination;
+        const char* h1;
+        const char* impactDepth;  // of the T-load dialog
+        int loadCase;
+    } cases[] = {
+        {"defaults: T-25 under 4.20 m", 0, 0, "4.20", "4.0", 4},
+        {"T-25 standard", 0, 0, "3.9", "4.0", 1},
+        {"T-25 combination (1)", 0, 1, "3.9", "4.0", 2},
+        {"T-25 combination (2)", 0, 2, "3.9", "4.0", 3},
+        {"cover exactly at the impact depth", 0, 2, "4.0", "4.0", 4},
+        {"T-20 under 3.6 m", 1, 0, "3.6", "x", 4},
+        {"T-25 under 3.6 m", 0, 1, "3.6", "4.0", 2},
+        {"T-14 at its 3.5 m limit", 2, 1, "3.5", "x", 4},
+        {"T-14 just above it", 2, 1, "3.49", "x", 2},
+        {"customised T load, shallower depth", 0, 0, "3.6", "3.0", 4},
+        {"customised T load, deeper depth", 0, 2, "4.5", "5.0", 3},
+        {"no live load", 3, 0, "4.2", "x", 5},
+        {"no live load, shallow, combination (2)", 3, 2, "0.5", "x", 5},
+        {"no live-load item", -1, 2, "0.5", "x", 1},
+        {"no combination item", 0, -1, "1.0", "4.0", 1},
+    };
+    for (const auto& c : cases) {
+        DesignConditions conditions;
+        conditions.liveLoad = c.liveLoad;
+        conditions.combination = c.combination;
+        conditions.h1 = c.h1;
+        conditions.tImpactDepth = c.impactDepth;
+        const auto record = ReadRecord(conditions);
+        EXPECT_EQ(ChooseLoadCase(conditions, *record), c.loadCase) << c.name;
+    }
+}
+
+namespace {
+
+// A table that shows the results of an earlier run.
+CalcTable PreviousResults() {
+    CalcTable table;
+    table.tabs = {2, 0, 0};
+    table.List("ListBox1") = {"earlier load sheet"};
+    table.GridOf("StringGrid1").Cell(1, 1) = "12.3";
+    table.GridOf("StringGrid3").Cell(6, 2) = "1234";
+    table.labels["Label97"].text = "earlier verdict";
+    return table;
+}
+
+void ExpectPreviousResultsKept(const CalcTable& table) {
+    EXPECT_EQ(table.tabs.page1, 0);  // the input page stays in front
+    EXPECT_EQ(table.List("ListBox1"), std::vector<std::string>{"earlier load sheet"});
+    EXPECT_EQ(table.GridOf("StringGrid3").Cell(6, 2), "1234");
+    EXPECT_EQ(table.labels.at("Label97").text, "earlier verdict");
+    const Grid& forces = table.GridOf("StringGrid1");
+    EXPECT_EQ(forces.Cell(0, 0), "部材");
+    EXPECT_EQ(forces.Cell(1, 0), "M(kN･m)");
+    for (int column = 1; column < forces.columns; ++column)
+        for (int row = 1; row < forces.rows; ++row)
+            EXPECT_EQ(forces.Cell(column, row), "---") << column << "," << row;
+}
+
+}  // namespace
+
+TEST(RunCalculation, FailedCheckStopsBeforeAnyStage) {
+    DesignConditions conditions;
+    conditions.ha = "-0.1";
+    conditions.Ko = "0.2";
+    CalcTable table = PreviousResults();
+    RecordingMessenger messenger;
+    EXPECT_EQ(RunCalculation(conditions, table, messenger), RunResult::CheckFailed);
+    EXPECT_EQ(messenger.messages,
+              (std::vector<std::string>{"舗装厚がおかしいです。\n訂正して下さい。",
+                                        "土圧係数がおかしいです。\n訂正して下さい。"}));
+    ExpectPreviousResultsKept(table);
+}
+
+TEST(RunCalculation, UnreadableEntryStopsWithOneMessageNamingTextAndField) {
+    DesignConditions conditions;
+    conditions.h1 = "4,2";
+    conditions.B = "abc";  // read later: never reached
+    CalcTable table = PreviousResults();
+    RecordingMessenger messenger;
+    EXPECT_EQ(RunCalculation(conditions, table, messenger), RunResult::ConversionError);
+    ASSERT_EQ(messenger.messages.size(), 1u);
+    EXPECT_NE(messenger.messages[0].find("4,2"), std::string::npos);
+    EXPECT_NE(messenger.messages[0].find("土かぶり"), std::string::npos);
+    EXPECT_EQ(messenger.messages[0].find("abc"), std::string::npos);
+    ExpectPreviousResultsKept(table);
+}
+
+TEST(RunCalculation, CompletedRunShowsTheLoadTab) {
+    CalcTable table;
+    RecordingMessenger messenger;
+    EXPECT_EQ(RunCalculation(DesignConditions{}, table, messenger), RunResult::Completed);
+    EXPECT_TRUE(messenger.messages.empty());
+    EXPECT_EQ(table.tabs.page1, 2);  // "Ⅱ．荷重値"
+    EXPECT_EQ(table.tabs.page2, 0);  // "1．荷重値計算"
+    EXPECT_EQ(table.tabs.page3, 0);  // "1．荷重項"
+}
+
+TEST(RunCalculation, SecondRunWithTheSameInputShowsTheSameResults) {
+    CalcTable table;
+    RecordingMessenger messenger;
+    RunCalculation(DesignConditions{}, table, messenger);
+    const auto lists = table.lists;
+    const auto firstForces = table.GridOf("StringGrid1").cells;
+    const auto firstSections = table.GridOf("StringGrid3").cells;
+    RunCalculation(DesignConditions{}, table, messenger);
+    EXPECT_EQ(table.lists, lists);
+    EXPECT_EQ(table.GridOf("StringGrid1").cells, firstForces);
+    EXPECT_EQ(table.GridOf("StringGrid3").cells, firstSections);
+}
