@@ -37,6 +37,10 @@ double SolveCubic(float a2, float a1, float a0) {
     }
 
     double largest = 0;
-    for (int k = 0; k < count; ++k) largest = std::max(largest, roots[k] - a2 / 3.0);
+    for (int k = 0; k < count; ++k) {
+        const double root = roots[k] - a2 / 3.0;
+        if (!std::isfinite(root)) return root;  // coefficients beyond the range of a Single
+        largest = std::max(largest, root);
+    }
     return largest;
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(Cubic, SignOf) {
     EXPECT_EQ(SignOf(2.5), 1);
     EXPECT_EQ(SignOf(0.0), 0);
@@ -32,4 +34,10 @@ TEST(Cubic, OnlyRootsAreCandidates) {
     // (y - 1)(y^2 - 4y + 5) has the one real root 1; the shift -a2/3 = 5/3 of the reduced
     // cubic is larger but no root.
     EXPECT_NEAR(SolveCubic(-5, 9, -5), 1.0, 1e-5);
+}
+
+TEST(Cubic, OverflowIsNotMistakenForARoot) {
+    // y^3 = 3e38 has the root 6.7e12, but q^2/4 overflows a Single: the result must not
+    // pass for the root 0.
+    EXPECT_FALSE(std::isfinite(SolveCubic(0, 0, -3e38f)));
 }
