@@ -78,6 +78,46 @@ std::optional<float> ShearStress(float S, float d) {
     return static_cast<float>(std::fabs(S) / d);
 }
 
+// Actual and shear stresses and the verdict of one row. A row whose stresses cannot be
+// formed shows "-" for them and fails.
+void WriteStresses(const TKakou& record, bool lowerHaunch, int k, bool requiredFormed, float As,
+                   Grid& grid) {
+    const int row = k + 1;
+    const DesignSection& section = kSections[k];
+    const SectionForces f = ForcesOf(record, section);
+    const RowPatterns patterns = PatternsOf(row);
+    const auto stress = ActualStresses(record, section.code, As, f.N, f.M);
+    std::optional<float> sigmaC, sigmaS;
+    if (stress) sigmaC = stress->sigmaC, sigmaS = stress->sigmaS;
+    const bool formed = stress && requiredFormed;
+    grid.Cell(9, row) = Cell(patterns.sigmaC, sigmaC);
+
+    if (section.where == Where::Span) {
+        // Only a positive span moment is checked; the section is shown all the same.
+        const bool judged = f.M > 0;
+        grid.Cell(10, row) = judged && sigmaS > 0.0f ? Cell(patterns.sigmaS, sigmaS) : "-";
+        grid.Cell(11, row) = "-";
+        grid.Cell(12, row) = "-";
+        if (!formed)
+            grid.Cell(13, row) = "NO";
+        else
+            grid.Cell(13, row) =
+                judged ? JudgeSection(record, lowerHaunch, 1, *sigmaC, *sigmaS, 0, 0) : "-";
+        return;
+    }
+
+    const float d = DepthsOf(record, section.code).d;
+    const auto tau = ShearStress(f.S, d);
+    const auto tau2d = ShearStress(f.S2d, d);
+    grid.Cell(10, row) = Cell(patterns.sigmaS, sigmaS);
+    grid.Cell(11, row) = Cell(patterns.tau, tau);
+    grid.Cell(12, row) = Cell(patterns.tau, tau2d);
+    grid.Cell(13, row) = formed && tau && tau2d
+                             ? JudgeSection(record, lowerHaunch, section.judgementType, *sigmaC,
+                                            *sigmaS, *tau, *tau2d)
+                             : "NO";
+}
+
 void WriteFormulas(CalcTable& table) {
     table.List("ListBox9") = RequiredSteelFormulas();
     table.List("ListBox10") = ActualStressFormulas();
@@ -127,45 +167,9 @@ void DesignSections(TKakou& record, const DesignConditions& conditions, BarSched
 
     ArrangeBars(record, conditions, barSchedule, sectionSteel, grid, messenger);
 
-    for (int k = 0; k < 12; ++k) {
-        const int row = k + 1;
-        const DesignSection& section = kSections[k];
-        const SectionForces f = ForcesOf(record, section);
-        const RowPatterns patterns = PatternsOf(row);
-        const auto stress = ActualStresses(record, section.code, sectionSteel[k], f.N, f.M);
-        const std::optional<float> sigmaC =
-            stress ? std::optional<float>(stress->sigmaC) : std::nullopt;
-        const std::optional<float> sigmaS =
-            stress ? std::optional<float>(stress->sigmaS) : std::nullopt;
-        grid.Cell(9, row) = Cell(patterns.sigmaC, sigmaC);
-
-        if (section.where == Where::Span) {
-            const bool judged = f.M > 0;
-            grid.Cell(10, row) = judged && sigmaS > 0.0f ? Cell(patterns.sigmaS, sigmaS) : "-";
-            grid.Cell(11, row) = "-";
-            grid.Cell(12, row) = "-";
-            if (!stress || !required[k])
-                grid.Cell(13, row) = "NO";
-            else if (judged)
-                grid.Cell(13, row) =
-                    JudgeSection(record, conditions.lowerHaunch, 1, *sigmaC, *sigmaS, 0, 0);
-            else
-                grid.Cell(13, row) = "-";
-            continue;
-        }
-
-        const float d = DepthsOf(record, section.code).d;
-        const auto tau = ShearStress(f.S, d);
-        const auto tau2d = ShearStress(f.S2d, d);
-        grid.Cell(10, row) = Cell(patterns.sigmaS, sigmaS);
-        grid.Cell(11, row) = Cell(patterns.tau, tau);
-        grid.Cell(12, row) = Cell(patterns.tau, tau2d);
-        grid.Cell(13, row) =
-            stress && required[k] && tau && tau2d
-                ? JudgeSection(record, conditions.lowerHaunch, section.judgementType, *sigmaC,
-                               *sigmaS, *tau, *tau2d)
-                : "NO";
-    }
+    for (int k = 0; k < 12; ++k)
+        WriteStresses(record, conditions.lowerHaunch, k, required[k].has_value(), sectionSteel[k],
+                      grid);
 
     WriteVerdict(table);
 }
