@@ -66,9 +66,12 @@ class TBuzai : public TLamen {
     MemberForces forcesAB, forcesCD, forcesBC, forcesDA;
 };
 
-// Bar tables and section-design values.
+// Bar tables of the section design.
 class TTekkin : public TBuzai {
   public:
+    std::int32_t pitchTable[5] = {};         // mm
+    std::int32_t barDiameterTable[13] = {};  // mm
+    float barAreaTable[13] = {};             // cm2, one bar
 };
 
 // Main-bar processing (bending) dimensions, mm.

@@ -7,5 +7,9 @@
 #include "calc/record.h"
 #include "calc/work_arrays.h"
 
+// The stress-distribution type from the span moments of the left wall, the top slab and the
+// bottom slab: 1, 2 or 3 for the usual distributions, 0 for any other.
+int StressTypeOf(float wallMoment, float topMoment, float bottomMoment);
+
 void DesignSections(TKakou& record, const DesignConditions& conditions, BarSchedule& barSchedule,
                     SectionSteel& sectionSteel, CalcTable& table, Messenger& messenger);

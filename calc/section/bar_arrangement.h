@@ -1,0 +1,20 @@
+// The bar arrangement: one pitch common to the box, one diameter for each main bar, and the
+// provided steel of every design section.
+#pragma once
+
+#include <string>
+
+#include "calc/calc_table.h"
+#include "calc/design_conditions.h"
+#include "calc/messenger.h"
+#include "calc/record.h"
+#include "calc/work_arrays.h"
+
+// The pitch of the fixed setting: the chosen pitch entry, 125 for "-" or no choice.
+int FixedPitch(const std::string& entry);
+
+// Takes the required steel of the twelve sections in sectionSteel and leaves the provided
+// steel there; fills barSchedule entries 1 to 6 and columns 6 to 8 of the section grid.
+void ArrangeBars(const TTekkin& tables, const DesignConditions& conditions,
+                 BarSchedule& barSchedule, SectionSteel& sectionSteel, Grid& grid,
+                 Messenger& messenger);

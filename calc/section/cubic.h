@@ -1,0 +1,9 @@
+// The cubic equations of the section design, solved in closed form.
+#pragma once
+
+// 1 for x > 0, 0 for x = 0, -1 for x < 0.
+int SignOf(double x);
+
+// The largest real root of y^3 + a2*y^2 + a1*y + a0 = 0, or 0 when every root is negative;
+// not finite when the coefficients overflow the reduced equation.
+double SolveCubic(float a2, float a1, float a0);

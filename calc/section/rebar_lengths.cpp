@@ -1,0 +1,74 @@
+// Processing dimensions of the main bars.
+#include "calc/section/rebar_lengths.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kTwoMinusHalfPi = 0.4292036732051034;  // 2 - pi/2: corners cut by the bends
+
+float Single(double value) {
+    return static_cast<float>(value);
+}
+
+// The smallest multiple of 10 mm not below the value.
+double UpToTen(double value) {
+    return 10.0 * std::ceil(value / 10.0);
+}
+
+float BendRadius(int phi) {
+    return Single(UpToTen(10.5 * phi));
+}
+
+}  // namespace
+
+float LapLength(double sigmaSaJoint, double tauOa, int phiA, int phiB) {
+    const auto lap = [&](int phi) { return UpToTen(sigmaSaJoint * phi / (4.0 * tauOa)); };
+    return Single(std::max(lap(phiA), lap(phiB)));
+}
+
+float NextMultipleOf50(double length) {
+    const double a = 100.0 * std::floor(length / 100.0);
+    return Single(length - a >= 50 ? a + 100 : a + 50);
+}
+
+RebarLengths ComputeRebarLengths(const TData& record, const BarSchedule& barSchedule) {
+    const int phi2 = barSchedule[2];
+    const int phi1 = barSchedule[3];
+    const float H = Single(record.H * 1000.0);
+    const float B = Single(record.B * 1000.0);
+    const float dTop = Single(record.dTop * 1000.0);
+    const float dWall = Single(record.dWall * 1000.0);
+    const float dBottom = Single(record.dBottomLower * 1000.0);
+
+    RebarLengths r;
+    r.R1 = BendRadius(phi1);
+    r.R2 = BendRadius(phi2);
+    r.L3Top = Single(B - 2.0 * (dWall + r.R1));
+    r.L3Bottom = Single(B - 2.0 * (dWall + r.R2));
+    r.L2Top = Single(std::numbers::pi * r.R1 / 2.0);
+    r.L2Bottom = Single(std::numbers::pi * r.R2 / 2.0);
+    r.La = LapLength(record.sigmaSaJoint, record.tauOa, phi1, phi2);
+    r.sumL = Single(2.0 * ((double(H) + B - 2.0 * dWall - dTop - dBottom) -
+                           (double(r.R1) + r.R2) * kTwoMinusHalfPi + r.La));
+    r.Lm = NextMultipleOf50(r.sumL);
+    r.LaActual = Single(r.La + (double(r.Lm) - r.sumL) / 2.0);
+    r.LBottom = NextMultipleOf50(r.Lm / 2.0);
+    r.LTop = r.Lm - r.LBottom;
+    r.x1 = Single((double(r.LTop) - r.L3Top - 2.0 * r.L2Top - 2.0 * r.LaActual -
+                   2.0 * ((H / 4.0 - dTop) - r.R1)) /
+                  2.0);
+    r.x2 = Single((double(r.LBottom) - r.L3Bottom - 2.0 * r.L2Bottom - 2.0 * r.LaActual -
+                   2.0 * ((H / 4.0 - dBottom) - r.R2)) /
+                  2.0);
+    r.xShift = std::min(r.x1, r.x2);
+    // Both bars take the same, smaller shift.
+    r.L1Upper = NextMultipleOf50((double(r.LTop) - 2.0 * r.L2Top - r.L3Top) / 2.0 - r.xShift);
+    r.L4Upper = Single(r.LTop - (2.0 * r.L2Top + r.L1Upper + r.L3Top));
+    r.L1Lower =
+        NextMultipleOf50((double(r.LBottom) - 2.0 * r.L2Bottom - r.L3Bottom) / 2.0 - r.xShift);
+    r.L4Lower = Single(r.LBottom - (2.0 * r.L2Bottom + r.L1Lower + r.L3Bottom));
+    return r;
+}

@@ -1,0 +1,28 @@
+// Bending and cutting dimensions of the main bars, in mm: the two U-shaped outer bars
+// (1 around the top slab, 2 around the bottom slab), lapped in the side walls.
+#pragma once
+
+#include "calc/record.h"
+#include "calc/work_arrays.h"
+
+// Lap length of two bars: for each, sigmaSaJoint*phi/(4*tauOa) up to a multiple of 10 mm;
+// the larger of the two.
+float LapLength(double sigmaSaJoint, double tauOa, int phiA, int phiB);
+
+// The next multiple of 50 mm strictly above the length (1250 gives 1300).
+float NextMultipleOf50(double length);
+
+struct RebarLengths {
+    float R1 = 0, R2 = 0;           // bend radii
+    float L3Top = 0, L3Bottom = 0;  // horizontal parts
+    float L2Top = 0, L2Bottom = 0;  // one bent corner
+    float La = 0;                   // lap length
+    float sumL = 0;                 // one closed hoop
+    float Lm = 0;                   // ordered length
+    float LaActual = 0;             // lap length with the rounding of Lm
+    float LTop = 0, LBottom = 0;    // the two bars
+    float x1 = 0, x2 = 0, xShift = 0;
+    float L1Upper = 0, L4Upper = 0, L1Lower = 0, L4Lower = 0;  // straight legs
+};
+
+RebarLengths ComputeRebarLengths(const TData& record, const BarSchedule& barSchedule);

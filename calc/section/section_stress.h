@@ -1,0 +1,43 @@
+// Stresses of a singly reinforced rectangular section of unit width under M and N: the steel
+// it needs and the stresses under the steel it has, in mm, N/mm2 and mm2 per metre.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "calc/record.h"
+
+// Which member a section belongs to; it selects the thickness h and the cover d'.
+enum class MemberCode { L, U, R, B1, B2 };
+
+inline constexpr float kSectionWidth = 1000;  // b, mm: the design strip is 1 m long
+inline constexpr float kModularRatio = 15;    // n
+
+struct SectionDepths {
+    float h = 0;       // thickness
+    float dPrime = 0;  // bar centre to concrete surface
+    float d = 0;       // effective depth h - d'
+    float c = 0;       // mid-depth to the tension bars, h/2 - d'
+};
+
+SectionDepths DepthsOf(const TData& record, MemberCode code);
+
+// Steel that brings the bars to sigmaSa (M in kNm, N in kN), not below 0. None when it
+// cannot be formed (N = 0, or no finite result).
+std::optional<float> RequiredSteel(const TData& record, MemberCode code, float M, float N);
+
+struct ActualStress {
+    float x = 0;  // depth of the neutral axis
+    float sigmaC = 0;
+    float sigmaS = 0;
+};
+
+// Concrete and steel stresses under the steel As. None when they cannot be formed (N = 0,
+// a neutral axis at or above the compression face, or no finite result).
+std::optional<ActualStress> ActualStresses(const TData& record, MemberCode code, float As, float N,
+                                           float M);
+
+// "NO" when a stress exceeds its allowable value, else "OK"; equality passes. Sections of
+// judgement type 2 (at the bottom corners) allow only 3/4 of sigmaCa without lower haunches.
+std::string JudgeSection(const TData& record, bool lowerHaunch, int judgementType, float sigmaC,
+                         float sigmaS, float tau, float tau2d);
