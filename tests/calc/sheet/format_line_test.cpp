@@ -1,0 +1,130 @@
+// Numbers in report lines: the single-precision step, the sections, placeholders, grouping,
+// literals and sign rules of the pattern language.
+#include "calc/sheet/format_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Case {
+    const char* pattern;
+    double value;
+    const char* expected;
+};
+
+void ExpectAll(std::initializer_list<Case> cases) {
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatLine(c.pattern, c.value), c.expected)
+            << "pattern '" << c.pattern << "' value " << c.value;
+}
+
+}  // namespace
+
+TEST(FormatLine, PatternFamiliesOfTheSheets) {
+    ExpectAll({
+        {"0.00kN/m2", 12.345, "12.35kN/m2"},
+        {"0.000kN/m2", 12.345, "12.345kN/m2"},
+        {"0.00kN/m3", 18, "18.00kN/m3"},
+        {"0.0kN", 25, "25.0kN"},
+        {"0.00m", 4.4, "4.40m"},
+        {"0.00m)", 4.4, "4.40m)"},
+        {"#,0mm", 4200, "4,200mm"},
+        {"0mm", 100, "100mm"},
+        {"0.00kNm", -12.5, "-12.50kNm"},
+        {"0.00", 0.9, "0.90"},
+        {"0N/mm2", 160, "160N/mm2"},
+        {"+0.000kNm;-0.000kNm", -0.0123, "-0.012kNm"},
+        {"+0.000kNm;-0.000kNm", 0.5, "+0.500kNm"},
+        {"D00", 13, "D13"},
+        {"D00", 6, "D06"},
+        {"@000", 250, "@250"},
+        {"@00", 250, "@250"},
+        {"③D00", 16, "③D16"},
+        {"L3①D00", 22, "L3①D22"},
+        {"#,##0", 12345, "12,345"},
+        {"#,0", 1234567, "1,234,567"},
+        {"#0.0", 0.25, "0.3"},
+        {"#0.00", 7, "7.00"},
+        {"0", 2.5, "3"},
+        {"0", -2.5, "-3"},
+    });
+}
+
+TEST(FormatLine, SignedLinesWithTwoLabelledSections) {
+    ExpectAll({
+        {"    A =+0.000kNm;  A=-0.000kNm", -1.2346, "  A=-1.235kNm"},
+        {"    A =+0.000kNm;  A=-0.000kNm", 2, "    A =+2.000kNm"},
+        {"    A =+0.000kNm;  A=-0.000kNm", -0.0004, "    A =+0.000kNm"},
+        {"    Θa=+0.000;    Θa=-0.000", -0.5, "    Θa=-0.500"},
+        {"    R  =+0.000;  R  =-0.000", 0, "    R  =+0.000"},
+    });
+}
+
+TEST(FormatLine, NegativeUnderOneSectionTakesTheMinusBeforeAllText) {
+    ExpectAll({
+        {"    ΣMa=Mab+Mad               =0.000kNm", -0.0123,
+         "-    ΣMa=Mab+Mad               =0.012kNm"},
+        {"0.000kNm", -0.0004, "0.000kNm"},
+        {"+0.000kNm;-0.000kNm", -0.0004, "+0.000kNm"},
+        {"0.00;;zero", -3, "-3.00"},
+    });
+}
+
+TEST(FormatLine, ZeroSectionTakesValuesThatRoundToZero) {
+    ExpectAll({
+        {"0.00;-0.00;\"nil\"", 0, "nil"},
+        {"0.00;-0.00;\"nil\"", -0.004, "nil"},
+        {"0.00;-0.00;\"nil\"", 0.004, "nil"},
+        {"0.00;-0.00;", 0.004, "0.00"},
+        {"0.00;-0.00;\"nil\"", 0.006, "0.01"},  // 0.005 is 0.00499999… as a float
+    });
+}
+
+TEST(FormatLine, RoundsHalfAwayFromZeroOnTheSinglePrecisionValue) {
+    ExpectAll({
+        {"0.00", 0.125, "0.13"},    // exactly representable tie goes up
+        {"0.00", 2.675, "2.67"},    // 2.67499995… as a float
+        {"0.00", 12.345, "12.35"},  // 12.3450002… as a float
+        {"0.0", 0.45, "0.4"},       // 0.449999988… as a float
+        {"0.00", -0.125, "-0.13"},
+        {"0", 0.5, "1"},
+        {"0.00", 99.995, "100.00"},  // carry into a new integer digit
+    });
+}
+
+TEST(FormatLine, PlaceholdersAndGrouping) {
+    ExpectAll({
+        {"#,0mm", 12000, "12,000mm"},
+        {"0mm", 12000, "12000mm"},
+        {"#,0mm", 999, "999mm"},
+        {"#,0mm", -1234.4, "-1,234mm"},
+        {"00000", 42, "00042"},
+        {"#.##", 0.5, ".5"},
+        {"0.##", 1, "1"},
+        {"0.0#", 1.25, "1.25"},
+        {"0.0#", 1.2, "1.2"},
+        {"0", 1e30, "1000000015047466220000000000000"},  // at most 18 significant digits
+        {"kN", 5, "kN"},
+    });
+}
+
+TEST(FormatLine, QuotedTextIsCopiedWithoutQuotes) {
+    ExpectAll({
+        {"'0.0'0.0", 1.5, "0.01.5"},
+        {"\"#;\"0", 7, "#;7"},
+        {"0' kN'", 3, "3 kN"},
+    });
+}
+
+TEST(FormatLine, ExponentNotation) {
+    ExpectAll({
+        {"0.00E+00", 12345, "1.23E+04"},
+        {"0.0E-0", 0.00126, "1.3E-3"},
+        {"0.0E-0", 125, "1.3E2"},
+    });
+}
+
+TEST(FormatFloat, WritesWithoutTheSinglePrecisionStep) {
+    EXPECT_EQ(FormatFloat("0.00", 2.675L), "2.68");
+    EXPECT_EQ(FormatLine("0.00", 2.675), "2.67");
+}
