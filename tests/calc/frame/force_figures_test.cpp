@@ -256,10 +256,4 @@ TEST(DrawForceDiagrams, ShearDiagramLabelsItsEndsInKilonewtons) {
         EXPECT_EQ(point.label.find("kNm"), std::string::npos) << point.label;
 }
 
-TEST(EndLabel, OnlyTheEndSamplesCarryTheirValue) {
-    EXPECT_EQ(EndLabel(0, -1.234f, "0.00kNm"), "-1.23kNm");
-    EXPECT_EQ(EndLabel(10, 5.0f, "0.00kN"), "5.00kN");
-    for (int i = 1; i <= 9; ++i) EXPECT_EQ(EndLabel(i, 5.0f, "0.00kN"), " ");
-}
-
 }  // namespace
