@@ -4,7 +4,8 @@
 // outside.
 #include "calc/frame/force_diagrams.h"
 
-#include <utility>
+#include <array>
+#include <cstddef>
 
 #include "calc/frame/member_model.h"
 #include "calc/frame/series_style.h"
@@ -30,64 +31,86 @@ void DrawOutline(const TKakou& r, Chart& chart, const std::string& name) {
         outline.Add(r.boxAxes.X[p], r.boxAxes.Y[p], names[p - 1], colours::black);
 }
 
-// Maps a position along a member and an offset from its axis to the plane of the frame.
-struct Placement {
-    double originX, originY;  // the start joint
-    double alongX, alongY;    // unit vector along the member
-    double offsetX, offsetY;  // unit vector of a positive drawn value
-    double X(double x, double value) const { return originX + alongX * x + offsetX * value; }
-    double Y(double x, double value) const { return originY + alongY * x + offsetY * value; }
-};
-
-struct MomentMember {
+// A member in the plane of the frame: its start joint, the direction of its x and the
+// direction towards the inside of the frame.
+struct DiagramMember {
     MemberId id;
-    Placement place;
-    bool maximumFirst;  // the walls are drawn upwards, CD against its x
+    double startX, startY;
+    double alongX, alongY;
+    double inwardX, inwardY;
+    // The point at x along the member, drawn the offset towards the inside.
+    double X(double x, double inward) const { return startX + alongX * x + inwardX * inward; }
+    double Y(double x, double inward) const { return startY + alongY * x + inwardY * inward; }
 };
 
-void DrawMomentMember(const TKakou& r, const MomentMember& m, const MemberForces& f,
-                      Series& series) {
+// The members in the order A→B→C→D→A, each ending at the next corner.
+std::array<DiagramMember, 4> DiagramMembers(double halfB, double halfH) {
+    return {{{MemberId::AB, -halfB, -halfH, 0, 1, 1, 0},
+             {MemberId::BC, -halfB, halfH, 1, 0, 0, -1},
+             {MemberId::CD, halfB, halfH, 0, -1, -1, 0},
+             {MemberId::DA, halfB, -halfH, -1, 0, 0, 1}}};
+}
+
+// Each maximum point stands between the two samples that enclose it, along the drawing
+// direction: up from A on AB, up from D on CD, from the start joint on the slabs.
+bool MaximumFollows(const DiagramMember& m, long double length, float x, float maxX) {
+    const long double interval = length / kSamples;
+    switch (m.id) {
+        case MemberId::AB:
+            return x < maxX && maxX <= x + interval;
+        case MemberId::CD: {
+            const long double u = length - x, maxU = length - maxX;
+            return u < maxU && maxU <= u + interval;
+        }
+        default:
+            return x <= maxX && maxX <= x + interval;
+    }
+}
+
+// Positive moments are drawn towards the inside of the frame.
+void DrawMoments(const TKakou& r, const DiagramMember& m, const MemberForces& f, Series& series) {
     const FrameMember member = MemberOf(r, m.id);
-    const long double L = member.length;
-    const bool wall = m.id == MemberId::AB || m.id == MemberId::CD;
-    const double maxX = f.XMax, maxValue = f.MMax / kScale;
+    const double maxX = m.X(f.XMax, f.MMax / kScale), maxY = m.Y(f.XMax, f.MMax / kScale);
     const std::string maxLabel = FormatLine("0.00kNm", f.MMax);
     for (int i = 0; i <= kSamples; ++i) {
         const float x = SamplePosition(member, i);
         const long double moment = MomentAt(member, x);
-        // The test runs along the drawing direction: from A up on AB, from D up on CD.
-        bool hasMaximum;
-        if (m.id == MemberId::CD) {
-            const long double u = L - x, maxU = L - f.XMax;
-            hasMaximum = u < maxU && maxU <= u + L / kSamples;
-        } else {
-            hasMaximum = (wall ? x < f.XMax : x <= f.XMax) && f.XMax <= x + L / kSamples;
-        }
-        const double px = m.place.X(x, static_cast<double>(moment) / kScale);
-        const double py = m.place.Y(x, static_cast<double>(moment) / kScale);
-        if (!hasMaximum) {
+        const double px = m.X(x, static_cast<double>(moment) / kScale);
+        const double py = m.Y(x, static_cast<double>(moment) / kScale);
+        if (!MaximumFollows(m, member.length, x, f.XMax)) {
             series.Add(px, py, EndLabel(i, static_cast<float>(moment), "0.00kNm"));
-            continue;
-        }
-        const double mx = m.place.X(maxX, maxValue), my = m.place.Y(maxX, maxValue);
-        if (m.maximumFirst) {
-            series.Add(mx, my, maxLabel);
+        } else if (m.id == MemberId::CD) {  // drawn against its x
+            series.Add(maxX, maxY, maxLabel);
             series.Add(px, py, " ");
         } else {
             series.Add(px, py, " ");
-            series.Add(mx, my, maxLabel);
+            series.Add(maxX, maxY, maxLabel);
         }
     }
 }
 
-void DrawShearMember(const TKakou& r, MemberId id, const Placement& place, Series& series) {
-    const FrameMember member = MemberOf(r, id);
+// Positive shears are drawn towards the outside of the frame.
+void DrawShears(const TKakou& r, const DiagramMember& m, Series& series) {
+    const FrameMember member = MemberOf(r, m.id);
     for (int i = 0; i <= kSamples; ++i) {
         const float x = SamplePosition(member, i);
         const long double shear = ShearAt(member, x);
-        const double value = static_cast<double>(shear) / kScale;
-        series.Add(place.X(x, value), place.Y(x, value),
+        const double outward = static_cast<double>(shear) / kScale;
+        series.Add(m.X(x, -outward), m.Y(x, -outward),
                    EndLabel(i, static_cast<float>(shear), "0.00kN"));
+    }
+}
+
+const MemberForces& ForcesOf(const TKakou& r, MemberId id) {
+    switch (id) {
+        case MemberId::AB:
+            return r.forcesAB;
+        case MemberId::CD:
+            return r.forcesCD;
+        case MemberId::BC:
+            return r.forcesBC;
+        default:
+            return r.forcesDA;
     }
 }
 
@@ -99,6 +122,9 @@ std::string EndLabel(int i, float value, const std::string& pattern) {
 
 void DrawForceDiagrams(const TKakou& r, CalcTable& table) {
     const double halfB = r.Bo / 2.0, halfH = r.Ho / 2.0;
+    const auto members = DiagramMembers(halfB, halfH);
+    // Each member's polyline runs from its start corner to the next member's start corner.
+    auto corner = [&](size_t k) { return members[k % members.size()]; };
 
     Chart& moments = table.ChartOf("Chart9");
     SetChartRange(moments, -halfB + r.Mab / kScale - 0.5, halfB - r.Mab / kScale + 0.5,
@@ -106,20 +132,10 @@ void DrawForceDiagrams(const TKakou& r, CalcTable& table) {
     DrawOutline(r, moments, "Series30");
     Series& momentLine = StyleLineSeries(moments, "Series31", colours::red, kLineWidth);
     KeepInsertionOrder(momentLine);
-    // Positive moments are drawn towards the inside of the frame.
-    const MomentMember momentMembers[] = {
-        {MemberId::AB, {-halfB, -halfH, 0, 1, 1, 0}, false},
-        {MemberId::BC, {-halfB, halfH, 1, 0, 0, -1}, false},
-        {MemberId::CD, {halfB, halfH, 0, -1, -1, 0}, true},
-        {MemberId::DA, {halfB, -halfH, -1, 0, 0, 1}, false},
-    };
-    const MemberForces* forces[] = {&r.forcesAB, &r.forcesBC, &r.forcesCD, &r.forcesDA};
-    const double corners[][2] = {
-        {-halfB, -halfH}, {-halfB, halfH}, {halfB, halfH}, {halfB, -halfH}, {-halfB, -halfH}};
-    momentLine.Add(corners[0][0], corners[0][1], " ");
-    for (int k = 0; k < 4; ++k) {
-        DrawMomentMember(r, momentMembers[k], *forces[k], momentLine);
-        momentLine.Add(corners[k + 1][0], corners[k + 1][1], " ");
+    momentLine.Add(corner(0).startX, corner(0).startY, " ");
+    for (size_t k = 0; k < members.size(); ++k) {
+        DrawMoments(r, members[k], ForcesOf(r, members[k].id), momentLine);
+        momentLine.Add(corner(k + 1).startX, corner(k + 1).startY, " ");
     }
 
     Chart& shears = table.ChartOf("Chart10");
@@ -129,16 +145,9 @@ void DrawForceDiagrams(const TKakou& r, CalcTable& table) {
     DrawOutline(r, shears, "Series34");
     Series& shearLine = StyleLineSeries(shears, "Series35", colours::blue, kLineWidth);
     KeepInsertionOrder(shearLine);
-    // Positive shears are drawn towards the outside of the frame.
-    const std::pair<MemberId, Placement> shearMembers[] = {
-        {MemberId::AB, {-halfB, -halfH, 0, 1, -1, 0}},
-        {MemberId::BC, {-halfB, halfH, 1, 0, 0, 1}},
-        {MemberId::CD, {halfB, halfH, 0, -1, 1, 0}},
-        {MemberId::DA, {halfB, -halfH, -1, 0, 0, -1}},
-    };
-    shearLine.Add(corners[0][0], corners[0][1], " ");
-    for (int k = 0; k < 4; ++k) {
-        DrawShearMember(r, shearMembers[k].first, shearMembers[k].second, shearLine);
-        shearLine.Add(corners[k + 1][0], corners[k + 1][1], " ");
+    shearLine.Add(corner(0).startX, corner(0).startY, " ");
+    for (size_t k = 0; k < members.size(); ++k) {
+        DrawShears(r, members[k], shearLine);
+        shearLine.Add(corner(k + 1).startX, corner(k + 1).startY, " ");
     }
 }
