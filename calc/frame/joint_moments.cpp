@@ -1,4 +1,80 @@
-// Joint moments.
+// Slope-deflection analysis of the closed frame: stiffness ratios, the four joint equations
+// and the storey equation, joint moments and their check at each joint.
 #include "calc/frame/joint_moments.h"
 
-void ComputeJointMoments(TKakou&, CalcTable&, Messenger&) {}
+#include <cmath>
+
+#include "calc/frame/frame_solution.h"
+#include "calc/frame/joint_moment_sheet.h"
+#include "calc/frame/linear_solver.h"
+#include "calc/frame/load_term_sheet.h"
+
+namespace {
+
+using Extended = long double;
+
+float ToSingle(Extended value) {
+    return static_cast<float>(value);
+}
+
+// Side walls are the reference member: k1 = 1.
+void ComputeStiffnessRatios(const TKakou& r, FrameSolution& s) {
+    const Extended spanRatio = static_cast<Extended>(r.Ho) / r.Bo;
+    s.k1 = 1;
+    s.k2 = ToSingle(spanRatio * std::pow(static_cast<Extended>(r.Tu) / r.TL, 3.0L));
+    s.k3 = ToSingle(spanRatio * std::pow(static_cast<Extended>(r.Tb) / r.TL, 3.0L));
+}
+
+// Unknowns in the order Θa, Θb, Θc, Θd, R; a failed solve leaves them zero.
+void SolveRotations(const TKakou& r, FrameSolution& s, Messenger& messenger) {
+    const Extended k1 = s.k1, k2 = s.k2, k3 = s.k3;
+    const SolverVector rowA = {0, ToSingle(2 * (k1 + k3)), s.k1, 0, s.k3, ToSingle(-3 * k1)};
+    const SolverVector rowB = {0, s.k1, ToSingle(2 * (k1 + k2)), s.k2, 0, ToSingle(-3 * k1)};
+    const SolverVector rowC = {0, 0, s.k2, ToSingle(2 * (k1 + k2)), s.k1, ToSingle(-3 * k1)};
+    const SolverVector rowD = {0, s.k3, 0, s.k1, ToSingle(2 * (k1 + k3)), ToSingle(-3 * k1)};
+    const SolverVector rowStorey = {0, s.k1, s.k1, s.k1, s.k1, ToSingle(-4 * k1)};
+    const SolverVector rightHandSide = {0,
+                                        ToSingle(static_cast<Extended>(r.Cab) - r.Cad),
+                                        ToSingle(static_cast<Extended>(r.Cbc) - r.Cba),
+                                        ToSingle(static_cast<Extended>(r.Ccd) - r.Ccb),
+                                        ToSingle(static_cast<Extended>(r.Cda) - r.Cdc),
+                                        r.Astory};
+    SolverVector unknowns = {};
+    SolveLinearSystem(5, rowA, rowB, rowC, rowD, rowStorey, rightHandSide, unknowns, messenger);
+    s.thetaA = unknowns[1];
+    s.thetaB = unknowns[2];
+    s.thetaC = unknowns[3];
+    s.thetaD = unknowns[4];
+    s.R = unknowns[5];
+}
+
+void ComputeMoments(TKakou& r, const FrameSolution& s) {
+    const Extended a = s.thetaA, b = s.thetaB, c = s.thetaC, d = s.thetaD, R = s.R;
+    r.Mab = ToSingle(s.k1 * (2 * a + b - 3 * R) - r.Cab);
+    r.Mba = ToSingle(s.k1 * (a + 2 * b - 3 * R) + r.Cba);
+    r.Mbc = ToSingle(s.k2 * (2 * b + c) - r.Cbc);
+    r.Mcb = ToSingle(s.k2 * (b + 2 * c) + r.Ccb);
+    r.Mcd = ToSingle(s.k1 * (2 * c + d - 3 * R) - r.Ccd);
+    r.Mdc = ToSingle(s.k1 * (c + 2 * d - 3 * R) + r.Cdc);
+    r.Mda = ToSingle(s.k3 * (2 * d + a) - r.Cda);
+    r.Mad = ToSingle(s.k3 * (2 * a + d) + r.Cad);
+}
+
+void ComputeCheckSums(const TKakou& r, FrameSolution& s) {
+    s.sumA = ToSingle(static_cast<Extended>(r.Mab) + r.Mad);
+    s.sumB = ToSingle(static_cast<Extended>(r.Mba) + r.Mbc);
+    s.sumC = ToSingle(static_cast<Extended>(r.Mcb) + r.Mcd);
+    s.sumD = ToSingle(static_cast<Extended>(r.Mdc) + r.Mda);
+}
+
+}  // namespace
+
+void ComputeJointMoments(TKakou& record, CalcTable& table, Messenger& messenger) {
+    FrameSolution solution;
+    ComputeStiffnessRatios(record, solution);
+    SolveRotations(record, solution, messenger);
+    ComputeMoments(record, solution);
+    ComputeCheckSums(record, solution);
+    WriteLoadTermSheet(record, table.List("ListBox3"));
+    WriteJointMomentSheet(record, solution, table.List("ListBox5"));
+}
