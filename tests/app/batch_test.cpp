@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "calc/read_conditions.h"
 #include "files/design_file.h"
 #include "tests/files/temp_folder.h"
 
@@ -147,4 +149,40 @@ TEST(Batch, DefaultsCompleteWithoutMessages) {
     const Outcome outcome = Batch({"--batch"}, RunCalculation);
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, "");
+}
+
+// The real calculation on conditions from a .dat file: a text that is no number and failed
+// checks, with the check messages in their order.
+TEST(Batch, RealRunStopsOnBadNumberAndOnFailedChecks) {
+    auto record = std::make_unique<TKakou>();
+    ReadDesignConditions(DesignConditions{}, *record);
+    if (record->h1 == 0) GTEST_SKIP() << "the design conditions are not read on this build yet";
+
+    DesignConditions badNumber, implausible;
+    badNumber.h1 = "4,2";
+    implausible.ha = "-0.10";
+    implausible.Ko = "0.2";
+    implausible.tauOa = "0.5";
+    struct Case {
+        DesignConditions conditions;
+        int status;
+        std::string err;  // the whole of standard error, or a part of it
+        bool whole;
+    } cases[] = {
+        {badNumber, 1, "4,2", false},
+        {implausible, 2,
+         "舗装厚がおかしいです。\n訂正して下さい。\n土圧係数がおかしいです。\n訂正して下さい。\n"
+         "τoaがおかしいです。\n訂正して下さい。\n",
+         true},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        ASSERT_TRUE(SaveDesignConditions(folder / "c.dat", c.conditions).ok());
+        const Outcome outcome = Batch({"--batch", folder / "c.dat"}, RunCalculation);
+        EXPECT_EQ(outcome.status, c.status) << c.err;
+        if (c.whole)
+            EXPECT_EQ(outcome.err, c.err);
+        else
+            EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
+    }
 }
