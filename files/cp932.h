@@ -18,5 +18,6 @@ std::string ToCp932(const std::string& utf8);
 std::string FromCp932(const std::string& cp932);
 
 // Blanks in front until the text is `width` CP932 bytes long (a full-width character counts
-// 2); a text of that length or longer is returned unchanged, never cut.
+// 2); a text of that length or longer is returned unchanged, never cut. Throws
+// EncodingError for a text that has no CP932 form.
 std::string PadLeft(const std::string& utf8, std::size_t width);

@@ -76,8 +76,10 @@ FileResult WriteWholeFile(const std::string& path, const std::string& bytes) {
     const std::string target = ResolvedTarget(path);
     std::filesystem::path folder = std::filesystem::path(target).parent_path();
     if (folder.empty()) folder = ".";
-    std::string temporary =
-        (folder / ("." + std::filesystem::path(target).filename().string() + ".XXXXXX")).string();
+    std::string name = ".";  // hidden beside the target
+    name += std::filesystem::path(target).filename().string();
+    name += ".XXXXXX";
+    std::string temporary = (folder / name).string();
 
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) return Failed("を書き込むための一時ファイルを作れません。", path, errno);
