@@ -1,6 +1,20 @@
 // The batch mode: one calculation without a window.
 #pragma once
 
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "calc/run.h"
+
+using CalculationRun = std::function<RunResult(const DesignConditions&, CalcTable&, Messenger&)>;
+
 // Runs with the command-line arguments; returns the exit status (0 completed, 2 a check
-// failed, 1 a conversion or file error).
+// failed, 1 a conversion or file error, or arguments it does not know).
 int RunBatch(int argc, char** argv);
+
+// The same with the arguments after the program name, the streams for what is written where
+// and the calculation to run.
+int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+             const CalculationRun& run = RunCalculation);

@@ -1,0 +1,21 @@
+// How a file operation ended, with the text to show the user when it failed.
+#pragma once
+
+#include <string>
+
+enum class FileStatus {
+    Success,
+    FileError,      // the file could not be opened, created, written or replaced
+    EncodingError,  // a text has no CP932 form, or the file's bytes are no CP932 text
+    FormatError,    // the file is not laid out as expected (missing line, bad index)
+};
+
+struct FileResult {
+    FileStatus status = FileStatus::Success;
+    std::string message;  // empty on success
+
+    bool ok() const { return status == FileStatus::Success; }
+    static FileResult Failure(FileStatus status, std::string message) {
+        return {status, std::move(message)};
+    }
+};

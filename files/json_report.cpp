@@ -1,0 +1,84 @@
+// The calculation table as JSON.
+#include "files/json_report.h"
+
+#include <cstdio>
+
+#include "files/whole_file.h"
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+std::string ColourText(Colour colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(colour.rgb & 0xFFFFFF));
+    return text;
+}
+
+const char* KindText(SeriesKind kind) {
+    switch (kind) {
+        case SeriesKind::Line:
+            return "line";
+        case SeriesKind::FastLine:
+            return "fastLine";
+        case SeriesKind::Point:
+            return "point";
+        case SeriesKind::Arrow:
+            return "arrow";
+    }
+    return "line";
+}
+
+json AxisJson(const Axis& axis) {
+    return {{"min", axis.minimum}, {"max", axis.maximum}, {"automatic", axis.automatic}};
+}
+
+json SeriesJson(const Series& series) {
+    json points = json::array();
+    for (const auto& p : series.points) {
+        json point = {{"x", p.x}, {"y", p.y}, {"label", p.label}, {"colour", ColourText(p.colour)}};
+        if (series.kind == SeriesKind::Arrow) {
+            point["endX"] = p.endX;
+            point["endY"] = p.endY;
+        }
+        points.push_back(std::move(point));
+    }
+    return {{"kind", KindText(series.kind)},
+            {"colour", ColourText(series.colour)},
+            {"points", std::move(points)}};
+}
+
+json ChartJson(const Chart& chart) {
+    json series = json::object();
+    for (const auto& s : chart.series) series[s.name] = SeriesJson(s);
+    return {{"title", chart.title},
+            {"left", AxisJson(chart.left)},
+            {"bottom", AxisJson(chart.bottom)},
+            {"series", std::move(series)}};
+}
+
+}  // namespace
+
+nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
+                                       const std::vector<std::string>& messages) {
+    json lists = json::object(), grids = json::object(), labels = json::object(),
+         charts = json::object();
+    for (const auto& [name, items] : table.lists) lists[name] = items;
+    for (const auto& [name, grid] : table.grids) grids[name] = grid.cells;
+    for (const auto& [name, label] : table.labels)
+        labels[name] = {{"text", label.text}, {"colour", ColourText(label.colour)}};
+    for (const auto& [name, chart] : table.charts) charts[name] = ChartJson(chart);
+    return {{"lists", std::move(lists)},
+            {"grids", std::move(grids)},
+            {"labels", std::move(labels)},
+            {"charts", std::move(charts)},
+            {"messages", messages}};
+}
+
+FileResult WriteJsonReport(const std::string& path, const CalcTable& table,
+                           const std::vector<std::string>& messages) {
+    // A text that is no valid UTF-8 is written with replacement characters rather than lost.
+    const std::string text =
+        CalcTableToJson(table, messages).dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+    return WriteWholeFile(path, text);
+}

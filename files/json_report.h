@@ -1,0 +1,17 @@
+// Every component of the calculation table as JSON, with the messages the run showed: lists,
+// grids, labels and charts by component name, colours as "#rrggbb".
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "calc/calc_table.h"
+#include "files/file_result.h"
+
+nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
+                                       const std::vector<std::string>& messages);
+
+// Writes the JSON as UTF-8; the earlier file stays as it was when the write fails.
+FileResult WriteJsonReport(const std::string& path, const CalcTable& table,
+                           const std::vector<std::string>& messages);

@@ -1,0 +1,188 @@
+// The batch mode: arguments, what reaches the calculation, exit status, messages on standard
+// error and the reports it writes.
+#include "app/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "calc/read_conditions.h"
+#include "files/design_file.h"
+#include "tests/files/temp_folder.h"
+
+namespace {
+
+// A calculation that records the conditions it was given, shows messages and ends as told.
+struct FakeRun {
+    RunResult result = RunResult::Completed;
+    std::vector<std::string> messages;
+    int calls = 0;
+    DesignConditions seen;
+
+    CalculationRun Function() {
+        return [this](const DesignConditions& conditions, CalcTable& table, Messenger& m) {
+            ++calls;
+            seen = conditions;
+            table.List("ListBox7") = {"計算済み"};
+            for (const auto& text : messages) m.Inform(text);
+            return result;
+        };
+    }
+};
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Batch(const std::vector<std::string>& arguments, const CalculationRun& run) {
+    std::ostringstream out, err;
+    const int status = RunBatch(arguments, out, err, run);
+    return {status, out.str(), err.str()};
+}
+
+}  // namespace
+
+TEST(Batch, ArgumentsItDoesNotKnowShowUsageAndRunNothing) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--batch", "--bogus"},
+        {"--batch", "a.dat", "b.dat"},
+        {"--batch", "--text"},
+        {"--batch", "--pitch", "175"},
+        {"--batch", "--pitch", "Auto"},
+        {"--batch", "--tload", "20,4.0"},
+        {"--batch", "--tload", "20,4.0,3.5,1"},
+        {"--batch", "--pdf", "report.pdf"},
+    };
+    for (const auto& arguments : cases) {
+        FakeRun run;
+        const Outcome outcome = Batch(arguments, run.Function());
+        EXPECT_EQ(outcome.status, 1) << arguments[1];
+        EXPECT_NE(outcome.err.find("usage: dolmeta --batch"), std::string::npos) << arguments[1];
+        EXPECT_EQ(run.calls, 0);
+    }
+}
+
+TEST(Batch, FileTLoadAndPitchReachTheCalculation) {
+    TempFolder folder;
+    DesignConditions saved;
+    saved.h1 = "2.80";
+    saved.liveLoad = 1;
+    ASSERT_TRUE(SaveDesignConditions(folder / "c.dat", saved).ok());
+
+    FakeRun run;
+    ASSERT_EQ(Batch({"--batch", folder / "c.dat", "--tload", "20,4.5,3.5", "--pitch", "200"},
+                    run.Function())
+                  .status,
+              0);
+    DesignConditions expected = saved;
+    expected.tWeight = "20";
+    expected.tAxleDistance = "4.5";
+    expected.tImpactDepth = "3.5";
+    expected.liveLoadCaption0 = "活荷重（T-20）";
+    expected.pitchMode = 1;
+    expected.pitch = "200";
+    EXPECT_EQ(run.seen, expected);
+
+    FakeRun automatic;
+    Batch({"--pitch", "auto", "--batch"}, automatic.Function());
+    EXPECT_EQ(automatic.seen, DesignConditions{});
+}
+
+TEST(Batch, ExitStatusFollowsHowTheRunEnded) {
+    struct Case {
+        RunResult result;
+        int status;
+    } cases[] = {
+        {RunResult::Completed, 0}, {RunResult::CheckFailed, 2}, {RunResult::ConversionError, 1}};
+    for (const auto& c : cases) {
+        TempFolder folder;
+        FakeRun run;
+        run.result = c.result;
+        run.messages = {"舗装厚がおかしいです。\n訂正して下さい。", "土かぶりがおかしいです。"};
+        const Outcome outcome = Batch({"--batch", "--text", folder / "Box.txt"}, run.Function());
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_EQ(outcome.err,
+                  "舗装厚がおかしいです。\n訂正して下さい。\n土かぶりがおかしいです。\n");
+        // A run that stopped writes no report over an earlier one.
+        EXPECT_EQ(std::filesystem::exists(folder / "Box.txt"), c.status == 0);
+    }
+}
+
+TEST(Batch, UnreadableConditionFileStopsBeforeTheRun) {
+    TempFolder folder;
+    WriteBytes(folder / "short.dat", "2\r\n18\r\n");
+    FakeRun run;
+    const Outcome outcome = Batch({"--batch", folder / "short.dat"}, run.Function());
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.err.find("3 行目"), std::string::npos) << outcome.err;
+    EXPECT_EQ(run.calls, 0);
+}
+
+TEST(Batch, WritesTheReportsAndSaysWhere) {
+    TempFolder folder;
+    FakeRun run;
+    run.messages = {"解が求まりません。"};
+    const Outcome outcome = Batch(
+        {"--batch", "--json", folder / "r.json", "--text", folder / "Box.txt"}, run.Function());
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find(folder / "Box.txt"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find(folder / "r.json"), std::string::npos) << outcome.out;
+    const auto json = nlohmann::ordered_json::parse(ReadBytes(folder / "r.json"));
+    EXPECT_EQ(json["lists"]["ListBox7"][0], "計算済み");
+    EXPECT_EQ(json["messages"], (nlohmann::ordered_json{"解が求まりません。"}));
+    EXPECT_TRUE(std::filesystem::file_size(folder / "Box.txt") > 0);
+}
+
+TEST(Batch, ReportThatCannotBeWrittenIsAFileError) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "Box.txt");
+    FakeRun run;
+    const Outcome outcome = Batch({"--batch", "--text", folder / "Box.txt"}, run.Function());
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.err.find(folder / "Box.txt"), std::string::npos) << outcome.err;
+}
+
+TEST(Batch, DefaultsCompleteWithoutMessages) {
+    const Outcome outcome = Batch({"--batch"}, RunCalculation);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+}
+
+// The real calculation on conditions from a .dat file: a text that is no number and failed
+// checks, with the check messages in their order.
+TEST(Batch, RealRunStopsOnBadNumberAndOnFailedChecks) {
+    auto record = std::make_unique<TKakou>();
+    ReadDesignConditions(DesignConditions{}, *record);
+    if (record->h1 == 0) GTEST_SKIP() << "the design conditions are not read on this build yet";
+
+    DesignConditions badNumber, implausible;
+    badNumber.h1 = "4,2";
+    implausible.ha = "-0.10";
+    implausible.Ko = "0.2";
+    implausible.tauOa = "0.5";
+    struct Case {
+        DesignConditions conditions;
+        int status;
+        std::string err;  // the whole of standard error, or a part of it
+        bool whole;
+    } cases[] = {
+        {badNumber, 1, "4,2", false},
+        {implausible, 2,
+         "舗装厚がおかしいです。\n訂正して下さい。\n土圧係数がおかしいです。\n訂正して下さい。\n"
+         "τoaがおかしいです。\n訂正して下さい。\n",
+         true},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        ASSERT_TRUE(SaveDesignConditions(folder / "c.dat", c.conditions).ok());
+        const Outcome outcome = Batch({"--batch", folder / "c.dat"}, RunCalculation);
+        EXPECT_EQ(outcome.status, c.status) << c.err;
+        if (c.whole)
+            EXPECT_EQ(outcome.err, c.err);
+        else
+            EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
+    }
+}

@@ -1,0 +1,236 @@
+// The design-condition file: thirty lines in a fixed order, read back exactly, and a load that
+// applies nothing unless the whole file is sound.
+#include "files/design_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "files/cp932.h"
+#include "tests/files/temp_folder.h"
+
+namespace {
+
+// The thirty lines the start-up defaults of the input page give, in file order.
+const char* const kDefaultLines[30] = {
+    "2",    "18",   "24.5", "23",   "0.5",   "0",    "0",    "0",    "0.0",   "0.40",
+    "4.20", "0.00", "3.90", "0.50", "0.20",  "0.20", "0.50", "4.00", "FALSE", "24",
+    "8.0",  "0.39", "1.6",  "160",  "SD345", "200",  "0.10", "0.10", "0.11",  "0.11"};
+
+std::string FileOf(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+std::vector<std::string> DefaultLines() {
+    return {std::begin(kDefaultLines), std::end(kDefaultLines)};
+}
+
+// Conditions unlike the defaults in every field, to see that a failed load changes nothing.
+DesignConditions Changed() {
+    DesignConditions c;
+    c.soilType = 0;
+    c.gammaS = "20";
+    c.h1 = "1.5";
+    c.lowerHaunch = true;
+    c.liveLoad = 3;
+    c.tWeight = "20";
+    return c;
+}
+
+}  // namespace
+
+TEST(DesignFile, DefaultsAreWrittenAsTheThirtyLinesInCp932WithCrLf) {
+    TempFolder folder;
+    const std::string path = folder / "box.dat";
+    ASSERT_TRUE(SaveDesignConditions(path, DesignConditions{}).ok());
+    EXPECT_EQ(ReadBytes(path), FileOf(DefaultLines()));
+}
+
+TEST(DesignFile, SavedConditionsLoadBackIdentical) {
+    DesignConditions edited;
+    edited.soilType = -1;  // no item
+    edited.gammaS = "17";
+    edited.Tu = "0.35";  // line 10, beside h1 on line 11
+    edited.h1 = "2.50";
+    edited.Hah = "0.15";  // line 15, beside Hab on line 16
+    edited.Hab = "0.25";
+    edited.lowerHaunch = true;
+    edited.foundation = 1;
+    edited.liveLoad = 3;
+    edited.combination = 2;
+    edited.q = "4,2";  // not a number: kept as text, only the run rejects it
+    edited.steelGrade = "ＳＤ３９０ ①～Ⅴ";
+    edited.dBottomLower = "";  // an empty last line
+    for (const DesignConditions& saved : {DesignConditions{}, edited}) {
+        TempFolder folder;
+        const std::string path = folder / "box.dat";
+        ASSERT_TRUE(SaveDesignConditions(path, saved).ok());
+        DesignConditions loaded = Changed();
+        ASSERT_TRUE(LoadDesignConditions(path, loaded).ok());
+        // What the file does not hold stays as it was.
+        DesignConditions expected = saved;
+        expected.tWeight = Changed().tWeight;
+        EXPECT_EQ(loaded, expected);
+    }
+}
+
+TEST(DesignFile, LoadsLinesEndedByLineFeedAlone) {
+    TempFolder folder;
+    const std::string path = folder / "unix.dat";
+    std::string bytes;
+    for (const auto& line : DefaultLines()) bytes += line + "\n";
+    WriteBytes(path, bytes);
+    DesignConditions loaded = Changed();
+    ASSERT_TRUE(LoadDesignConditions(path, loaded).ok());
+    DesignConditions expected;
+    expected.tWeight = Changed().tWeight;
+    EXPECT_EQ(loaded, expected);
+}
+
+TEST(DesignFile, LowerHaunchOnlyForUpperCaseTrue) {
+    struct Case {
+        const char* line19;
+        bool checked;
+    } cases[] = {{"TRUE", true},   {"True", false}, {"true", false},
+                 {"FALSE", false}, {"", false},     {"TRUE ", false}};
+    for (const auto& c : cases) {
+        TempFolder folder;
+        auto lines = DefaultLines();
+        lines[18] = c.line19;
+        WriteBytes(folder / "f.dat", FileOf(lines));
+        DesignConditions loaded;
+        loaded.lowerHaunch = !c.checked;
+        ASSERT_TRUE(LoadDesignConditions(folder / "f.dat", loaded).ok()) << c.line19;
+        EXPECT_EQ(loaded.lowerHaunch, c.checked) << c.line19;
+    }
+}
+
+TEST(DesignFile, IndicesBeyondTheChoiceAreClamped) {
+    struct Case {
+        int line;
+        const char* text;
+        int DesignConditions::*index;
+        int expected;
+    } cases[] = {
+        {1, "3", &DesignConditions::soilType, 2},     {1, "-1", &DesignConditions::soilType, -1},
+        {1, "-7", &DesignConditions::soilType, -1},   {6, "9", &DesignConditions::foundation, 2},
+        {7, "4", &DesignConditions::liveLoad, 3},     {7, "3", &DesignConditions::liveLoad, 3},
+        {8, "12", &DesignConditions::combination, 2}, {8, " 1 ", &DesignConditions::combination, 1},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        auto lines = DefaultLines();
+        lines[c.line - 1] = c.text;
+        WriteBytes(folder / "f.dat", FileOf(lines));
+        DesignConditions loaded;
+        ASSERT_TRUE(LoadDesignConditions(folder / "f.dat", loaded).ok()) << c.text;
+        EXPECT_EQ(loaded.*c.index, c.expected) << "line " << c.line << " '" << c.text << "'";
+    }
+}
+
+TEST(DesignFile, UnsoundFileChangesNothingAndNamesTheLine) {
+    auto withLine = [](int line, const std::string& text) {
+        auto lines = DefaultLines();
+        lines[line - 1] = text;
+        return FileOf(lines);
+    };
+    auto firstLines = [](int count) {
+        auto lines = DefaultLines();
+        lines.resize(count);
+        return FileOf(lines);
+    };
+    struct Case {
+        std::string bytes;
+        FileStatus status;
+        std::string named;  // the line (and text) the message must name
+    } cases[] = {
+        {firstLines(29), FileStatus::FormatError, "30 行目"},
+        {firstLines(12), FileStatus::FormatError, "13 行目"},
+        {"", FileStatus::FormatError, "1 行目"},
+        {withLine(6, "abc"), FileStatus::FormatError, "6 行目「abc」"},
+        {withLine(7, "1.0"), FileStatus::FormatError, "7 行目「1.0」"},
+        {withLine(8, ""), FileStatus::FormatError, "8 行目"},
+        {withLine(1, "99999999999"), FileStatus::FormatError, "1 行目"},
+        // A late bad line: the lines before it must not be applied either.
+        {withLine(25, "SD\x81"), FileStatus::EncodingError, "25 行目"},
+        {withLine(30, "\xff\xfe"), FileStatus::EncodingError, "30 行目"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        WriteBytes(folder / "bad.dat", c.bytes);
+        DesignConditions conditions = Changed();
+        const FileResult result = LoadDesignConditions(folder / "bad.dat", conditions);
+        EXPECT_EQ(result.status, c.status) << c.named;
+        EXPECT_NE(result.message.find(c.named), std::string::npos) << result.message;
+        EXPECT_NE(result.message.find("bad.dat"), std::string::npos) << result.message;
+        EXPECT_EQ(conditions, Changed()) << c.named;
+    }
+}
+
+TEST(DesignFile, MissingFileIsAFileErrorNamingIt) {
+    TempFolder folder;
+    DesignConditions conditions = Changed();
+    const FileResult result = LoadDesignConditions(folder / "none.dat", conditions);
+    EXPECT_EQ(result.status, FileStatus::FileError);
+    EXPECT_NE(result.message.find("none.dat"), std::string::npos);
+    EXPECT_EQ(conditions, Changed());
+}
+
+// Every way a save can fail leaves the earlier file byte for byte and no temporary file.
+TEST(DesignFile, FailedSaveKeepsTheEarlierFile) {
+    const std::string earlier = FileOf(DefaultLines());
+    struct Case {
+        const char* what;
+        DesignConditions conditions;
+        FileStatus status;
+    };
+    DesignConditions unencodable, lineBreak;
+    unencodable.steelGrade = "SD345€";
+    lineBreak.h1 = "4.20\r\n5";
+    for (const Case& c : {Case{"unencodable", unencodable, FileStatus::EncodingError},
+                          Case{"line break", lineBreak, FileStatus::FormatError}}) {
+        TempFolder folder;
+        WriteBytes(folder / "box.dat", earlier);
+        const FileResult result = SaveDesignConditions(folder / "box.dat", c.conditions);
+        EXPECT_EQ(result.status, c.status) << c.what;
+        EXPECT_FALSE(result.message.empty()) << c.what;
+        EXPECT_EQ(ReadBytes(folder / "box.dat"), earlier) << c.what;
+        EXPECT_EQ(folder.EntryCount(), 1) << c.what;
+    }
+}
+
+TEST(DesignFile, WriteErrorPartWayKeepsTheEarlierFile) {
+    TempFolder folder;
+    const std::string earlier = "earlier\r\n";
+    WriteBytes(folder / "box.dat", earlier);
+    // A file-size limit below the thirty lines makes the write fail part way, even for root.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const FileResult result = SaveDesignConditions(folder / "box.dat", DesignConditions{});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(result.status, FileStatus::FileError);
+    EXPECT_NE(result.message.find("box.dat"), std::string::npos) << result.message;
+    EXPECT_EQ(ReadBytes(folder / "box.dat"), earlier);
+    EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+TEST(DesignFile, SaveOntoAFolderOrIntoAMissingFolderSaysWhy) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "box.dat");
+    for (const std::string& path : {folder / "box.dat", folder / "missing/box.dat"}) {
+        const FileResult result = SaveDesignConditions(path, DesignConditions{});
+        EXPECT_EQ(result.status, FileStatus::FileError) << path;
+        EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "box.dat"));
+    EXPECT_EQ(folder.EntryCount(), 1);
+}
