@@ -21,14 +21,17 @@ std::string PrinterName(const QPrinter& printer) {
 }
 
 ReportOutcome PageFailure(const ReportPage& page, const QPrinter& printer, const char* reason) {
-    return {ReportResult::PrintError, "「" + page.title + "」（" + std::to_string(page.number) +
-                                          "ページ目）を印刷できませんでした。\n" + reason +
-                                          "\nプリンター：" + PrinterName(printer)};
+    std::string message = "「" + page.title + "」（" + std::to_string(page.number) +
+                          "ページ目）を印刷できませんでした。\n" + reason;
+    const std::string name = PrinterName(printer);
+    if (!name.empty()) message += "\nプリンター：" + name;
+    return {ReportResult::PrintError, message};
 }
 
+// Without any printer installed the current printer falls back to PDF output without a file.
 bool HasPrinter(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::PdfFormat ||
-           (!printer.printerName().isEmpty() && printer.isValid());
+    if (printer.outputFormat() == QPrinter::PdfFormat) return !printer.outputFileName().isEmpty();
+    return !printer.printerName().isEmpty() && printer.isValid();
 }
 
 ReportOutcome PrintPage(const ReportPage& page, QPrinter& printer) {

@@ -1,0 +1,62 @@
+// The report as one PDF file: ten pages in their orientations, written whole or not at all.
+#include "report/report_pdf.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "report/report_pages.h"
+#include "sample_table.h"
+
+namespace {
+
+// The page sizes in points, in the order the pages come in the file.
+QStringList MediaBoxes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QString text = QString::fromLatin1(file.readAll());
+    QStringList boxes;
+    static const QRegularExpression box(R"(/MediaBox \[0 0 (\d+)\.\d+ (\d+)\.\d+\])");
+    for (const auto& match : box.globalMatch(text))
+        boxes << match.captured(1) + "x" + match.captured(2);
+    return boxes;
+}
+
+TEST(WriteReportPdf, TenPagesInReportOrderPagesFourAndNineLandscape) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("report.pdf");
+    const ReportOutcome outcome = WriteReportPdf(path.toStdString(), SampleTable(), kColourFigures);
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message;
+    const QString portrait = "595x842";
+    const QString landscape = "842x595";
+    EXPECT_EQ(MediaBoxes(path), (QStringList{portrait, portrait, portrait, landscape, portrait,
+                                             portrait, portrait, portrait, landscape, portrait}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"report.pdf"});
+}
+
+TEST(WriteReportPdf, ReplacesAnEarlierFileWhole) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("report.pdf");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("an earlier report");
+    }
+    ASSERT_TRUE(WriteReportPdf(path.toStdString(), CalcTable(), kColourFigures).Succeeded());
+    EXPECT_EQ(MediaBoxes(path).size(), 10);
+}
+
+TEST(WriteReportPdf, IntoAMissingFolderLeavesNothingAndSaysWhy) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("missing/report.pdf").toStdString();
+    const ReportOutcome outcome = WriteReportPdf(path, SampleTable(), kColourFigures);
+    EXPECT_EQ(outcome.result, ReportResult::FileError);
+    EXPECT_NE(outcome.message.find(path), std::string::npos) << outcome.message;
+    EXPECT_GT(outcome.message.size(), path.size() + 40) << "a reason besides the path";
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+}  // namespace
