@@ -27,8 +27,7 @@ struct Margins {
 struct TextBox {
     double left = 0;
     double top = 0;
-    double width = 0;  // of the empty layout; lines run on to the right as they need
-    double height = 0;
+    double height = 0;  // of the empty layout until lines are copied in
     int fontHeight = 13;
     std::vector<std::string> lines;
 };

@@ -12,11 +12,11 @@ const std::array<std::string, kReportPageCount> kTitles = {
     "Ⅰ．設計条件",    "Ⅱ．荷重値(1)",   "Ⅱ．荷重値(2)",   "Ⅱ．荷重値(3)",    "Ⅲ．ﾗｰﾒﾝ解析(1)",
     "Ⅲ．ﾗｰﾒﾝ解析(2)", "Ⅲ．ﾗｰﾒﾝ解析(3)", "Ⅲ．ﾗｰﾒﾝ解析(4)", "Ⅳ．部材断面計算", "Ⅴ．概要図"};
 
-TextBox Box(double leftMm, double topMm, double widthMm = 0, double heightMm = 0) {
+// A text box sizes itself to its lines; the width of the empty layout is not needed.
+TextBox Box(double leftMm, double topMm, double heightMm = 0) {
     TextBox box;
     box.left = Mm(leftMm);
     box.top = Mm(topMm);
-    box.width = Mm(widthMm);
     box.height = Mm(heightMm);
     return box;
 }
@@ -91,14 +91,14 @@ void BuildContent(ReportPage& page, const CalcTable& table, int colourChoice) {
     PageBuilder b(page, table);
     switch (page.number) {
         case 1:
-            b.List("ListBox7", Box(23.3, 25.4, 63.2, 155.6));
+            b.List("ListBox7", Box(23.3, 25.4, 155.6));
             b.Copy("Chart2", Figure(93.1, 29.6, 104.0, 116.7, "Box外形図(mm)", 9));
             break;
         case 2:
-            b.List("ListBox4", Box(25.4, 23.3, 52.1, 145.8));
+            b.List("ListBox4", Box(25.4, 23.3, 145.8));
             break;
         case 3:
-            b.List("ListBox1", Box(26.5, 23.3, 81.8, 110.3));
+            b.List("ListBox1", Box(26.5, 23.3, 110.3));
             break;
         case 4: {
             b.Fixed(Text(23.3, 27.0, {"2．作用荷重図"}, 15));
@@ -109,13 +109,13 @@ void BuildContent(ReportPage& page, const CalcTable& table, int colourChoice) {
             break;
         }
         case 5:
-            b.List("ListBox3", Box(25.4, 25.4, 59.5, 191.8));
+            b.List("ListBox3", Box(25.4, 25.4, 191.8));
             break;
         case 6:
             b.List("ListBox5", Box(25.4, 27.5));
             break;
         case 7: {
-            b.List("ListBox2", Box(23.3, 25.4, 81.8, 124.6));
+            b.List("ListBox2", Box(23.3, 25.4, 124.6));
             const std::array<const char*, 4> sources = {"Chart3", "Chart6", "Chart4", "Chart5"};
             const std::array<const char*, 4> titles = {"側壁作用荷重(L)", "側壁作用荷重(R)",
                                                        "頂版作用荷重", "底版作用荷重"};
