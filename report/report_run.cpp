@@ -20,12 +20,17 @@ std::string PrinterName(const QPrinter& printer) {
     return printer.printerName().toStdString();
 }
 
-ReportOutcome PageFailure(const ReportPage& page, const QPrinter& printer, const char* reason) {
-    std::string message = "「" + page.title + "」（" + std::to_string(page.number) +
-                          "ページ目）を印刷できませんでした。\n" + reason;
+// What could not be printed ("「title」（n ページ目）" or the whole report), why, and where.
+ReportOutcome Failure(const std::string& what, const QPrinter& printer, const char* reason) {
+    std::string message = what + "を印刷できませんでした。\n" + reason;
     const std::string name = PrinterName(printer);
     if (!name.empty()) message += "\nプリンター：" + name;
     return {ReportResult::PrintError, message};
+}
+
+ReportOutcome PageFailure(const ReportPage& page, const QPrinter& printer, const char* reason) {
+    return Failure("「" + page.title + "」（" + std::to_string(page.number) + "ページ目）", printer,
+                   reason);
 }
 
 // Without any printer installed the current printer falls back to PDF output without a file.
@@ -34,16 +39,38 @@ bool HasPrinter(const QPrinter& printer) {
     return !printer.printerName().isEmpty() && printer.isValid();
 }
 
-ReportOutcome PrintPage(const ReportPage& page, QPrinter& printer) {
+bool PrinterFailed(const QPrinter& printer) {
+    return printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted;
+}
+
+// Finishes the job; false when the printer did not take it.
+bool EndJob(QPainter& job, const QPrinter& printer) {
+    const bool failed = PrinterFailed(printer);
+    return job.end() && !failed && !PrinterFailed(printer);
+}
+
+// Prints the page into the open job, or starts a job with it. A printer that cannot change
+// the sheet's orientation within a job (a native print engine) gets a new job instead.
+ReportOutcome PrintPage(const ReportPage& page, QPrinter& printer, QPainter& job) {
     if (!HasPrinter(printer)) return PageFailure(page, printer, "プリンターがありません。");
+    const QPageLayout layout = ReportPageLayout(page);
+    if (job.isActive()) {
+        if (printer.pageLayout().isEquivalentTo(layout) || printer.setPageLayout(layout)) {
+            if (!printer.newPage()) return PageFailure(page, printer, "次の用紙に進めません。");
+            PaintReportPage(job, page);
+            if (PrinterFailed(printer))
+                return PageFailure(page, printer, "プリンターがエラーを返しました。");
+            return {};
+        }
+        if (!EndJob(job, printer))
+            return PageFailure(page, printer, "プリンターがエラーを返しました。");
+    }
     printer.setFullPage(true);
-    if (!printer.setPageLayout(ReportPageLayout(page)))
+    if (!printer.setPageLayout(layout))
         return PageFailure(page, printer, "用紙をＡ４に設定できません。");
-    QPainter painter;
-    if (!painter.begin(&printer)) return PageFailure(page, printer, "印刷を開始できません。");
-    PaintReportPage(painter, page);
-    const bool failed = printer.printerState() == QPrinter::Error;
-    if (!painter.end() || failed || printer.printerState() == QPrinter::Error)
+    if (!job.begin(&printer)) return PageFailure(page, printer, "印刷を開始できません。");
+    PaintReportPage(job, page);
+    if (PrinterFailed(printer))
         return PageFailure(page, printer, "プリンターがエラーを返しました。");
     return {};
 }
@@ -69,7 +96,14 @@ ReportOutcome ShowReportPage(int number, ReportMode mode, ReportContext& context
 
 ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportContext& context) {
     context.hideCalcTable();
-    if (mode == ReportMode::Print) return PrintPage(page, context.printer);
+    if (mode == ReportMode::Print) {
+        if (context.printJob) return PrintPage(page, context.printer, *context.printJob);
+        QPainter job;  // a page printed on its own is a job of its own
+        ReportOutcome outcome = PrintPage(page, context.printer, job);
+        if (outcome.Succeeded() && !EndJob(job, context.printer))
+            outcome = PageFailure(page, context.printer, "プリンターがエラーを返しました。");
+        return outcome;
+    }
     Preview(page, context);
     context.showCalcTable();
     return {};
@@ -81,9 +115,19 @@ ReportOutcome PreviewReportPage(int number, ReportContext& context) {
 
 ReportOutcome PrintReport(ReportContext& context, Messenger& messenger) {
     if (!messenger.Confirm(kReady)) return {ReportResult::Cancelled, ""};
+    // The ten pages go into one job, so that a printer writing to a file keeps them all.
+    QPainter job;
+    context.printJob = &job;
     ReportOutcome outcome;
     for (int number = 1; number <= kReportPageCount && outcome.Succeeded(); ++number)
         outcome = ShowReportPage(number, ReportMode::Print, context);
+    context.printJob = nullptr;
+    if (job.isActive() && !outcome.Succeeded()) {
+        context.printer.abort();  // what went before the failed page is not sent on
+        job.end();
+    } else if (job.isActive() && !EndJob(job, context.printer)) {
+        outcome = Failure("計算書", context.printer, "プリンターがエラーを返しました。");
+    }
     messenger.Inform(outcome.Succeeded() ? kPrinted : outcome.message);
     context.showCalcTable();
     return outcome;

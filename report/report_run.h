@@ -8,6 +8,7 @@
 #include "report/report_page.h"
 #include "report/report_result.h"
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -20,6 +21,7 @@ struct ReportContext {
     QWidget* parent = nullptr;
     std::function<void()> hideCalcTable = [] {};
     std::function<void()> showCalcTable = [] {};
+    QPainter* printJob = nullptr;  // the open job while the print command prints its pages
 };
 
 enum class ReportMode { Preview = 0, Print = 1 };
@@ -28,8 +30,9 @@ enum class ReportMode { Preview = 0, Print = 1 };
 ReportOutcome ShowReportPage(int number, ReportMode mode, ReportContext& context);
 
 // Hides the calculation table; a preview opens the page in a print-preview window (zoom,
-// page fit, print) and shows the table again when it closes; printing prints the page as
-// one job on the current printer and leaves the table hidden.
+// page fit, print) and shows the table again when it closes; printing prints the page on
+// the current printer, into the print command's job when one is open, and leaves the
+// table hidden.
 ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportContext& context);
 
 // The preview command of one page.

@@ -5,35 +5,20 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "pdf_pages.h"
 #include "report/report_pages.h"
 #include "sample_table.h"
 
 namespace {
-
-// The page sizes in points, in the order the pages come in the file.
-QStringList MediaBoxes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QString text = QString::fromLatin1(file.readAll());
-    QStringList boxes;
-    static const QRegularExpression box(R"(/MediaBox \[0 0 (\d+)\.\d+ (\d+)\.\d+\])");
-    for (const auto& match : box.globalMatch(text))
-        boxes << match.captured(1) + "x" + match.captured(2);
-    return boxes;
-}
 
 TEST(WriteReportPdf, TenPagesInReportOrderPagesFourAndNineLandscape) {
     QTemporaryDir folder;
     const QString path = folder.filePath("report.pdf");
     const ReportOutcome outcome = WriteReportPdf(path.toStdString(), SampleTable(), kColourFigures);
     ASSERT_TRUE(outcome.Succeeded()) << outcome.message;
-    const QString portrait = "595x842";
-    const QString landscape = "842x595";
-    EXPECT_EQ(MediaBoxes(path), (QStringList{portrait, portrait, portrait, landscape, portrait,
-                                             portrait, portrait, portrait, landscape, portrait}));
+    EXPECT_EQ(PdfPageSizes(path), ReportPageSizes());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"report.pdf"});
 }
 
@@ -46,7 +31,7 @@ TEST(WriteReportPdf, ReplacesAnEarlierFileWhole) {
         old.write("an earlier report");
     }
     ASSERT_TRUE(WriteReportPdf(path.toStdString(), CalcTable(), kColourFigures).Succeeded());
-    EXPECT_EQ(MediaBoxes(path).size(), 10);
+    EXPECT_EQ(PdfPageSizes(path), ReportPageSizes());
 }
 
 TEST(WriteReportPdf, IntoAMissingFolderLeavesNothingAndSaysWhy) {

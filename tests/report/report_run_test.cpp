@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "pdf_pages.h"
 #include "report/report_pages.h"
 #include "sample_table.h"
 
@@ -64,7 +65,7 @@ TEST_F(PrintFixture, YesPrintsTheTenPagesThenTellsAndShowsTheTableAgain) {
     const ReportOutcome outcome = PrintReport(context, messenger);
     EXPECT_EQ(outcome.result, ReportResult::Success);
     EXPECT_EQ(messenger.messages, (std::vector<std::string>{kReady, kPrinted}));
-    EXPECT_TRUE(QFile::exists(Output("printed.pdf")));  // one job a page: the last page
+    EXPECT_EQ(PdfPageSizes(Output("printed.pdf")), ReportPageSizes()) << "one job, in order";
     ASSERT_FALSE(window.calls.empty());
     EXPECT_EQ(window.calls.front(), "hide");
     EXPECT_EQ(window.calls.back(), "show");
