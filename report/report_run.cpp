@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include "report/page_painter.h"
 #include "report/report_pages.h"
@@ -80,6 +81,7 @@ void Preview(const ReportPage& page, ReportContext& context) {
     context.printer.setPageLayout(ReportPageLayout(page));
     QPrintPreviewDialog dialog(&context.printer, context.parent);
     dialog.setWindowTitle(QString::fromStdString(page.title));
+    dialog.resize(dialog.screen()->availableGeometry().size() * 0.8);  // room for a whole page
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&page](QPrinter* printer) {
         QPainter painter(printer);
         PaintReportPage(painter, page);
