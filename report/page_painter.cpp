@@ -1,0 +1,120 @@
+// Paints a report page: sheet, frame, title band, text, charts and tables.
+#include "report/page_painter.h"
+
+#include <QFontMetricsF>
+#include <QPageSize>
+
+#include "report/draw_kekka.h"
+#include "report/fixed_pitch.h"
+#include "ui/charts/chart_painter.h"
+
+namespace {
+
+constexpr double kBandHeight = Mm(10.6);
+constexpr int kTitleHeight = 16;
+constexpr int kCellTextHeight = 11;
+constexpr int kChartTitleHeight = 13;
+
+QColor ToQColor(Colour colour) {
+    return QColor::fromRgb(colour.rgb);
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void PaintLines(QPainter& painter, const QFont& font, double left, double top,
+                const std::vector<std::string>& lines) {
+    const double pitch = font.pixelSize();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        DrawFixedPitch(painter, font, left, top + pitch * static_cast<double>(i), Q(lines[i]));
+}
+
+// A grid chart as a table: the rule series as connected lines, each cell text centred just
+// above the lower rule of its row. The plot area keeps the chart's usual margins.
+void PaintTable(QPainter& painter, const ReportChart& table) {
+    const Chart& chart = table.chart;
+    QRectF area(table.left, table.top, table.width, table.height);
+    if (!chart.title.empty()) {
+        const QFont font = MinchoFont(kChartTitleHeight);
+        const double titleWidth = ColumnsOf(Q(chart.title)) * kChartTitleHeight / 2.0;
+        DrawFixedPitch(painter, font, area.center().x() - titleWidth / 2, area.top() + 2,
+                       Q(chart.title));
+        area.setTop(area.top() + kChartTitleHeight * 1.5);
+    }
+    area.adjust(area.width() * 0.03, area.height() * 0.04, -area.width() * 0.03,
+                -area.height() * 0.04);
+    const Axis& x = chart.bottom;
+    const Axis& y = chart.left;
+    if (x.maximum <= x.minimum || y.maximum <= y.minimum) return;
+    auto at = [&](const ChartPoint& p) {
+        return QPointF(area.left() + (p.x - x.minimum) / (x.maximum - x.minimum) * area.width(),
+                       area.top() + (y.maximum - p.y) / (y.maximum - y.minimum) * area.height());
+    };
+
+    for (int index : {kHorizontalRules, kVerticalRules}) {
+        if (static_cast<std::size_t>(index) >= chart.series.size()) continue;
+        const Series& rules = chart.series[index];
+        painter.setPen(QPen(ToQColor(rules.colour), 1));
+        for (std::size_t i = 1; i < rules.points.size(); ++i)
+            painter.drawLine(at(rules.points[i - 1]), at(rules.points[i]));
+    }
+    if (static_cast<std::size_t>(kCellTexts) >= chart.series.size()) return;
+    const QFont font = GothicFont(kCellTextHeight);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    for (const ChartPoint& p : chart.series[kCellTexts].points) {
+        const QString text = Q(p.label);
+        const QPointF point = at(p);
+        painter.setPen(ToQColor(p.colour));
+        painter.drawText(QPointF(point.x() - metrics.horizontalAdvance(text) / 2,
+                                 point.y() - 2 - metrics.descent()),
+                         text);
+    }
+}
+
+}  // namespace
+
+QPageLayout ReportPageLayout(const ReportPage& page) {
+    QPageLayout layout(
+        QPageSize(QPageSize::A4),
+        page.orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+void PaintReportPage(QPainter& painter, const ReportPage& page) {
+    painter.save();
+    const QPaintDevice* device = painter.device();
+    painter.scale(device->logicalDpiX() / kReportDpi, device->logicalDpiY() / kReportDpi);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.fillRect(QRectF(0, 0, page.Width(), page.Height()), Qt::white);
+
+    const Margins& m = page.margins;
+    const QRectF printable(m.left, m.top, page.Width() - m.left - m.right,
+                           page.Height() - m.top - m.bottom);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(printable);
+    const double bandBottom = printable.top() + kBandHeight;
+    painter.drawLine(QPointF(printable.left(), bandBottom), QPointF(printable.right(), bandBottom));
+    DrawFixedPitch(painter, MinchoFont(kTitleHeight), printable.left() + Mm(4.2),
+                   printable.top() + Mm(3.2), Q(page.title));
+
+    for (const PageText& text : page.texts)
+        PaintLines(painter, MinchoFont(text.fontHeight), text.left, text.top, text.lines);
+    for (const TextBox& box : page.textBoxes)
+        PaintLines(painter, GothicFont(box.fontHeight), box.left, box.top, box.lines);
+    for (const ReportChart& chart : page.charts) {
+        painter.save();
+        if (chart.showsGrid)
+            PaintTable(painter, chart);
+        else
+            PaintChart(painter, chart.chart,
+                       QRectF(chart.left, chart.top, chart.width, chart.height));
+        painter.restore();
+    }
+    painter.restore();
+}

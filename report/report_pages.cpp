@@ -1,0 +1,188 @@
+// The ten report pages: where each component sits and which result component fills it.
+#include "report/report_pages.h"
+
+#include <array>
+#include <stdexcept>
+
+#include "report/draw_kekka.h"
+
+namespace {
+
+const std::array<std::string, kReportPageCount> kTitles = {
+    "Ⅰ．設計条件",    "Ⅱ．荷重値(1)",   "Ⅱ．荷重値(2)",   "Ⅱ．荷重値(3)",    "Ⅲ．ﾗｰﾒﾝ解析(1)",
+    "Ⅲ．ﾗｰﾒﾝ解析(2)", "Ⅲ．ﾗｰﾒﾝ解析(3)", "Ⅲ．ﾗｰﾒﾝ解析(4)", "Ⅳ．部材断面計算", "Ⅴ．概要図"};
+
+// A text box sizes itself to its lines; the width of the empty layout is not needed.
+TextBox Box(double leftMm, double topMm, double heightMm = 0) {
+    TextBox box;
+    box.left = Mm(leftMm);
+    box.top = Mm(topMm);
+    box.height = Mm(heightMm);
+    return box;
+}
+
+PageText Text(double leftMm, double topMm, std::vector<std::string> lines, int fontHeight = 13) {
+    return PageText{Mm(leftMm), Mm(topMm), fontHeight, std::move(lines)};
+}
+
+ReportChart Figure(double leftMm, double topMm, double widthMm, double heightMm,
+                   const std::string& title, int seriesCount) {
+    ReportChart figure;
+    figure.left = Mm(leftMm);
+    figure.top = Mm(topMm);
+    figure.width = Mm(widthMm);
+    figure.height = Mm(heightMm);
+    figure.chart.title = title;
+    for (int i = 1; i <= seriesCount; ++i) {
+        Series& series = figure.chart.Get("Series" + std::to_string(i));
+        KeepInsertionOrder(series);
+    }
+    return figure;
+}
+
+// A chart that shows a grid; its size comes from the grid.
+ReportChart Table(double leftMm, double topMm, const std::string& title = "") {
+    ReportChart table;
+    table.left = Mm(leftMm);
+    table.top = Mm(topMm);
+    table.chart.title = title;
+    return table;
+}
+
+// Copies in the order of the calls, each component onto the page.
+class PageBuilder {
+  public:
+    PageBuilder(ReportPage& page, const CalcTable& table) : page_(page), table_(table) {}
+
+    void List(const char* name, TextBox box) {
+        kekka_.CopyListToMemo(table_.List(name), box);
+        page_.textBoxes.push_back(std::move(box));
+    }
+    Chart& Copy(const char* name, ReportChart figure) {
+        kekka_.CopyChart(table_.ChartOf(name), figure.chart);
+        page_.charts.push_back(std::move(figure));
+        return page_.charts.back().chart;
+    }
+    void Grid(const char* name, ReportChart table) {
+        kekka_.DrawGridAsChart(table_.GridOf(name), table);
+        page_.charts.push_back(std::move(table));
+    }
+    void Fixed(PageText text) { page_.texts.push_back(std::move(text)); }
+
+  private:
+    ReportPage& page_;
+    const CalcTable& table_;
+    TDrawKekka kekka_;
+};
+
+// The wheel-load arrows of the acting-load diagram take the figure-colour choice; their
+// points too, so the arrows show in that colour however the figure painter picks colours.
+void ColourWheelArrows(const Chart& source, Chart& report, int colourChoice) {
+    const Colour colour = colourChoice == kBlackAndWhiteFigures ? colours::black : colours::red;
+    for (std::size_t i = 0; i < source.series.size(); ++i) {
+        if (source.series[i].kind != SeriesKind::Arrow) continue;
+        Series& arrows = report.series.at(i);
+        arrows.colour = colour;
+        for (ChartPoint& point : arrows.points) point.colour = colour;
+    }
+}
+
+void BuildContent(ReportPage& page, const CalcTable& table, int colourChoice) {
+    PageBuilder b(page, table);
+    switch (page.number) {
+        case 1:
+            b.List("ListBox7", Box(23.3, 25.4, 155.6));
+            b.Copy("Chart2", Figure(93.1, 29.6, 104.0, 116.7, "Box外形図(mm)", 9));
+            break;
+        case 2:
+            b.List("ListBox4", Box(25.4, 23.3, 145.8));
+            break;
+        case 3:
+            b.List("ListBox1", Box(26.5, 23.3, 110.3));
+            break;
+        case 4: {
+            b.Fixed(Text(23.3, 27.0, {"2．作用荷重図"}, 15));
+            b.Fixed(Text(29.6, 36.0, {"荷重計算結果を下記に、図示する。"}));
+            const Chart& source = table.ChartOf("Chart1");
+            Chart& copy = b.Copy("Chart1", Figure(23.3, 42.3, 258.5, 148.4, "作用荷重図", 16));
+            ColourWheelArrows(source, copy, colourChoice);
+            break;
+        }
+        case 5:
+            b.List("ListBox3", Box(25.4, 25.4, 191.8));
+            break;
+        case 6:
+            b.List("ListBox5", Box(25.4, 27.5));
+            break;
+        case 7: {
+            b.List("ListBox2", Box(23.3, 25.4, 124.6));
+            const std::array<const char*, 4> sources = {"Chart3", "Chart6", "Chart4", "Chart5"};
+            const std::array<const char*, 4> titles = {"側壁作用荷重(L)", "側壁作用荷重(R)",
+                                                       "頂版作用荷重", "底版作用荷重"};
+            const std::array<double, 4> tops = {25.4, 81.8, 179.4, 238.9};
+            for (int i = 0; i < 4; ++i) {
+                ReportChart figure = Figure(114.3, tops[i], 83.6, 38.9, titles[i], 2);
+                figure.chart.bottom.visible = false;
+                b.Copy(sources[i], std::move(figure));
+            }
+            break;
+        }
+        case 8:
+            b.Fixed(Text(29.6, 25.4, {"4.断面力集計"}, 15));
+            b.Fixed(Text(29.1, 33.9, {"各部材の「設計断面力」集計結果を下記に示す。"}));
+            b.Grid("StringGrid1", Table(27.5, 42.3));
+            b.Fixed(Text(139.2, 44.4,
+                         {"Ｍ：曲げﾓｰﾒﾝﾄ", "Ｎ：軸力", "Ｓ：接点部のせん断力",
+                          "Ｓ2d：接点から２ｄ部のせん断力"}));
+            b.Fixed(Text(25.4, 148.2, {"曲げﾓｰﾒﾝﾄ図を下記に示す。"}));
+            b.Fixed(Text(112.2, 148.2, {"せん断力図を下記に示す。"}));
+            b.Copy("Chart9", Figure(25.4, 155.3, 84.7, 84.7, "曲げﾓｰﾒﾝﾄ図", 2));
+            b.Copy("Chart10", Figure(111.9, 155.3, 84.7, 84.7, "せん断力図", 2));
+            break;
+        case 9:
+            page.margins = Margins{Mm(15), Mm(10), Mm(10), Mm(10)};
+            b.Fixed(Text(14.8, 27.5,
+                         {"部材断面の計算は、曲げモーメントと軸方向圧縮力を受ける単鉄筋矩形断面とし"
+                          "て行う。"}));
+            b.List("ListBox9", Box(19.1, 33.1));
+            b.List("ListBox10", Box(120.6, 33.1));
+            b.Fixed(
+                Text(222.5, 33.6,
+                     {"", "  Ｍ：曲げﾓｰﾒﾝﾄ", "  Ｎ：軸力", "  Ｓ：接点部のせん断力",
+                      "  Ｓ2d：接点から2d部のせん断力", "  Asn：必要鉄筋量", "  As：実際の配筋量",
+                      "  Ｄ：鉄筋径", "  ﾋﾟｯﾁ：配筋ピッチ", "  σc：圧縮応力度",
+                      "  σs：引張り応力度", "  τ：せん断応力度", "  τ2d：せん断応力度"}));
+            b.Fixed(Text(14.8, 114.0, {"計算結果を下記に示す。"}));
+            b.Grid("StringGrid3", Table(14.8, 118.5, "設計断面力及び実応力度の集計"));
+            break;
+        case 10:
+            b.Fixed(
+                Text(25.4, 25.4,
+                     {"（１）鉄筋の加工形状", "", "カルバート面内の鉄筋については、カルバート外周",
+                      "には側壁の中央部付近において二分割したコの字",
+                      "型筋を、また各部材の内側には直筋を配置する。"}));
+            b.Fixed(Text(25.4, 52.9, {"（２）鉄筋の加工寸法"}));
+            b.List("ListBox6", Box(25.4, 60.9));
+            b.Grid("StringGrid2", Table(105.8, 228.6));
+            b.Copy("Chart13", Figure(105.8, 61.4, 91.3, 86.8, "主鉄筋図", 10));
+            b.Fixed(Text(105.8, 152.4,
+                         {"（注）主筋のみ表示している。", "配力筋は、別途計上すること。"}));
+            b.Fixed(Text(105.8, 222.2, {"主鉄筋加工寸法表"}, 15));
+            break;
+    }
+}
+
+}  // namespace
+
+const std::string& ReportPageTitle(int number) {
+    return kTitles.at(number - 1);
+}
+
+ReportPage BuildReportPage(int number, const CalcTable& table, int colourChoice) {
+    ReportPage page;
+    page.number = number;
+    page.title = ReportPageTitle(number);
+    page.orientation = number == 4 || number == 9 ? Orientation::Landscape : Orientation::Portrait;
+    BuildContent(page, table, colourChoice);
+    return page;
+}

@@ -1,0 +1,47 @@
+// Showing report pages: preview of one page, printing of all ten, the printer set-up.
+#pragma once
+
+#include <functional>
+
+#include "calc/calc_table.h"
+#include "calc/messenger.h"
+#include "report/report_page.h"
+#include "report/report_result.h"
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+// What a page build and its showing need from the application. The calculation-table
+// window is hidden while a page is previewed or printed; the hooks do that.
+struct ReportContext {
+    const CalcTable& table;
+    int colourChoice;   // the input page's "出力図色" item index
+    QPrinter& printer;  // the current printer, kept by the application for the process
+    QWidget* parent = nullptr;
+    std::function<void()> hideCalcTable = [] {};
+    std::function<void()> showCalcTable = [] {};
+    QPainter* printJob = nullptr;  // the open job while the print command prints its pages
+};
+
+enum class ReportMode { Preview = 0, Print = 1 };
+
+// Builds page 1..10 from the calculation table and hands it to RunReportPage.
+ReportOutcome ShowReportPage(int number, ReportMode mode, ReportContext& context);
+
+// Hides the calculation table; a preview opens the page in a print-preview window (zoom,
+// page fit, print) and shows the table again when it closes; printing prints the page on
+// the current printer, into the print command's job when one is open, and leaves the
+// table hidden.
+ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportContext& context);
+
+// The preview command of one page.
+ReportOutcome PreviewReportPage(int number, ReportContext& context);
+
+// The print command: asks, prints the ten pages in order, tells how it ended and shows the
+// calculation table again. A page that cannot be printed stops the printing with a message
+// naming the page and the printer.
+ReportOutcome PrintReport(ReportContext& context, Messenger& messenger);
+
+// The printer set-up dialog for the current printer; its answer is not needed.
+void OpenPrinterSetup(QPrinter& printer, QWidget* parent);
