@@ -2,20 +2,24 @@
 // file does not hold from the arguments, runs the calculation and writes the reports.
 #include "app/batch.h"
 
+#include <QGuiApplication>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 
 #include "files/design_file.h"
 #include "files/json_report.h"
 #include "files/text_report.h"
+#include "report/report_pdf.h"
 
 namespace {
 
 const char* const kUsage =
-    "usage: dolmeta --batch [FILE.dat] [--text PATH] [--json PATH] [--tload WEIGHT,AXLE,DEPTH]\n"
-    "                       [--pitch auto|125|150|200|250|300]\n";
+    "usage: dolmeta --batch [FILE.dat] [--text PATH] [--json PATH] [--pdf PATH]\n"
+    "                       [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n";
 
 constexpr int kCompleted = 0;
 constexpr int kFailed = 1;
@@ -25,6 +29,7 @@ struct BatchOptions {
     std::string conditionsFile;
     std::string textPath;
     std::string jsonPath;
+    std::string pdfPath;
     std::optional<std::array<std::string, 3>> tLoad;  // weight (t), axle distance, impact depth
     std::optional<std::string> pitch;                 // "auto" or one of the pitch choices
 };
@@ -75,7 +80,8 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
         const std::string& argument = arguments[k];
         if (argument == "--batch") continue;
         const bool takesValue = argument == "--text" || argument == "--json" ||
-                                argument == "--tload" || argument == "--pitch";
+                                argument == "--pdf" || argument == "--tload" ||
+                                argument == "--pitch";
         if (takesValue && k + 1 >= arguments.size()) {
             error = argument + " needs a value";
             return std::nullopt;
@@ -84,6 +90,8 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
             options.textPath = arguments[++k];
         } else if (argument == "--json") {
             options.jsonPath = arguments[++k];
+        } else if (argument == "--pdf") {
+            options.pdfPath = arguments[++k];
         } else if (argument == "--tload") {
             options.tLoad = SplitTLoad(arguments[++k]);
             if (!options.tLoad) {
@@ -132,6 +140,27 @@ bool Report(const FileResult& result, const char* what, const std::string& path,
     return true;
 }
 
+// The report pages need Qt's fonts and painting; without a display they render offscreen.
+bool WritePdf(const std::string& path, const CalcTable& table, std::ostream& out,
+              std::ostream& err) {
+    std::unique_ptr<QGuiApplication> application;
+    if (!QGuiApplication::instance()) {
+        if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "dolmeta";
+        static char* argv[] = {name, nullptr};
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    const ReportOutcome outcome = WriteReportPdf(path, table, 0);
+    if (!outcome.Succeeded()) {
+        err << outcome.message << '\n';
+        return false;
+    }
+    out << "report pages written to " << std::filesystem::absolute(path).string() << '\n';
+    return true;
+}
+
 }  // namespace
 
 int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
@@ -171,6 +200,7 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     if (!options->jsonPath.empty())
         written &= Report(WriteJsonReport(options->jsonPath, table, messenger.messages),
                           "JSON report", options->jsonPath, out, err);
+    if (!options->pdfPath.empty()) written &= WritePdf(options->pdfPath, table, out, err);
     return written ? kCompleted : kFailed;
 }
 
