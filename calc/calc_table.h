@@ -56,7 +56,8 @@ struct ChartPoint {
     double y = 0;
     std::string label = " ";
     Colour colour;
-    double endX = 0;  // arrow series: the arrow runs from (x, y) to (endX, endY)
+    bool inSeriesColour = false;  // added in its series' colour, so it follows that colour
+    double endX = 0;              // arrow series: the arrow runs from (x, y) to (endX, endY)
     double endY = 0;
 };
 
