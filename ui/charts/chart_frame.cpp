@@ -115,7 +115,8 @@ AxisScale AxisRange(const Chart& chart, const Axis& axis, bool horizontal) {
 ChartFrame LayOutChart(const QPainter& painter, const Chart& chart, const QRectF& area) {
     ChartFrame frame;
     frame.area = area;
-    const QTransform t = painter.combinedTransform();
+    // An inactive painter (a view mapping the mouse between paints) stands for the screen.
+    const QTransform t = painter.isActive() ? painter.combinedTransform() : QTransform();
     const double scale = std::sqrt(std::abs(t.determinant()));
     const double deviceScale = std::isfinite(scale) && scale > 0 ? scale : 1;
     QPaintDevice* device = painter.device();
