@@ -1,6 +1,8 @@
 // Mark texts beside their points.
 #include "ui/charts/chart_marks.h"
 
+#include <QTransform>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/charts/chart_series.h"
@@ -33,6 +35,18 @@ bool OnVerticalRun(const Series& series, const std::vector<std::size_t>& order, 
            std::abs(a.y() - b.y()) > tolerance;
 }
 
+// How far a mark must move to lie within the chart: a mark near the edge of the figure slides
+// inwards rather than lose its end.
+QPointF IntoArea(const QRectF& text, const QRectF& area) {
+    auto slide = [](double low, double high, double areaLow, double areaHigh) {
+        if (low < areaLow) return areaLow - low;
+        if (high > areaHigh) return std::max(areaHigh - high, areaLow - low);
+        return 0.0;
+    };
+    return {slide(text.left(), text.right(), area.left(), area.right()),
+            slide(text.top(), text.bottom(), area.top(), area.bottom())};
+}
+
 }  // namespace
 
 void PaintMarks(QPainter& painter, const Series& series, const ChartFrame& frame) {
@@ -52,11 +66,13 @@ void PaintMarks(QPainter& painter, const Series& series, const ChartFrame& frame
         const QString text = QString::fromStdString(p.label);
         const double width = metrics.horizontalAdvance(text);
         const double height = metrics.height();
-        const double top = offset >= 0 ? -offset - height : -offset;
+        const QRectF box(-width / 2, offset >= 0 ? -offset - height : -offset, width, height);
+        QTransform place = QTransform::fromTranslate(at.x(), at.y());
+        if (OnVerticalRun(series, order, k, frame)) place.rotate(-90);
+        const QPointF shift = IntoArea(place.mapRect(box), frame.area);
         painter.save();
-        painter.translate(at);
-        if (OnVerticalRun(series, order, k, frame)) painter.rotate(-90);
-        painter.drawText(QRectF(-width / 2, top, width, height), Qt::AlignCenter, text);
+        painter.setTransform(place * QTransform::fromTranslate(shift.x(), shift.y()), true);
+        painter.drawText(box, Qt::AlignCenter, text);
         painter.restore();
     }
 }
