@@ -29,7 +29,7 @@ std::pair<double, double> DataRange(const Chart& chart, bool horizontal) {
     };
     for (const Series& series : chart.series)
         for (const ChartPoint& p : series.points) {
-            if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+            if (!HasPosition(p)) continue;
             take(horizontal ? p.x : p.y);
             if (series.kind == SeriesKind::Arrow) take(horizontal ? p.endX : p.endY);
         }
@@ -71,6 +71,10 @@ double WidestLabel(const AxisScale& scale, const QFontMetricsF& metrics) {
 }
 
 }  // namespace
+
+bool HasPosition(const ChartPoint& point) {
+    return std::isfinite(point.x) && std::isfinite(point.y);
+}
 
 QPointF ChartFrame::Map(double dataX, double dataY) const {
     return {plot.left() + (dataX - x.minimum) / (x.maximum - x.minimum) * plot.width(),

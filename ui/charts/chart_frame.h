@@ -31,6 +31,9 @@ struct ChartFrame {
     QPointF Unmap(const QPointF& position) const;  // back to data coordinates
 };
 
+// Whether a point can be drawn: a point with an infinite or undefined coordinate is left out.
+bool HasPosition(const ChartPoint& point);
+
 // The figures' fonts: proportional Japanese gothic, so every label reads the same on screen
 // and paper.
 QFont FigureFont(const ChartFrame& frame, double points, bool bold = false);

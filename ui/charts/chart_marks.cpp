@@ -13,10 +13,6 @@ bool Blank(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos;
 }
 
-bool Finite(const ChartPoint& p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
-}
-
 // Whether the point sits on a vertical stretch of its line: the points before and after it
 // in the drawing order lie straight above and below it on the device.
 bool OnVerticalRun(const Series& series, const std::vector<std::size_t>& order, std::size_t at,
@@ -26,7 +22,7 @@ bool OnVerticalRun(const Series& series, const std::vector<std::size_t>& order, 
     const ChartPoint& before = series.points[order[at - 1]];
     const ChartPoint& here = series.points[order[at]];
     const ChartPoint& after = series.points[order[at + 1]];
-    if (!Finite(before) || !Finite(after)) return false;
+    if (!HasPosition(before) || !HasPosition(after)) return false;
     const QPointF b = frame.Map(before.x, before.y);
     const QPointF h = frame.Map(here.x, here.y);
     const QPointF a = frame.Map(after.x, after.y);
@@ -60,7 +56,7 @@ void PaintMarks(QPainter& painter, const Series& series, const ChartFrame& frame
     const auto order = DrawingOrder(series);
     for (std::size_t k = 0; k < order.size(); ++k) {
         const ChartPoint& p = series.points[order[k]];
-        if (Blank(p.label) || !Finite(p)) continue;
+        if (Blank(p.label) || !HasPosition(p)) continue;
         const QPointF at = frame.Map(p.x, p.y);
         if (!visible.contains(at)) continue;
         const QString text = QString::fromStdString(p.label);

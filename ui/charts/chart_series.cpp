@@ -15,10 +15,6 @@ constexpr double kArrowLength = 9;  // pixels
 constexpr double kArrowHalfWidth = 4;
 constexpr double kPointRadius = 3;
 
-bool Finite(const ChartPoint& p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
-}
-
 // Clips the segment a-b to the box (Liang-Barsky), so that points far outside a zoomed view
 // never reach the device as huge coordinates.
 std::optional<std::pair<QPointF, QPointF>> Clip(QPointF a, QPointF b, const QRectF& box) {
@@ -74,7 +70,7 @@ void PaintLine(QPainter& painter, const Series& series, const ChartFrame& frame)
     std::optional<QPointF> previous;
     for (std::size_t i : DrawingOrder(series)) {
         const ChartPoint& p = series.points[i];
-        if (!Finite(p)) {
+        if (!HasPosition(p)) {
             flush();
             previous.reset();
             continue;
@@ -102,7 +98,7 @@ void PaintLine(QPainter& painter, const Series& series, const ChartFrame& frame)
 void PaintArrows(QPainter& painter, const Series& series, const ChartFrame& frame) {
     const QRectF box = ClipBox(frame);
     for (const ChartPoint& p : series.points) {
-        if (!Finite(p) || !std::isfinite(p.endX) || !std::isfinite(p.endY)) continue;
+        if (!HasPosition(p) || !std::isfinite(p.endX) || !std::isfinite(p.endY)) continue;
         const QPointF tail = frame.Map(p.x, p.y);
         const QPointF head = frame.Map(p.endX, p.endY);
         const auto clipped = Clip(tail, head, box);
@@ -129,7 +125,7 @@ void PaintPoints(QPainter& painter, const Series& series, const ChartFrame& fram
     const double r = kPointRadius * frame.pixel;
     painter.setPen(Qt::NoPen);
     for (const ChartPoint& p : series.points) {
-        if (!Finite(p)) continue;
+        if (!HasPosition(p)) continue;
         const QPointF at = frame.Map(p.x, p.y);
         if (!box.contains(at)) continue;
         painter.setBrush(ToQColor(p.colour));
