@@ -42,11 +42,7 @@ FigureView::FigureView(CalcTable& table, std::string chartName, QWidget* parent)
       chartName_(std::move(chartName)),
       panZoom_(chartName_ == "Chart1") {
     seenData_ = DataFingerprint(chart());
-    const Chart& c = chart();
-    runLeft_ = c.left;
-    runBottom_ = c.bottom;
-    runRight_ = c.right;
-    runTop_ = c.top;
+    RememberRunRanges();
 }
 
 void FigureView::refresh() {
@@ -58,6 +54,10 @@ void FigureView::NoticeNewData() {
     const std::size_t fingerprint = DataFingerprint(chart());
     if (fingerprint == seenData_) return;
     seenData_ = fingerprint;
+    RememberRunRanges();
+}
+
+void FigureView::RememberRunRanges() {
     const Chart& c = chart();
     runLeft_ = c.left;
     runBottom_ = c.bottom;

@@ -36,7 +36,9 @@ class FigureView : public QWidget {
 
   private:
     Chart& chart() { return table_.ChartOf(chartName_); }
+    // New data come from a run, and with them the ranges a drag back returns to.
     void NoticeNewData();
+    void RememberRunRanges();
     void ApplyChange();
 
     CalcTable& table_;
