@@ -10,7 +10,7 @@ namespace {
 
 using namespace chart_style;
 
-constexpr int kMaxTicks = 200;
+constexpr std::size_t kMaxTicks = 200;
 
 bool Usable(double minimum, double maximum) {
     return std::isfinite(minimum) && std::isfinite(maximum) && maximum > minimum &&
@@ -34,8 +34,12 @@ std::pair<double, double> DataRange(const Chart& chart, bool horizontal) {
             if (series.kind == SeriesKind::Arrow) take(horizontal ? p.endX : p.endY);
         }
     if (low > high) return {0, 1};  // no data: an empty chart still shows its axes
-    if (!Usable(low, high)) return {low - 1, high + 1};
+    if (high == low) {
+        const double pad = std::max(1.0, std::abs(low) / 10);
+        return {low - pad, high + pad};
+    }
     const double margin = (high - low) / 20;
+    if (!Usable(low - margin, high + margin)) return {low, high};
     return {low - margin, high + margin};
 }
 
@@ -49,18 +53,19 @@ double NiceStep(double span, double target) {
 
 // Scale ticks at a round step giving about target labels along the axis.
 void SetTicks(AxisScale& scale, double target) {
+    scale.ticks.clear();
     const double span = scale.maximum - scale.minimum;
     double step = NiceStep(span, target);
+    if (!std::isfinite(step) || step <= 0) return;  // a range beyond any round step
     while (span / step > kMaxTicks) step *= 10;
-    scale.ticks.clear();
     const double first = std::ceil(scale.minimum / step - 1e-9);
-    for (double k = first;; ++k) {
+    for (double k = first; scale.ticks.size() <= kMaxTicks; ++k) {
         double v = k * step;
-        if (v > scale.maximum + step * 1e-9) break;
+        if (!(v <= scale.maximum + step * 1e-9)) break;
         if (std::abs(v) < step * 1e-9) v = 0;
         scale.ticks.push_back(v);
     }
-    scale.decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    scale.decimals = std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 12);
 }
 
 double WidestLabel(const AxisScale& scale, const QFontMetricsF& metrics) {
@@ -112,6 +117,10 @@ AxisScale AxisRange(const Chart& chart, const Axis& axis, bool horizontal) {
         scale.maximum = axis.maximum;
     } else {
         std::tie(scale.minimum, scale.maximum) = DataRange(chart, horizontal);
+    }
+    if (!Usable(scale.minimum, scale.maximum)) {  // data beyond what a double can span
+        scale.minimum = 0;
+        scale.maximum = 1;
     }
     return scale;
 }

@@ -123,6 +123,26 @@ TEST(ChartFrame, UnusableFixedRangesGiveWayToTheData) {
     }
 }
 
+TEST(ChartFrame, ExtremeDataStillGiveAFrameWithFewTicks) {
+    struct Row {
+        double low, high;
+    };
+    for (const Row& row :
+         {Row{-1e308, 1e308}, Row{1e20, 1e20}, Row{-0.0, 0.0}, Row{1e-300, 2e-300}}) {
+        Chart chart;
+        Series& line = RedLine(chart);
+        line.Add(row.low, row.low);
+        line.Add(row.high, row.high);
+        const ChartFrame frame = FrameOn(chart);
+        for (const AxisScale* scale : {&frame.x, &frame.y}) {
+            EXPECT_TRUE(std::isfinite(scale->maximum - scale->minimum)) << row.low;
+            EXPECT_LT(scale->minimum, scale->maximum) << row.low;
+            EXPECT_LE(scale->ticks.size(), 201u) << row.low;
+        }
+        Render(chart);
+    }
+}
+
 TEST(ChartFrame, AutomaticRangesHoldAllDataWithAMargin) {
     Chart chart;
     Series& line = RedLine(chart);
