@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "calc/figure_controls.h"
+
 namespace {
 
 std::vector<std::string> SplitCommas(const std::string& text) {
@@ -62,6 +64,7 @@ void Series::Add(double x, double y, const std::string& label, Colour pointColou
     point.y = y;
     point.label = label.empty() ? " " : label;
     point.colour = pointColour;
+    point.inSeriesColour = pointColour == colour;
     points.push_back(std::move(point));
 }
 
@@ -142,4 +145,6 @@ CalcTable::CalcTable() {
     charts["Chart9"] = MakeChart("曲げﾓｰﾒﾝﾄ図");
     charts["Chart10"] = MakeChart("せん断力図");
     charts["Chart13"] = MakeChart("主鉄筋図");
+
+    SetUpFigures(*this);
 }

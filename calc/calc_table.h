@@ -58,6 +58,7 @@ struct ChartPoint {
     Colour colour;
     double endX = 0;  // arrow series: the arrow runs from (x, y) to (endX, endY)
     double endY = 0;
+    bool inSeriesColour = false;  // added in its series' colour, so it follows that colour
 };
 
 enum class SeriesKind { Line, FastLine, Point, Arrow };

@@ -4,6 +4,9 @@
 
 #include "calc/calc_table.h"
 
+// Gives the figures of a new table their series in drawing order, with the line widths, pen
+// styles, kinds and marks of the window's design and the colours of the initial choice "ｶﾗｰ".
+void SetUpFigures(CalcTable& table);
 // Sets the mark font size of the series the figure-font track bar governs.
 void SetFigureFontSize(CalcTable& table, int size);
 // Sets the figure colours for item 0 "ｶﾗｰ" or 1 "白黒"; any other item changes nothing.

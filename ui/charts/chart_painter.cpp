@@ -1,7 +1,26 @@
 // The figure painter.
 #include "ui/charts/chart_painter.h"
 
+#include "ui/charts/chart_axes.h"
+#include "ui/charts/chart_marks.h"
+#include "ui/charts/chart_series.h"
+
 void PaintChart(QPainter& painter, const Chart& chart, const QRectF& rect) {
-    painter.drawRect(rect);
-    painter.drawText(rect, Qt::AlignCenter, QString::fromStdString(chart.title));
+    PaintChartInFrame(painter, chart, LayOutChart(painter, chart, rect));
+}
+
+void PaintChartInFrame(QPainter& painter, const Chart& chart, const ChartFrame& frame) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setBrush(Qt::NoBrush);
+    PaintBackgroundAndAxes(painter, chart, frame);
+    painter.save();
+    painter.setClipRect(frame.plot, Qt::IntersectClip);
+    for (const Series& series : chart.series) PaintSeries(painter, series, frame);
+    painter.restore();
+    // Marks may reach into the margins beside the plot, never beyond the chart.
+    painter.setClipRect(frame.area, Qt::IntersectClip);
+    for (const Series& series : chart.series) PaintMarks(painter, series, frame);
+    painter.restore();
 }
