@@ -6,6 +6,7 @@
 
 #include "report/draw_kekka.h"
 #include "report/fixed_pitch.h"
+#include "ui/charts/chart_frame.h"
 #include "ui/charts/chart_painter.h"
 
 namespace {
@@ -14,10 +15,6 @@ constexpr double kBandHeight = Mm(10.6);
 constexpr int kTitleHeight = 16;
 constexpr int kCellTextHeight = 11;
 constexpr int kChartTitleHeight = 13;
-
-QColor ToQColor(Colour colour) {
-    return QColor::fromRgb(colour.rgb);
-}
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);

@@ -11,6 +11,7 @@ TEST(JsonReport, HoldsEveryComponentInTheAgreedShape) {
     table.List("ListBox7") = {"１行目", "2"};
     table.GridOf("StringGrid2").Cell(7, 1) = "250";
     Chart& chart = table.ChartOf("Chart13");
+    chart.series.clear();  // only the series this test adds
     SetChartRange(chart, -1.5, 6, -0.5, 4.25);
     chart.Get("Series9").Add(0.1, 0.2, "", colours::maroon);
     chart.Get("Series2").Add(1, 2, "D13", colours::red);
