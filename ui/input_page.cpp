@@ -113,8 +113,8 @@ void InputPage::BuildLoads() {
     combination_->setObjectName(QStringLiteral("RadioGroup4"));
     combination_->setGeometry(5, 120, 118, 66);
     auto* uniform = MakeGroup(group, QStringLiteral("等分布荷重"), QRect(5, 187, 118, 42));
-    qLabel_ = MakeLabel(uniform, QStringLiteral("ｑ（kN/m2） ="), QRect(5, 16, 70, kRow));
-    q_ = MakeEdit(uniform, "Edit10", QString(), QRect(76, 16, 36, kRow));
+    qLabel_ = MakeLabel(uniform, QStringLiteral("ｑ（kN/m2） ="), QRect(4, 16, 76, kRow));
+    q_ = MakeEdit(uniform, "Edit10", QString(), QRect(80, 16, 33, kRow));
 }
 
 void InputPage::BuildStresses() {

@@ -19,7 +19,9 @@ QGroupBox* MakeGroup(QWidget* parent, const QString& title, const QRect& place, 
     if (blueCaption) {
         // Scoped by name so that the groups inside keep their black captions.
         group->setObjectName(QStringLiteral("NumberedGroup"));
-        group->setStyleSheet(QStringLiteral("QGroupBox#NumberedGroup::title { color: blue; }"));
+        group->setStyleSheet(
+            QStringLiteral("QGroupBox#NumberedGroup { font-size: 11px; } "
+                           "QGroupBox#NumberedGroup::title { color: blue; }"));
     }
     return group;
 }

@@ -12,7 +12,7 @@
 
 void SetTabSize(QTabWidget* pages, int width, int height) {
     pages->tabBar()->setStyleSheet(
-        QStringLiteral("QTabBar::tab { width: %1px; height: %2px; }").arg(width).arg(height));
+        QStringLiteral("QTabBar::tab { min-width: %1px; height: %2px; }").arg(width).arg(height));
 }
 
 ResultPages::ResultPages(CalcTable& table, QTabWidget* pageControl) : table_(table) {
@@ -50,6 +50,7 @@ void ResultPages::AddList(QWidget* group, const char* name, const QRect& place, 
     list->setFocusPolicy(Qt::NoFocus);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list->setTextElideMode(Qt::ElideNone);
     if (framed) {
         list->setFrameShape(QFrame::Box);
         QPalette palette = list->palette();
@@ -78,13 +79,15 @@ void ResultPages::AddGrid(QWidget* group, const char* name, const QRect& place) 
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setFocusPolicy(Qt::NoFocus);
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->setWordWrap(false);
     for (int c = 0; c < model.columns; ++c) grid->setColumnWidth(c, model.columnWidths.at(c));
     for (int r = 0; r < model.rows; ++r)
         for (int c = 0; c < model.columns; ++c) {
             auto* cell = new QTableWidgetItem;
             const bool fixed = r == 0 || c == 0;
             cell->setBackground(ToQColor(fixed ? model.fixedColour : model.cellColour));
-            cell->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
+            cell->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
             grid->setItem(r, c, cell);
         }
     grids_[name] = grid;

@@ -57,5 +57,5 @@ class ResultPages {
     QLabel* label97_ = nullptr;
 };
 
-// Gives a page control's tabs a fixed width and height.
+// Gives a page control's tabs their width (wider where a caption needs it) and height.
 void SetTabSize(QTabWidget* pages, int width, int height);

@@ -97,13 +97,13 @@ void TLoadDialog::BuildCombinationTab() {
     }
     combination_ = new RadioGroup(QStringLiteral("組合せ"), {"1", "2", "3"}, 3, tab);
     combination_->setObjectName(QStringLiteral("RadioGroup1"));
-    combination_->setGeometry(4, 64, 260, 36);
+    combination_->setGeometry(4, 62, 260, 42);
     combination_->setStyleSheet(QStringLiteral("QGroupBox::title { color: maroon; }"));
     combination_->SetItemIndex(0);
     auto* cancel = MakeFlatButton(tab, "SpeedButton3", QStringLiteral("取り消し"), QString(),
-                                  QRect(4, 106, 100, 26));
+                                  QRect(4, 108, 100, 24));
     auto* transfer = MakeFlatButton(tab, "SpeedButton4", QStringLiteral("設計条件に転記"),
-                                    QString(), QRect(154, 106, 110, 26));
+                                    QString(), QRect(154, 108, 110, 24));
     for (auto* button : {cancel, transfer}) button->setAutoRaise(false);
     connect(cancel, &QToolButton::clicked, this, &QDialog::hide);
     connect(transfer, &QToolButton::clicked, this, [this] {
