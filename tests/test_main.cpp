@@ -8,6 +8,9 @@
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
 #if __has_include(<QApplication>)
+    // Window tests are headless, also when the build lists the tests without the test
+    // environment.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 #endif
     return RUN_ALL_TESTS();
