@@ -8,9 +8,8 @@
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
 #if __has_include(<QApplication>)
-    // Window tests are headless, also when the build lists the tests without the test
-    // environment.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Windows are tested headless, also when the build lists the tests without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 #endif
     return RUN_ALL_TESTS();

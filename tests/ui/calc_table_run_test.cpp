@@ -39,6 +39,7 @@ TEST_F(CalcTableRunTest, DISABLED_DefaultsFillEveryListAndGrid) {
 
 TEST_F(CalcTableRunTest, DISABLED_FailedCheckShowsMessagesInOrderAndKeepsResults) {
     window.Run();
+    ASSERT_GT(window.Results().List("ListBox7")->count(), 0);
     const QString kept = window.Results().List("ListBox7")->item(0)->text();
     Type(window.Input(), "Edit2", "-1");
     Type(window.Input(), "Edit18", "1.0");
@@ -54,6 +55,7 @@ TEST_F(CalcTableRunTest, DISABLED_FailedCheckShowsMessagesInOrderAndKeepsResults
 
 TEST_F(CalcTableRunTest, DISABLED_TextThatIsNoNumberNamesItAndKeepsResults) {
     window.Run();
+    ASSERT_GT(window.Results().List("ListBox2")->count(), 0);
     const QString kept = window.Results().List("ListBox2")->item(0)->text();
     Type(window.Input(), "Edit2", "4,20");
     EXPECT_EQ(window.Run(), RunResult::ConversionError);
