@@ -79,11 +79,15 @@ void MainWindow::BuildMenu() {
 
     QMenu* print = menuBar()->addMenu(QStringLiteral("印刷(&P)"));
     AddAction(print, "PrintItem", QStringLiteral("1.計算書印刷..."), QStringLiteral("印刷"),
-              QStyle::SP_FileIcon, &MainWindow::NotAvailable);
+              QStyle::SP_FileIcon, &MainWindow::PrintReport);
     QMenu* preview = print->addMenu(QStringLiteral("2.計算書ﾌﾟﾚﾋﾞｭｰ"));
+    int number = 0;  // the report pages in the order of the menu
     const auto page = [&](QMenu* menu, const char* caption) {
-        AddAction(menu, "PreviewItem", QString::fromUtf8(caption), QString(),
-                  QStyle::SP_FileDialogContentsView, &MainWindow::NotAvailable);
+        auto* action = new QAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                                   QString::fromUtf8(caption), this);
+        action->setObjectName(QStringLiteral("PreviewItem%1").arg(++number));
+        connect(action, &QAction::triggered, this, [this, number] { PreviewPage(number); });
+        menu->addAction(action);
     };
     page(preview, "Ⅰ．設計条件...");
     QMenu* loads = preview->addMenu(QStringLiteral("Ⅱ．荷重値"));
@@ -98,7 +102,7 @@ void MainWindow::BuildMenu() {
     page(preview, "Ⅴ．概要図...");
     print->addSeparator();
     AddAction(print, "PrinterSetupItem", QStringLiteral("3.プリンタ設定..."), QString(),
-              QStyle::SP_ComputerIcon, &MainWindow::NotAvailable);
+              QStyle::SP_ComputerIcon, &MainWindow::PrinterSetup);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     AddAction(edit, "TextItem", QStringLiteral("1.テキスト出力..."), QStringLiteral("ﾃｷｽﾄ出力"),
@@ -137,7 +141,7 @@ void MainWindow::BuildToolBars() {
            &MainWindow::LoadConditions);
     button(main, 60, "ToolButton4", "保存", "設計条件保存", QStyle::SP_DialogSaveButton,
            &MainWindow::SaveConditions);
-    button(main, 60, "ToolButton5", "印刷", "印刷", QStyle::SP_FileIcon, &MainWindow::NotAvailable);
+    button(main, 60, "ToolButton5", "印刷", "印刷", QStyle::SP_FileIcon, &MainWindow::PrintReport);
     main->addSeparator();
     button(main, 60, "ToolButton10", "ﾃｷｽﾄ出力", "ﾃｷｽﾄ出力", QStyle::SP_FileDialogDetailedView,
            &MainWindow::WriteTextReport);
@@ -219,6 +223,14 @@ void MainWindow::StartRun() {
     calcTable_->Run();
 }
 
-void MainWindow::NotAvailable() {
+void MainWindow::PreviewPage(int) {
+    messenger_.Inform(kNotAvailableYet);
+}
+
+void MainWindow::PrintReport() {
+    messenger_.Inform(kNotAvailableYet);
+}
+
+void MainWindow::PrinterSetup() {
     messenger_.Inform(kNotAvailableYet);
 }

@@ -35,6 +35,10 @@ class MainWindow : public QMainWindow {
     void LoadConditions();
     void WriteTextReport();
     void StartRun();
+    // Report page 1..10, in the order of the preview menu.
+    void PreviewPage(int number);
+    void PrintReport();
+    void PrinterSetup();
 
   signals:
     // The main window closed; the program ends.
@@ -50,7 +54,6 @@ class MainWindow : public QMainWindow {
     QAction* AddAction(QWidget* owner, const char* name, const QString& caption,
                        const QString& hint, QStyle::StandardPixmap picture,
                        void (MainWindow::*command)());
-    void NotAvailable();
 
     CalcTable& table_;
     Messenger& messenger_;

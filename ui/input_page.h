@@ -33,6 +33,9 @@ class InputPage : public QWidget {
     // The input-related set-up of the window's first showing.
     void SetUpFirstShowing();
 
+    // The "出力図色" item index, which the report pages colour their figures by.
+    int FigureColourChoice() const { return figureColours_->ItemIndex(); }
+
     void SetFirstLiveLoadCaption(const QString& caption);
     void SetCombination(int index);
     void TakeAllowableStresses(const AllowableStresses& values);

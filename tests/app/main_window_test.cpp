@@ -192,8 +192,10 @@ TEST_F(MainWindowTest, RunCommandShowsTheResultTabs) {
 TEST_F(MainWindowTest, PreviewAndPrintSayTheyAreNotAvailable) {
     Trigger("PrintItem");
     Trigger("ToolButton5");
-    Trigger("PreviewItem");
-    EXPECT_EQ(messenger.messages, std::vector<std::string>(3, kNotAvailableYet));
+    Trigger("PreviewItem1");
+    Trigger("PreviewItem10");
+    Trigger("PrinterSetupItem");
+    EXPECT_EQ(messenger.messages, std::vector<std::string>(5, kNotAvailableYet));
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirAltLetters) {
