@@ -1,8 +1,22 @@
-// The desktop program.
+// The desktop program: the application, its windows in their order, the message loop.
 #include "app/desktop.h"
 
-#include "app/batch.h"
+#include <QApplication>
+
+#include "app/file_functions.h"
+#include "app/main_window.h"
+#include "calc/calc_table.h"
+#include "ui/fonts.h"
+#include "ui/window_messenger.h"
 
 int RunDesktop(int argc, char** argv) {
-    return RunBatch(argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dolmeta"));
+    QApplication::setFont(ControlFont(12));
+    CalcTable table;
+    WindowMessenger messenger;
+    MainWindow window(table, messenger, ProgramFileFunctions());
+    QObject::connect(&window, &MainWindow::closed, &application, &QApplication::quit);
+    window.showMaximized();
+    return QApplication::exec();
 }

@@ -1,0 +1,236 @@
+// The main window: menu, tool bars, status bar and the commands they reach.
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <exception>
+
+#include "ui/fonts.h"
+
+namespace {
+
+std::string AskDatPath(QWidget* parent, bool forSaving) {
+    QFileDialog dialog(parent);
+    dialog.setNameFilter(QStringLiteral("dat (*.dat)"));
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setDirectory(QDir::currentPath());
+    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions files, QWidget* parent)
+    : QMainWindow(parent), table_(table), messenger_(messenger), files_(std::move(files)) {
+    setWindowTitle(QStringLiteral("ドルメタ （Dolmeta） Ver3.3"));
+    setFont(ControlFont(12));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(144, 160, 144));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    resize(623, 187);
+    askPath_ = [this](bool forSaving) { return AskDatPath(this, forSaving); };
+    BuildMenu();
+    BuildToolBars();
+    setCentralWidget(new QWidget);
+    for (int width : {0, 40, 180}) {
+        auto* panel = new QLabel;
+        panel->setAlignment(Qt::AlignCenter);
+        if (width == 0)
+            statusBar()->addWidget(panel, 1);
+        else {
+            panel->setFixedWidth(width);
+            statusBar()->addPermanentWidget(panel);
+        }
+    }
+    calcTable_ = new CalcTableWindow(table_, messenger_, this);
+    about_ = new AboutBox(this);
+}
+
+QAction* MainWindow::AddAction(QWidget* owner, const char* name, const QString& caption,
+                               const QString& hint, QStyle::StandardPixmap picture,
+                               void (MainWindow::*command)()) {
+    auto* action = new QAction(style()->standardIcon(picture), caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(hint.isEmpty() ? caption : hint);
+    action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this, command);
+    owner->addAction(action);
+    return action;
+}
+
+void MainWindow::BuildMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    AddAction(file, "LoadItem", QStringLiteral("1.設計条件読込..."), QStringLiteral("設計条件読込"),
+              QStyle::SP_DialogOpenButton, &MainWindow::LoadConditions);
+    AddAction(file, "SaveItem", QStringLiteral("2.設計条件保存..."), QStringLiteral("設計条件保存"),
+              QStyle::SP_DialogSaveButton, &MainWindow::SaveConditions);
+    file->addSeparator();
+    AddAction(file, "ExitItem", QStringLiteral("3.終了..."), QStringLiteral("終了"),
+              QStyle::SP_DialogCloseButton, &MainWindow::Exit);
+
+    QMenu* print = menuBar()->addMenu(QStringLiteral("印刷(&P)"));
+    AddAction(print, "PrintItem", QStringLiteral("1.計算書印刷..."), QStringLiteral("印刷"),
+              QStyle::SP_FileIcon, &MainWindow::PrintReport);
+    QMenu* preview = print->addMenu(QStringLiteral("2.計算書ﾌﾟﾚﾋﾞｭｰ"));
+    int number = 0;  // the report pages in the order of the menu
+    const auto page = [&](QMenu* menu, const char* caption) {
+        auto* action = new QAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                                   QString::fromUtf8(caption), this);
+        action->setObjectName(QStringLiteral("PreviewItem%1").arg(++number));
+        connect(action, &QAction::triggered, this, [this, number] { PreviewPage(number); });
+        menu->addAction(action);
+    };
+    page(preview, "Ⅰ．設計条件...");
+    QMenu* loads = preview->addMenu(QStringLiteral("Ⅱ．荷重値"));
+    for (const char* caption :
+         {"1．荷重値計算(1)...", "2．荷重値計算(2)...", "3．荷重値計算(3)..."})
+        page(loads, caption);
+    QMenu* frame = preview->addMenu(QStringLiteral("Ⅲ．ﾗｰﾒﾝ解析"));
+    for (const char* caption :
+         {"1．荷重項...", "2．接点曲げﾓｰﾒﾝﾄ...", "3．部材断面力...", "4．断面力集計"})
+        page(frame, caption);
+    page(preview, "Ⅳ．部材断面計算...");
+    page(preview, "Ⅴ．概要図...");
+    print->addSeparator();
+    AddAction(print, "PrinterSetupItem", QStringLiteral("3.プリンタ設定..."), QString(),
+              QStyle::SP_ComputerIcon, &MainWindow::PrinterSetup);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    AddAction(edit, "TextItem", QStringLiteral("1.テキスト出力..."), QStringLiteral("ﾃｷｽﾄ出力"),
+              QStyle::SP_FileDialogDetailedView, &MainWindow::WriteTextReport);
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    AddAction(view, "TableItem", QStringLiteral("1.計算テーブル"), QString(),
+              QStyle::SP_FileDialogListView, &MainWindow::ShowCalculationTable);
+    QMenu* run = menuBar()->addMenu(QStringLiteral("実行(&R)"));
+    AddAction(run, "RunItem", QStringLiteral("1.計算開始"), QString(), QStyle::SP_MediaPlay,
+              &MainWindow::StartRun);
+    QMenu* system = menuBar()->addMenu(QStringLiteral("システム(&S)"));
+    AddAction(system, "AboutItem", QStringLiteral("2.このシステムは..."), QString(),
+              QStyle::SP_MessageBoxInformation, &MainWindow::ShowAbout);
+}
+
+void MainWindow::BuildToolBars() {
+    const auto button = [this](QToolBar* bar, int width, const char* name, const char* caption,
+                               const char* hint, QStyle::StandardPixmap picture,
+                               void (MainWindow::*command)()) {
+        QAction* action = AddAction(bar, name, QString::fromUtf8(caption), QString::fromUtf8(hint),
+                                    picture, command);
+        QWidget* widget = bar->widgetForAction(action);
+        widget->setFixedSize(width, 35);
+    };
+    QToolBar* main = addToolBar(QStringLiteral("main"));
+    QToolBar* table = addToolBar(QStringLiteral("table"));
+    for (QToolBar* bar : {main, table}) {
+        bar->setMovable(false);
+        bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        bar->setIconSize(QSize(16, 16));
+    }
+    button(main, 60, "ToolButton1", "終了", "終了", QStyle::SP_DialogCloseButton,
+           &MainWindow::Exit);
+    main->addSeparator();
+    button(main, 60, "ToolButton3", "読込", "設計条件読込", QStyle::SP_DialogOpenButton,
+           &MainWindow::LoadConditions);
+    button(main, 60, "ToolButton4", "保存", "設計条件保存", QStyle::SP_DialogSaveButton,
+           &MainWindow::SaveConditions);
+    button(main, 60, "ToolButton5", "印刷", "印刷", QStyle::SP_FileIcon, &MainWindow::PrintReport);
+    main->addSeparator();
+    button(main, 60, "ToolButton10", "ﾃｷｽﾄ出力", "ﾃｷｽﾄ出力", QStyle::SP_FileDialogDetailedView,
+           &MainWindow::WriteTextReport);
+    button(table, 64, "ToolButton11", "計算ﾃｰﾌﾞﾙ", "", QStyle::SP_FileDialogListView,
+           &MainWindow::ShowCalculationTable);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    ShowCalculationTable();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}
+
+void MainWindow::Exit() {
+    if (messenger_.Confirm("終了しますか。")) close();
+}
+
+void MainWindow::ShowCalculationTable() {
+    calcTable_->show();
+    calcTable_->raise();
+    calcTable_->activateWindow();
+}
+
+void MainWindow::ShowAbout() {
+    about_->show();
+    about_->raise();
+}
+
+void MainWindow::SaveConditions() {
+    const std::string path = askPath_(true);
+    if (path.empty()) return;
+    ShowCalculationTable();
+    try {
+        files_.save(path, calcTable_->Conditions());
+    } catch (const std::exception& error) {
+        messenger_.Inform(error.what());
+        return;
+    }
+    messenger_.Inform("設計条件を保存しました。");
+}
+
+void MainWindow::LoadConditions() {
+    const std::string path = askPath_(false);
+    if (path.empty()) return;
+    ShowCalculationTable();
+    // The file is read completely before the page changes, so a bad file changes nothing.
+    DesignConditions conditions = calcTable_->Conditions();
+    try {
+        files_.load(path, conditions);
+    } catch (const std::exception& error) {
+        messenger_.Inform(error.what());
+        return;
+    }
+    calcTable_->SetConditions(conditions);
+}
+
+void MainWindow::WriteTextReport() {
+    if (!messenger_.Confirm(
+            "計算結果をテキスト出力しますか。\n\n出力ファイル名は\n　Box.txt\nです。"))
+        return;
+    const std::string path = (QDir::currentPath() + QStringLiteral("/Box.txt")).toStdString();
+    try {
+        files_.writeTextReport(path, table_);
+    } catch (const std::exception& error) {
+        messenger_.Inform(error.what());
+        return;
+    }
+    messenger_.Inform("テキスト出力終わりました。");
+}
+
+void MainWindow::StartRun() {
+    ShowCalculationTable();
+    calcTable_->Run();
+}
+
+void MainWindow::PreviewPage(int) {
+    messenger_.Inform(kNotAvailableYet);
+}
+
+void MainWindow::PrintReport() {
+    messenger_.Inform(kNotAvailableYet);
+}
+
+void MainWindow::PrinterSetup() {
+    messenger_.Inform(kNotAvailableYet);
+}

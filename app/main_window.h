@@ -1,0 +1,65 @@
+// The main window (the form TForm1): the frame with the menu and the tool bar from which
+// every command is reached; it opens the calculation table and ends the program after a
+// confirmation.
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <QStyle>
+#include <functional>
+#include <string>
+
+#include "app/about_box.h"
+#include "app/file_functions.h"
+#include "calc/calc_table.h"
+#include "calc/messenger.h"
+#include "ui/calc_table_window.h"
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Asks for a design-condition file, to save or to open; empty when cancelled.
+    using PathPrompt = std::function<std::string(bool forSaving)>;
+
+    MainWindow(CalcTable& table, Messenger& messenger, FileFunctions files,
+               QWidget* parent = nullptr);
+
+    CalcTableWindow& CalculationTable() const { return *calcTable_; }
+    AboutBox& About() const { return *about_; }
+    void SetPathPrompt(PathPrompt prompt) { askPath_ = std::move(prompt); }
+
+    void Exit();
+    void ShowCalculationTable();
+    void ShowAbout();
+    void SaveConditions();
+    void LoadConditions();
+    void WriteTextReport();
+    void StartRun();
+    // Report page 1..10, in the order of the preview menu.
+    void PreviewPage(int number);
+    void PrintReport();
+    void PrinterSetup();
+
+  signals:
+    // The main window closed; the program ends.
+    void closed();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenu();
+    void BuildToolBars();
+    QAction* AddAction(QWidget* owner, const char* name, const QString& caption,
+                       const QString& hint, QStyle::StandardPixmap picture,
+                       void (MainWindow::*command)());
+
+    CalcTable& table_;
+    Messenger& messenger_;
+    FileFunctions files_;
+    PathPrompt askPath_;
+    CalcTableWindow* calcTable_;
+    AboutBox* about_;
+    bool shown_ = false;
+};

@@ -1,0 +1,96 @@
+// Runs from the calculation table that rely on the stages: messages of a failed check or a
+// bad number, the T load reaching the load sheet, and the figure controls acting on charts.
+// Disabled until the stages they rely on are built.
+#include <QSlider>
+#include <algorithm>
+
+#include "tests/ui/window_test_support.h"
+#include "ui/calc_table_window.h"
+
+namespace {
+
+class CalcTableRunTest : public testing::Test {
+  protected:
+    CalcTable table;
+    RecordingMessenger messenger;
+    CalcTableWindow window{table, messenger, nullptr};
+
+    void SetUp() override { window.show(); }
+
+    bool ListsHold(const std::string& line) const {
+        for (const char* name : {"ListBox4", "ListBox1"}) {
+            const auto& lines = table.List(name);
+            if (std::find(lines.begin(), lines.end(), line) != lines.end()) return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(CalcTableRunTest, DISABLED_DefaultsFillEveryListAndGrid) {
+    EXPECT_EQ(window.Run(), RunResult::Completed);
+    EXPECT_TRUE(messenger.messages.empty());
+    for (const char* name : {"ListBox7", "ListBox4", "ListBox1", "ListBox3", "ListBox5", "ListBox2",
+                             "ListBox9", "ListBox10", "ListBox6"})
+        EXPECT_GT(window.Results().List(name)->count(), 0) << name;
+    for (const char* name : {"StringGrid1", "StringGrid2", "StringGrid3"})
+        EXPECT_FALSE(window.Results().GridView(name)->item(1, 1)->text().isEmpty()) << name;
+    EXPECT_NE(window.Results().GridView("StringGrid1")->item(1, 1)->text(), QStringLiteral("---"));
+}
+
+TEST_F(CalcTableRunTest, DISABLED_FailedCheckShowsMessagesInOrderAndKeepsResults) {
+    window.Run();
+    ASSERT_GT(window.Results().List("ListBox7")->count(), 0);
+    const QString kept = window.Results().List("ListBox7")->item(0)->text();
+    Type(window.Input(), "Edit2", "-1");
+    Type(window.Input(), "Edit18", "1.0");
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    const std::vector<std::string> expected = {"土かぶりがおかしいです。\n訂正して下さい。",
+                                               "土かぶりがおかしいです。\n訂正して下さい。",
+                                               "ボックスの幅がおかしいです。\n訂正して下さい。"};
+    EXPECT_EQ(messenger.messages, expected);
+    EXPECT_EQ(window.Results().List("ListBox7")->item(0)->text(), kept);
+    EXPECT_EQ(window.Results().GridView("StringGrid1")->item(3, 2)->text(), QStringLiteral("---"));
+    EXPECT_EQ(window.Pages()->currentIndex(), 0);
+}
+
+TEST_F(CalcTableRunTest, DISABLED_TextThatIsNoNumberNamesItAndKeepsResults) {
+    window.Run();
+    ASSERT_GT(window.Results().List("ListBox2")->count(), 0);
+    const QString kept = window.Results().List("ListBox2")->item(0)->text();
+    Type(window.Input(), "Edit2", "4,20");
+    EXPECT_EQ(window.Run(), RunResult::ConversionError);
+    ASSERT_EQ(messenger.messages.size(), 1u);
+    EXPECT_NE(messenger.messages[0].find("4,20"), std::string::npos);
+    EXPECT_EQ(window.Results().List("ListBox2")->item(0)->text(), kept);
+    EXPECT_EQ(window.Results().GridView("StringGrid1")->item(1, 1)->text(), QStringLiteral("---"));
+}
+
+TEST_F(CalcTableRunTest, DISABLED_CustomisedTLoadActsAtTheNextRun) {
+    // A shallow cover keeps the wheels on the top slab (load case 1).
+    Type(window.Input(), "Edit2", "2.00");
+    Click(window.Input(), "SpeedButton3");
+    Type(window.TLoad(), "Edit1", "20");
+    Click(window.TLoad(), "SpeedButton2");
+    window.Run();
+    EXPECT_TRUE(ListsHold("　    P1(後輪荷重)            =80.00kN"));
+}
+
+TEST_F(CalcTableRunTest, DISABLED_FigureFontSizeReachesTheMomentDiagramOnly) {
+    window.Run();
+    const int outline = table.ChartOf("Chart1").Get("Series13").markFontSize;
+    Find<QSlider>(window.Input(), "TrackBar1")->setValue(12);
+    EXPECT_EQ(table.ChartOf("Chart9").Get("Series31").markFontSize, 12);
+    EXPECT_EQ(table.ChartOf("Chart1").Get("Series13").markFontSize, outline);
+}
+
+TEST_F(CalcTableRunTest, DISABLED_FiveStepsRightMoveTheViewByOneWidth) {
+    window.Run();
+    const Axis before = table.ChartOf("Chart1").bottom;
+    const double width = before.maximum - before.minimum;
+    for (int k = 0; k < 5; ++k) Click(window, "SpeedButton14");
+    EXPECT_NEAR(table.ChartOf("Chart1").bottom.minimum, before.minimum - width, 1e-9 * width);
+    for (int k = 0; k < 5; ++k) Click(window, "SpeedButton13");
+    EXPECT_NEAR(table.ChartOf("Chart1").bottom.minimum, before.minimum, 1e-9 * width);
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+// The input page "設計条件入力": every design condition as the text or choice of a control, in
+// six numbered groups around the box picture, with the bar-pitch panel, the figure controls
+// and the buttons that open the support dialogs and start the calculation.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QToolButton>
+#include <QWidget>
+
+#include "calc/design_conditions.h"
+#include "ui/box_picture.h"
+#include "ui/radio_group.h"
+
+// Values proposed by the allowable-stress support, as the texts to put into the page.
+struct AllowableStresses {
+    std::string sigmaCk, sigmaCa, tauA, sigmaSa, sigmaSaJoint, tauOa, steelGrade;
+};
+
+class InputPage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit InputPage(QWidget* parent);
+
+    // The page's entries; the T-load texts are left at their defaults (the dialog holds them).
+    DesignConditions Read() const;
+    // Sets every page entry, running the handlers of the choices and the lower-haunch box as
+    // a click would. The T-load texts are not the page's and are ignored.
+    void Apply(const DesignConditions& conditions);
+    // The input-related set-up of the window's first showing.
+    void SetUpFirstShowing();
+
+    // The "出力図色" item index, which the report pages colour their figures by.
+    int FigureColourChoice() const { return figureColours_->ItemIndex(); }
+
+    void SetFirstLiveLoadCaption(const QString& caption);
+    void SetCombination(int index);
+    void TakeAllowableStresses(const AllowableStresses& values);
+
+  signals:
+    void tLoadRequested();
+    void combinationRequested();
+    void stressSupportRequested();
+    void runRequested();
+    void figureFontSizeChanged(int size);
+    void figureColoursClicked(int item);
+
+  private:
+    void BuildWeights();
+    void BuildEarthPressure();
+    void BuildBox();
+    void BuildLoads();
+    void BuildStresses();
+    void BuildCover();
+    void BuildPitch();
+    void BuildFigureControls();
+
+    void SoilTypeClicked(int index);
+    void LiveLoadClicked(int index);
+    void PitchModeClicked(int index);
+    void LowerHaunchToggled(bool checked);
+
+    RadioGroup* soilType_;
+    QComboBox* gammaS_;
+    QComboBox* gammaC_;
+    QLineEdit* gammaA_;
+    RadioGroup* foundation_;
+    QComboBox* ko_;
+    BoxPicture* picture_;
+    QLineEdit *h1_, *ha_, *tu_, *tl_, *tb_, *hah_, *hab_, *h_, *b_;
+    QCheckBox* lowerHaunch_;
+    RadioGroup* liveLoad_;
+    RadioGroup* combination_;
+    QLabel* qLabel_;
+    QLineEdit* q_;
+    QLineEdit *sigmaCk_, *sigmaCa_, *tauA_, *steelGrade_, *sigmaSa_, *sigmaSaJoint_, *tauOa_;
+    QComboBox *dTop_, *dWall_, *dBottomUpper_, *dBottomLower_;
+    RadioGroup* pitchMode_;
+    QComboBox* pitch_;
+    RadioGroup* figureColours_;
+    QSlider* figureFont_;
+};

@@ -1,0 +1,279 @@
+// The result tabs: places, fonts and colours of the lists, grids, legend and figures.
+#include "ui/result_pages.h"
+
+#include <QHeaderView>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolButton>
+
+#include "calc/figure_controls.h"
+#include "ui/fonts.h"
+#include "ui/page_controls.h"
+
+void SetTabSize(QTabWidget* pages, int width, int height) {
+    pages->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar::tab { min-width: %1px; height: %2px; }").arg(width).arg(height));
+}
+
+ResultPages::ResultPages(CalcTable& table, QTabWidget* pageControl) : table_(table) {
+    BuildConditions(pageControl);
+    BuildLoads(pageControl);
+    BuildFrame(pageControl);
+    BuildSections(pageControl);
+    BuildOutline(pageControl);
+    Refresh();
+}
+
+QWidget* ResultPages::AddTab(QTabWidget* pages, const char* name, const QString& caption) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    pages->addTab(page, caption);
+    return page;
+}
+
+QTabWidget* ResultPages::AddPageControl(QWidget* parent, const char* name, int tabWidth,
+                                        const QRect& place) {
+    auto* pages = new QTabWidget(parent);
+    pages->setObjectName(QString::fromLatin1(name));
+    pages->setGeometry(place);
+    SetTabSize(pages, tabWidth, 20);
+    return pages;
+}
+
+void ResultPages::AddList(QWidget* group, const char* name, const QRect& place, int fontPixels,
+                          int lineHeight, bool framed) {
+    auto* list = new QListWidget(group);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(place);
+    list->setFont(SheetFont(fontPixels));
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list->setTextElideMode(Qt::ElideNone);
+    if (framed) {
+        list->setFrameShape(QFrame::Box);
+        QPalette palette = list->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        list->setPalette(palette);
+    } else {
+        // A sheet without a frame, on the window's own background.
+        list->setFrameShape(QFrame::NoFrame);
+        QPalette palette = list->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        list->setPalette(palette);
+    }
+    lists_[name] = list;
+    lineHeights_[name] = lineHeight;
+}
+
+void ResultPages::AddGrid(QWidget* group, const char* name, const QRect& place) {
+    const Grid& model = table_.GridOf(name);
+    auto* grid = new QTableWidget(model.rows, model.columns, group);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setGeometry(place);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setMinimumSectionSize(model.rowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(model.rowHeight);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->setWordWrap(false);
+    for (int c = 0; c < model.columns; ++c) grid->setColumnWidth(c, model.columnWidths.at(c));
+    for (int r = 0; r < model.rows; ++r)
+        for (int c = 0; c < model.columns; ++c) {
+            auto* cell = new QTableWidgetItem;
+            const bool fixed = r == 0 || c == 0;
+            cell->setBackground(ToQColor(fixed ? model.fixedColour : model.cellColour));
+            cell->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+            grid->setItem(r, c, cell);
+        }
+    grids_[name] = grid;
+}
+
+FigureView* ResultPages::AddFigure(QWidget* group, const char* name, const QRect& place) {
+    auto* figure = new FigureView(table_, name, group);
+    figure->setObjectName(QString::fromLatin1(name));
+    figure->setGeometry(place);
+    figures_[name] = figure;
+    return figure;
+}
+
+void ResultPages::BuildConditions(QTabWidget* pages) {
+    auto* tab = AddTab(pages, "TabSheet11", QStringLiteral("Ⅰ．設計条件"));
+    auto* list = MakeGroup(tab, QStringLiteral("1．設計条件"), QRect(2, 2, 231, 399));
+    AddList(list, "ListBox7", QRect(8, 16, 217, 377), 12, 16, false);
+    auto* figure = MakeGroup(tab, QStringLiteral("2．形状(mm)"), QRect(240, 2, 425, 399));
+    AddFigure(figure, "Chart2", QRect(8, 16, 409, 377));
+}
+
+void ResultPages::BuildLoads(QTabWidget* pages) {
+    auto* tab = AddTab(pages, "TabSheet2", QStringLiteral("Ⅱ．荷重値"));
+    pageControl2_ = AddPageControl(tab, "PageControl2", 110, QRect(2, 2, 667, 398));
+    auto* sheet = AddTab(pageControl2_, "TabSheet3", QStringLiteral("1．荷重値計算"));
+    auto* lists = MakeGroup(sheet, QStringLiteral("１．荷重計算"), QRect(2, 0, 655, 361));
+    AddList(lists, "ListBox4", QRect(8, 16, 321, 335), 12, 16, false);
+    AddList(lists, "ListBox1", QRect(336, 16, 313, 335), 12, 16, false);
+    auto* diagram = AddTab(pageControl2_, "TabSheet4", QStringLiteral("2．作用荷重図"));
+    auto* group =
+        MakeGroup(diagram,
+                  QStringLiteral("作用荷重　(移動=ﾏｳｽ右ﾎﾞﾀﾝﾄﾞﾗｯｸﾞ、拡大=ﾏｳｽ左ﾎﾞﾀﾝを左上から右下"
+                                 "へﾄﾞﾗｯｸﾞ：右下から左上へは元に戻る)"),
+                  QRect(2, 2, 655, 363));
+    AddFigure(group, "Chart1", QRect(8, 16, 601, 337));
+    BuildChartButtons(group);
+}
+
+void ResultPages::BuildChartButtons(QWidget* group) {
+    auto* column = new QWidget(group);
+    column->setGeometry(612, 9, 37, 186);
+    struct Button {
+        const char* name;
+        const char* hint;
+        QStyle::StandardPixmap picture;
+        const char* caption;
+        char direction;  // 0 for a zoom
+        double percent;
+    };
+    const Button buttons[] = {
+        {"SpeedButton11", "上へ移動", QStyle::SP_ArrowUp, "", 'U', 0},
+        {"SpeedButton16", "下へ移動", QStyle::SP_ArrowDown, "", 'D', 0},
+        {"SpeedButton13", "左へ移動", QStyle::SP_ArrowLeft, "", 'L', 0},
+        {"SpeedButton14", "右へ移動", QStyle::SP_ArrowRight, "", 'R', 0},
+        {"SpeedButton8", "１．２倍拡大", QStyle::SP_CustomBase, "＋", 0, 120},
+        {"SpeedButton9", "０．８倍縮小", QStyle::SP_CustomBase, "－", 0, 80},
+    };
+    int top = 0;
+    for (const Button& b : buttons) {
+        auto* button = MakeFlatButton(column, b.name, QString::fromUtf8(b.caption),
+                                      QString::fromUtf8(b.hint), QRect(0, top, 37, 31));
+        if (b.picture != QStyle::SP_CustomBase)
+            button->setIcon(button->style()->standardIcon(b.picture));
+        top += 31;
+        QObject::connect(button, &QToolButton::clicked, column, [this, b] {
+            Chart& chart = table_.ChartOf("Chart1");
+            if (b.direction != 0)
+                ScrollChart(chart, b.direction);
+            else
+                ZoomChart(chart, b.percent);
+            figures_.at("Chart1")->update();
+        });
+    }
+}
+
+void ResultPages::BuildFrame(QTabWidget* pages) {
+    auto* tab = AddTab(pages, "TabSheet5", QStringLiteral("Ⅲ．ﾗｰﾒﾝ解析"));
+    pageControl3_ = AddPageControl(tab, "PageControl3", 165, QRect(2, 2, 667, 398));
+
+    auto* terms = AddTab(pageControl3_, "TabSheet12", QStringLiteral("1．荷重項"));
+    auto* termsGroup = MakeGroup(terms, QStringLiteral("1．荷重項"), QRect(2, 2, 655, 362));
+    AddList(termsGroup, "ListBox3", QRect(5, 16, 645, 338), 13, 16, false);
+    auto* joints = AddTab(pageControl3_, "TabSheet14", QStringLiteral("2．接点曲げﾓｰﾒﾝﾄ"));
+    auto* jointsGroup =
+        MakeGroup(joints, QStringLiteral("2．接点曲げﾓｰﾒﾝﾄ"), QRect(2, 2, 655, 362));
+    AddList(jointsGroup, "ListBox5", QRect(5, 16, 645, 338), 13, 16, false);
+
+    auto* forces = AddTab(pageControl3_, "TabSheet6", QStringLiteral("3．部材断面力計算"));
+    auto* forceList =
+        MakeGroup(forces, QStringLiteral("3-1．部材断面力計算"), QRect(2, 2, 319, 364));
+    AddList(forceList, "ListBox2", QRect(8, 16, 305, 337), 12, 16, false);
+    auto* forceFigures =
+        MakeGroup(forces, QStringLiteral("3-2．部材断面力：図"), QRect(328, 2, 329, 364));
+    auto* pageControl4 = AddPageControl(forceFigures, "PageControl4", 80, QRect(6, 16, 318, 340));
+    const auto memberTab = [&](const char* caption, const char* upper, const char* upperChart,
+                               const char* lower, const char* lowerChart) {
+        auto* page = AddTab(pageControl4, "", QString::fromUtf8(caption));
+        auto* top = MakeGroup(page, QString::fromUtf8(upper), QRect(2, 2, 306, 151));
+        AddFigure(top, upperChart, QRect(6, 14, 295, 131));
+        auto* bottom = MakeGroup(page, QString::fromUtf8(lower), QRect(2, 157, 306, 151));
+        AddFigure(bottom, lowerChart, QRect(6, 14, 295, 131));
+    };
+    memberTab("側壁(左、右)", "(1)側壁(左)", "Chart3", "(2)側壁(右)", "Chart6");
+    memberTab("頂版、底版", "(3)頂版(B-C)", "Chart4", "(4)底版(D-A)", "Chart5");
+
+    auto* summary = AddTab(pageControl3_, "TabSheet9", QStringLiteral("4．断面力集計"));
+    auto* summaryGroup = MakeGroup(summary, QStringLiteral("断面力集計"), QRect(2, 2, 285, 362));
+    AddGrid(summaryGroup, "StringGrid1", QRect(8, 16, 269, 250));
+    auto* notes = MakeGroup(summaryGroup, QStringLiteral("摘要"), QRect(8, 274, 269, 80));
+    AddList(notes, "ListBox8", QRect(8, 14, 249, 60), 12, 12, false);
+    lists_.at("ListBox8")->setFont(ControlFont(12));
+    auto* diagrams = MakeGroup(summary, QStringLiteral("5．断面力図"), QRect(290, 2, 365, 362));
+    auto* pageControl5 = AddPageControl(diagrams, "PageControl5", 100, QRect(8, 16, 350, 340));
+    AddFigure(AddTab(pageControl5, "", QStringLiteral("曲げﾓｰﾒﾝﾄ")), "Chart9",
+              QRect(2, 2, 338, 309));
+    AddFigure(AddTab(pageControl5, "", QStringLiteral("せん断力")), "Chart10",
+              QRect(2, 2, 338, 309));
+}
+
+void ResultPages::BuildSections(QTabWidget* pages) {
+    auto* tab = AddTab(pages, "TabSheet10", QStringLiteral("Ⅳ．部材断面計算"));
+    auto* required = MakeGroup(tab, QStringLiteral("必要鉄筋量計算式"), QRect(2, 2, 329, 105));
+    AddList(required, "ListBox9", QRect(8, 16, 313, 81), 12, 12, true);
+    auto* actual = MakeGroup(tab, QStringLiteral("実応力度計算式"), QRect(344, 2, 321, 105));
+    AddList(actual, "ListBox10", QRect(8, 16, 305, 81), 12, 12, true);
+    auto* table =
+        MakeGroup(tab, QStringLiteral("１．必要鉄筋量、実応力度の計算"), QRect(2, 112, 663, 289));
+    AddGrid(table, "StringGrid3", QRect(8, 16, 473, 267));
+    auto* verdict = MakeGroup(table, QStringLiteral("応力度照査結果"), QRect(488, 12, 169, 45));
+    label97_ = MakeLabel(verdict, QString(), QRect(8, 16, 153, 22));
+    label97_->setObjectName(QStringLiteral("Label97"));
+    label97_->setAlignment(Qt::AlignCenter);
+    auto* legend = MakeGroup(table, QStringLiteral("摘要"), QRect(488, 62, 169, 219));
+    const char* const captions[] = {"Ｍ：曲げﾓｰﾒﾝﾄ",        "Ｎ：軸力",
+                                    "Ｓ：接点部のせん断力", "Ｓ2d：接点から2d部のせん断力",
+                                    "Asn：必要鉄筋量",      "As：実際の配筋量",
+                                    "σc：圧縮応力度",       "σs：引張り応力度",
+                                    "τ：せん断応力度",      "τ2d：せん断応力度",
+                                    "Ｄ：鉄筋径",           "ﾋﾟｯﾁ：配筋ピッチ"};
+    int top = 16;
+    for (const char* caption : captions) {
+        MakeLabel(legend, QString::fromUtf8(caption), QRect(8, top, 157, 16));
+        top += 16;
+    }
+}
+
+void ResultPages::BuildOutline(QTabWidget* pages) {
+    auto* tab = AddTab(pages, "TabSheet19", QStringLiteral("Ⅴ．概要図"));
+    auto* drawing = MakeGroup(tab, QStringLiteral("1．主鉄筋図"), QRect(5, 2, 388, 399));
+    AddFigure(drawing, "Chart13", QRect(8, 16, 369, 377));
+    auto* dimensions = MakeGroup(tab, QStringLiteral("2．主鉄筋加工寸法"), QRect(400, 2, 265, 399));
+    AddGrid(dimensions, "StringGrid2", QRect(8, 16, 251, 107));
+    AddList(dimensions, "ListBox6", QRect(8, 136, 251, 257), 12, 16, false);
+}
+
+void ResultPages::FillList(const std::string& name) {
+    QListWidget* list = lists_.at(name);
+    const int height = lineHeights_.at(name);
+    const QFontMetrics metrics(list->font());
+    list->clear();
+    for (const std::string& line : table_.List(name)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(line), list);
+        // The fixed line height keeps fraction lines evenly spaced.
+        item->setSizeHint(QSize(metrics.horizontalAdvance(item->text()) + 4, height));
+    }
+}
+
+void ResultPages::FillGrid(const std::string& name) {
+    const Grid& model = table_.GridOf(name);
+    QTableWidget* grid = grids_.at(name);
+    for (int r = 0; r < model.rows && r < grid->rowCount(); ++r)
+        for (int c = 0; c < model.columns && c < grid->columnCount(); ++c)
+            grid->item(r, c)->setText(QString::fromStdString(model.Cell(c, r)));
+}
+
+void ResultPages::Refresh() {
+    for (const auto& entry : lists_) FillList(entry.first);
+    for (const auto& entry : grids_) FillGrid(entry.first);
+    const Label& label = table_.labels.at("Label97");
+    label97_->setText(QString::fromStdString(label.text));
+    QPalette palette = label97_->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(label.colour));
+    label97_->setPalette(palette);
+    RepaintFigures();
+}
+
+void ResultPages::RepaintFigures() {
+    for (const auto& entry : figures_) entry.second->update();
+}

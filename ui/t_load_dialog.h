@@ -1,0 +1,44 @@
+// The T-load dialog (the form TForm3): one tab defines the T load that the first live-load
+// item stands for, the other picks the load combination for shallow cover. Only one tab is
+// visible at a time, after the button that opened it.
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <string>
+
+#include "ui/radio_group.h"
+
+class TLoadDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TLoadDialog(QWidget* parent);
+
+    // Shows the tab "T荷重" or "荷重組合せ" below the given window corner.
+    void OpenTLoad(const QPoint& windowCorner);
+    void OpenCombination(const QPoint& windowCorner);
+
+    // The T-load texts the calculation reads for the first live-load item.
+    std::string Weight() const { return weight_->text().toStdString(); }
+    std::string AxleDistance() const { return axleDistance_->text().toStdString(); }
+    std::string ImpactDepth() const { return impactDepth_->text().toStdString(); }
+
+  signals:
+    // The first live-load item's new caption.
+    void captionTransferred(const QString& caption);
+    void combinationTransferred(int index);
+
+  private:
+    void BuildTLoadTab();
+    void BuildCombinationTab();
+    void OpenAt(const QPoint& windowCorner, int tab);
+    void SetDefaultTexts();
+    void ResetTLoad();
+
+    QTabWidget* pages_;
+    QLineEdit* weight_;        // Edit1
+    QLineEdit* axleDistance_;  // Edit2
+    QLineEdit* impactDepth_;   // Edit3
+    RadioGroup* combination_;  // RadioGroup1
+};
