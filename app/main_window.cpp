@@ -6,11 +6,13 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <exception>
 
+#include "report/report_pdf.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -26,10 +28,24 @@ std::string AskDatPath(QWidget* parent, bool forSaving) {
     return dialog.selectedFiles().first().toStdString();
 }
 
+std::string AskPdfPath(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setDirectory(QDir::currentPath());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first().toStdString();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions files, QWidget* parent)
-    : QMainWindow(parent), table_(table), messenger_(messenger), files_(std::move(files)) {
+    : QMainWindow(parent),
+      table_(table),
+      messenger_(messenger),
+      files_(std::move(files)),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setWindowTitle(QStringLiteral("ドルメタ （Dolmeta） Ver3.3"));
     setFont(ControlFont(12));
     QPalette palette = this->palette();
@@ -38,6 +54,7 @@ MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions fil
     setAutoFillBackground(true);
     resize(623, 187);
     askPath_ = [this](bool forSaving) { return AskDatPath(this, forSaving); };
+    askPdfPath_ = [this] { return AskPdfPath(this); };
     BuildMenu();
     BuildToolBars();
     setCentralWidget(new QWidget);
@@ -103,6 +120,8 @@ void MainWindow::BuildMenu() {
     print->addSeparator();
     AddAction(print, "PrinterSetupItem", QStringLiteral("3.プリンタ設定..."), QString(),
               QStyle::SP_ComputerIcon, &MainWindow::PrinterSetup);
+    AddAction(print, "PdfItem", QStringLiteral("4.計算書PDF出力..."), QStringLiteral("PDF出力"),
+              QStyle::SP_DriveFDIcon, &MainWindow::WritePdf);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     AddAction(edit, "TextItem", QStringLiteral("1.テキスト出力..."), QStringLiteral("ﾃｷｽﾄ出力"),
@@ -180,13 +199,8 @@ void MainWindow::SaveConditions() {
     const std::string path = askPath_(true);
     if (path.empty()) return;
     ShowCalculationTable();
-    try {
-        files_.save(path, calcTable_->Conditions());
-    } catch (const std::exception& error) {
-        messenger_.Inform(error.what());
-        return;
-    }
-    messenger_.Inform("設計条件を保存しました。");
+    const FileResult saved = files_.save(path, calcTable_->Conditions());
+    messenger_.Inform(saved.ok() ? "設計条件を保存しました。" : saved.message);
 }
 
 void MainWindow::LoadConditions() {
@@ -195,10 +209,9 @@ void MainWindow::LoadConditions() {
     ShowCalculationTable();
     // The file is read completely before the page changes, so a bad file changes nothing.
     DesignConditions conditions = calcTable_->Conditions();
-    try {
-        files_.load(path, conditions);
-    } catch (const std::exception& error) {
-        messenger_.Inform(error.what());
+    const FileResult loaded = files_.load(path, conditions);
+    if (!loaded.ok()) {
+        messenger_.Inform(loaded.message);
         return;
     }
     calcTable_->SetConditions(conditions);
@@ -209,13 +222,8 @@ void MainWindow::WriteTextReport() {
             "計算結果をテキスト出力しますか。\n\n出力ファイル名は\n　Box.txt\nです。"))
         return;
     const std::string path = (QDir::currentPath() + QStringLiteral("/Box.txt")).toStdString();
-    try {
-        files_.writeTextReport(path, table_);
-    } catch (const std::exception& error) {
-        messenger_.Inform(error.what());
-        return;
-    }
-    messenger_.Inform("テキスト出力終わりました。");
+    const FileResult written = files_.writeTextReport(path, table_);
+    messenger_.Inform(written.ok() ? "テキスト出力終わりました。" : written.message);
 }
 
 void MainWindow::StartRun() {
@@ -223,14 +231,32 @@ void MainWindow::StartRun() {
     calcTable_->Run();
 }
 
-void MainWindow::PreviewPage(int) {
-    messenger_.Inform(kNotAvailableYet);
+ReportContext MainWindow::PageContext() {
+    ReportContext context{table_, calcTable_->Input().FigureColourChoice(), *printer_, this};
+    context.hideCalcTable = [this] { calcTable_->hide(); };
+    context.showCalcTable = [this] { ShowCalculationTable(); };
+    return context;
+}
+
+void MainWindow::PreviewPage(int number) {
+    ReportContext context = PageContext();
+    const ReportOutcome outcome = PreviewReportPage(number, context);
+    if (!outcome.Succeeded() && !outcome.message.empty()) messenger_.Inform(outcome.message);
 }
 
 void MainWindow::PrintReport() {
-    messenger_.Inform(kNotAvailableYet);
+    ReportContext context = PageContext();
+    ::PrintReport(context, messenger_);
 }
 
 void MainWindow::PrinterSetup() {
-    messenger_.Inform(kNotAvailableYet);
+    OpenPrinterSetup(*printer_, this);
+}
+
+void MainWindow::WritePdf() {
+    const std::string path = askPdfPath_();
+    if (path.empty()) return;
+    const ReportOutcome outcome =
+        WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice());
+    if (!outcome.Succeeded()) messenger_.Inform(outcome.message);
 }

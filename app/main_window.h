@@ -5,14 +5,17 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QPrinter>
 #include <QStyle>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/about_box.h"
 #include "app/file_functions.h"
 #include "calc/calc_table.h"
 #include "calc/messenger.h"
+#include "report/report_run.h"
 #include "ui/calc_table_window.h"
 
 class MainWindow : public QMainWindow {
@@ -27,6 +30,8 @@ class MainWindow : public QMainWindow {
     CalcTableWindow& CalculationTable() const { return *calcTable_; }
     AboutBox& About() const { return *about_; }
     void SetPathPrompt(PathPrompt prompt) { askPath_ = std::move(prompt); }
+    // Asks for the PDF file of the report pages; empty when cancelled.
+    void SetPdfPathPrompt(std::function<std::string()> prompt) { askPdfPath_ = std::move(prompt); }
 
     void Exit();
     void ShowCalculationTable();
@@ -39,6 +44,7 @@ class MainWindow : public QMainWindow {
     void PreviewPage(int number);
     void PrintReport();
     void PrinterSetup();
+    void WritePdf();
 
   signals:
     // The main window closed; the program ends.
@@ -49,6 +55,7 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    ReportContext PageContext();
     void BuildMenu();
     void BuildToolBars();
     QAction* AddAction(QWidget* owner, const char* name, const QString& caption,
@@ -59,6 +66,8 @@ class MainWindow : public QMainWindow {
     Messenger& messenger_;
     FileFunctions files_;
     PathPrompt askPath_;
+    std::function<std::string()> askPdfPath_;
+    std::unique_ptr<QPrinter> printer_;  // the current printer, for the whole program
     CalcTableWindow* calcTable_;
     AboutBox* about_;
     bool shown_ = false;

@@ -19,6 +19,3 @@ QFont SheetFont(int pixels) {
     return font;
 }
 
-QColor ToQColor(Colour colour) {
-    return QColor::fromRgb(colour.rgb);
-}

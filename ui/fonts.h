@@ -2,14 +2,9 @@
 // which a full-width character takes exactly two columns, for the formula lists.
 #pragma once
 
-#include <QColor>
 #include <QFont>
-
-#include "calc/calc_table.h"
 
 // The controls' font at the given pixel height.
 QFont ControlFont(int pixels = 12);
 // The formula lists' fixed-pitch font at the given pixel height.
 QFont SheetFont(int pixels);
-// The model's colour as a Qt colour.
-QColor ToQColor(Colour colour);

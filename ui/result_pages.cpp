@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "calc/figure_controls.h"
+#include "ui/charts/chart_frame.h"
 #include "ui/fonts.h"
 #include "ui/page_controls.h"
 

@@ -6,10 +6,10 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <map>
-#include <stdexcept>
 
 #include "ui/radio_group.h"
 
@@ -22,17 +22,23 @@ struct FakeFiles {
     bool textFails = false;
 
     FileFunctions Functions() {
-        return {[this](const std::string& path, const DesignConditions& c) {
-                    if (path == "bad") throw std::runtime_error("cannot write bad");
+        const auto failure = [](const std::string& message) {
+            return FileResult::Failure(FileStatus::FileError, message);
+        };
+        return {[this, failure](const std::string& path, const DesignConditions& c) {
+                    if (path == "bad") return failure("cannot write bad");
                     saved[path] = c;
+                    return FileResult{};
                 },
-                [this](const std::string& path, DesignConditions& c) {
-                    if (!saved.count(path)) throw std::runtime_error("cannot open " + path);
+                [this, failure](const std::string& path, DesignConditions& c) {
+                    if (!saved.count(path)) return failure("cannot open " + path);
                     c = saved.at(path);
+                    return FileResult{};
                 },
-                [this](const std::string& path, const CalcTable&) {
-                    if (textFails) throw std::runtime_error("cannot write Box.txt");
+                [this, failure](const std::string& path, const CalcTable&) {
+                    if (textFails) return failure("cannot write Box.txt");
                     textReports.push_back(path);
+                    return FileResult{};
                 }};
     }
 };
@@ -189,13 +195,28 @@ TEST_F(MainWindowTest, RunCommandShowsTheResultTabs) {
     EXPECT_EQ(window.CalculationTable().Pages()->currentIndex(), 2);
 }
 
-TEST_F(MainWindowTest, PreviewAndPrintSayTheyAreNotAvailable) {
+TEST_F(MainWindowAnsweredNo, PrintAnsweredNoPrintsNothingAndKeepsTheTable) {
+    window.ShowCalculationTable();
     Trigger("PrintItem");
     Trigger("ToolButton5");
-    Trigger("PreviewItem1");
-    Trigger("PreviewItem10");
-    Trigger("PrinterSetupItem");
-    EXPECT_EQ(messenger.messages, std::vector<std::string>(5, kNotAvailableYet));
+    EXPECT_EQ(messenger.messages,
+              std::vector<std::string>(2, "プリンターの準備はいいですか。\n10枚印刷します。"));
+    EXPECT_TRUE(window.CalculationTable().isVisible());
+}
+
+TEST_F(MainWindowTest, PdfCommandWritesTheTenPagesWhereTheUserSays) {
+    const QString path = QDir::temp().filePath(QStringLiteral("dolmeta-window-test.pdf"));
+    QFile::remove(path);
+    window.SetPdfPathPrompt([&] { return path.toStdString(); });
+    Trigger("PdfItem");
+    EXPECT_TRUE(messenger.messages.empty());
+    EXPECT_TRUE(QFile::exists(path));
+    QFile::remove(path);
+
+    window.SetPdfPathPrompt([] { return std::string("/no/such/folder/report.pdf"); });
+    Trigger("PdfItem");
+    ASSERT_EQ(messenger.messages.size(), 1u);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/no/such/folder/report.pdf")));
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirAltLetters) {
