@@ -18,4 +18,3 @@ QFont SheetFont(int pixels) {
     font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
-

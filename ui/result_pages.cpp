@@ -81,6 +81,10 @@ void ResultPages::AddGrid(QWidget* group, const char* name, const QRect& place) 
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setFocusPolicy(Qt::NoFocus);
     grid->setTextElideMode(Qt::ElideNone);
+    // The column widths are those of the form; a slightly smaller font keeps every number
+    // of the sheet whole inside them.
+    grid->setFont(ControlFont(10));
+    grid->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 1px; }"));
     grid->setWordWrap(false);
     for (int c = 0; c < model.columns; ++c) grid->setColumnWidth(c, model.columnWidths.at(c));
     for (int r = 0; r < model.rows; ++r)
