@@ -2,9 +2,10 @@
 // quoted literals and the sign rules, rounding half away from zero on the decimal expansion.
 #include "calc/sheet/format_line.h"
 
+#include <bit>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -84,18 +85,66 @@ struct Digits {
     int exponent = 0;
 };
 
+// The decimal digits of an integer held in base-10^9 limbs, least significant limb first.
+using Limbs = std::vector<std::uint32_t>;
+constexpr std::uint32_t kLimbBase = 1'000'000'000;
+
+void MultiplyLimbs(Limbs& limbs, std::uint32_t factor) {
+    std::uint64_t carry = 0;
+    for (auto& limb : limbs) {
+        const std::uint64_t product = std::uint64_t{limb} * factor + carry;
+        limb = static_cast<std::uint32_t>(product % kLimbBase);
+        carry = product / kLimbBase;
+    }
+    for (; carry > 0; carry /= kLimbBase)
+        limbs.push_back(static_cast<std::uint32_t>(carry % kLimbBase));
+}
+
+// Multiplies by base^count, taking `perStep` factors of the base at a time.
+void MultiplyByPower(Limbs& limbs, std::uint32_t base, int count, int perStep) {
+    std::uint32_t step = 1;
+    for (int k = 0; k < perStep; ++k) step *= base;
+    for (; count >= perStep; count -= perStep) MultiplyLimbs(limbs, step);
+    std::uint32_t rest = 1;
+    for (; count > 0; --count) rest *= base;
+    if (rest > 1) MultiplyLimbs(limbs, rest);
+}
+
+std::string LimbDigits(const Limbs& limbs) {
+    std::string text = std::to_string(limbs.back());
+    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+        char group[9];
+        std::uint32_t rest = *limb;
+        for (int k = 8; k >= 0; --k, rest /= 10) group[k] = static_cast<char>('0' + rest % 10);
+        text.append(group, sizeof group);
+    }
+    return text;
+}
+
+// Every binary fraction has a finite decimal expansion: with value = mantissa × 2^e and e < 0,
+// value = mantissa × 5^-e × 10^e, so the digits are those of the integer mantissa × 5^-e.
 Digits ExactDigits(long double value) {
+    static_assert(std::numeric_limits<long double>::digits <= 64);
     Digits d;
     if (value == 0) return d;
-    char buffer[256];
-    // Every binary fraction has a finite decimal expansion; 160 digits hold any float exactly.
-    std::snprintf(buffer, sizeof buffer, "%.160Le", std::fabs(value));
-    std::string text(buffer);
-    const auto e = text.find('e');
-    for (std::size_t k = 0; k < e; ++k)
-        if (text[k] != '.') d.digits += text[k];
-    d.exponent = std::atoi(text.c_str() + e + 1) + 1;
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    int exponent = 0;
+    const long double fraction = std::frexp(std::fabs(value), &exponent);
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+    exponent -= 64;
+    const int zeros = std::countr_zero(mantissa);
+    mantissa >>= zeros;
+    exponent += zeros;
+
+    Limbs limbs;
+    for (; mantissa > 0; mantissa /= kLimbBase)
+        limbs.push_back(static_cast<std::uint32_t>(mantissa % kLimbBase));
+    if (exponent >= 0)
+        MultiplyByPower(limbs, 2, exponent, 29);  // 2^29 × 10^9 stays below 2^64
+    else
+        MultiplyByPower(limbs, 5, -exponent, 13);  // 5^13 fits 32 bits
+    d.digits = LimbDigits(limbs);
+    d.exponent = static_cast<int>(d.digits.size()) + (exponent < 0 ? exponent : 0);
+    while (d.digits.back() == '0') d.digits.pop_back();
     return d;
 }
 
