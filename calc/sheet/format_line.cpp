@@ -2,29 +2,37 @@
 // quoted literals and the sign rules, rounding half away from zero on the decimal expansion.
 #include "calc/sheet/format_line.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <vector>
 
 namespace {
 
-// The sections of a pattern, split at every ";" outside quotes.
-std::vector<std::string> SplitSections(const std::string& pattern) {
-    std::vector<std::string> sections(1);
+// Digits of the exact decimal expansion that count; the rest only decides their rounding.
+constexpr int kSignificantDigits = 18;
+
+// The first three sections of a pattern, split at every ";" outside quotes; a section the
+// pattern does not have is empty.
+std::array<std::string_view, 3> SplitSections(std::string_view pattern) {
+    std::array<std::string_view, 3> sections;
+    std::size_t index = 0, start = 0;
     char quote = 0;
-    for (char c : pattern) {
+    for (std::size_t k = 0; k < pattern.size(); ++k) {
+        const char c = pattern[k];
         if (quote) {
             if (c == quote) quote = 0;
         } else if (c == '\'' || c == '"') {
             quote = c;
         } else if (c == ';') {
-            sections.emplace_back();
-            continue;
+            sections[index] = pattern.substr(start, k - start);
+            if (++index == sections.size()) return sections;
+            start = k + 1;
         }
-        sections.back() += c;
     }
+    sections[index] = pattern.substr(start);
     return sections;
 }
 
@@ -40,11 +48,11 @@ struct Layout {
     bool exponentSigned = false;  // "E+" always writes the sign, "E-" only a minus
 };
 
-bool IsExponentAt(const std::string& s, std::size_t k) {
+bool IsExponentAt(std::string_view s, std::size_t k) {
     return (s[k] == 'E' || s[k] == 'e') && k + 1 < s.size() && (s[k + 1] == '+' || s[k + 1] == '-');
 }
 
-Layout Analyse(const std::string& section) {
+Layout Analyse(std::string_view section) {
     Layout layout;
     bool afterPoint = false;
     char quote = 0;
@@ -79,51 +87,101 @@ Layout Analyse(const std::string& section) {
     return layout;
 }
 
-// The exact significant digits and decimal exponent of |value|: value = 0.digits × 10^exponent.
+// An integer in base-10^9 limbs, least significant first; wide enough for the mantissa of the
+// smallest long double times the power of five that makes it whole.
+class DecimalInteger {
+  public:
+    explicit DecimalInteger(std::uint64_t value) {
+        for (; value > 0; value /= kBase)
+            limbs_[size_++] = static_cast<std::uint32_t>(value % kBase);
+    }
+
+    // Multiplies by base^count, `perStep` factors of the base at a time.
+    void MultiplyByPower(std::uint32_t base, int count, int perStep) {
+        std::uint32_t step = 1;
+        for (int k = 0; k < perStep; ++k) step *= base;
+        for (; count >= perStep; count -= perStep) Multiply(step);
+        std::uint32_t rest = 1;
+        for (; count > 0; --count) rest *= base;
+        if (rest > 1) Multiply(rest);
+    }
+
+    // Writes the leading decimal digits, at most `capacity`; returns how many digits there are.
+    int LeadingDigits(char* out, int capacity) const {
+        char top[10];
+        int topCount = 0;
+        for (std::uint32_t rest = limbs_[size_ - 1]; rest > 0; rest /= 10)
+            top[topCount++] = static_cast<char>('0' + rest % 10);
+        int written = 0;
+        for (int k = topCount - 1; k >= 0 && written < capacity; --k) out[written++] = top[k];
+        for (int limb = size_ - 2; limb >= 0 && written < capacity; --limb) {
+            char group[9];
+            std::uint32_t rest = limbs_[limb];
+            for (int k = 8; k >= 0; --k, rest /= 10) group[k] = static_cast<char>('0' + rest % 10);
+            for (int k = 0; k < 9 && written < capacity; ++k) out[written++] = group[k];
+        }
+        return topCount + 9 * (size_ - 1);
+    }
+
+  private:
+    static constexpr std::uint32_t kBase = 1'000'000'000;
+    // Mantissa digits plus at most 0.7 decimal digits for each factor of five.
+    static constexpr int kCapacity = (20 + (std::numeric_limits<long double>::digits -
+                                            std::numeric_limits<long double>::min_exponent) *
+                                               7 / 10) /
+                                         9 +
+                                     2;
+
+    void Multiply(std::uint32_t factor) {
+        std::uint64_t carry = 0;
+        for (int k = 0; k < size_; ++k) {
+            const std::uint64_t product = std::uint64_t{limbs_[k]} * factor + carry;
+            limbs_[k] = static_cast<std::uint32_t>(product % kBase);
+            carry = product / kBase;
+        }
+        for (; carry > 0; carry /= kBase)
+            limbs_[size_++] = static_cast<std::uint32_t>(carry % kBase);
+    }
+
+    std::array<std::uint32_t, kCapacity> limbs_;
+    int size_ = 0;
+};
+
+// Significant digits and decimal exponent of |value|: |value| = 0.d1d2d3… × 10^exponent.
 struct Digits {
-    std::string digits;  // no leading zeros; empty for zero
+    std::array<char, kSignificantDigits + 1> text;  // no leading or trailing zeros
+    int count = 0;                                  // no digits for zero
     int exponent = 0;
 };
 
-// The decimal digits of an integer held in base-10^9 limbs, least significant limb first.
-using Limbs = std::vector<std::uint32_t>;
-constexpr std::uint32_t kLimbBase = 1'000'000'000;
-
-void MultiplyLimbs(Limbs& limbs, std::uint32_t factor) {
-    std::uint64_t carry = 0;
-    for (auto& limb : limbs) {
-        const std::uint64_t product = std::uint64_t{limb} * factor + carry;
-        limb = static_cast<std::uint32_t>(product % kLimbBase);
-        carry = product / kLimbBase;
+// Rounds to `keep` digits, half away from zero; the result may gain a digit.
+void RoundDigits(Digits& d, int keep) {
+    if (keep < 0) {
+        d.count = 0;
+        return;
     }
-    for (; carry > 0; carry /= kLimbBase)
-        limbs.push_back(static_cast<std::uint32_t>(carry % kLimbBase));
-}
-
-// Multiplies by base^count, taking `perStep` factors of the base at a time.
-void MultiplyByPower(Limbs& limbs, std::uint32_t base, int count, int perStep) {
-    std::uint32_t step = 1;
-    for (int k = 0; k < perStep; ++k) step *= base;
-    for (; count >= perStep; count -= perStep) MultiplyLimbs(limbs, step);
-    std::uint32_t rest = 1;
-    for (; count > 0; --count) rest *= base;
-    if (rest > 1) MultiplyLimbs(limbs, rest);
-}
-
-std::string LimbDigits(const Limbs& limbs) {
-    std::string text = std::to_string(limbs.back());
-    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
-        char group[9];
-        std::uint32_t rest = *limb;
-        for (int k = 8; k >= 0; --k, rest /= 10) group[k] = static_cast<char>('0' + rest % 10);
-        text.append(group, sizeof group);
+    if (d.count <= keep) return;
+    const bool up = d.text[keep] >= '5';
+    d.count = keep;
+    if (up) {
+        int k = keep - 1;
+        while (k >= 0 && d.text[k] == '9') d.text[k--] = '0';
+        if (k >= 0) {
+            ++d.text[k];
+        } else {  // only nines: one unit of the next power of ten
+            d.text[0] = '1';
+            d.count = 1;
+            ++d.exponent;
+        }
     }
-    return text;
+    while (d.count > 0 && d.text[d.count - 1] == '0') --d.count;
+    if (d.count == 0) d.exponent = 0;
 }
 
-// Every binary fraction has a finite decimal expansion: with value = mantissa × 2^e and e < 0,
-// value = mantissa × 5^-e × 10^e, so the digits are those of the integer mantissa × 5^-e.
-Digits ExactDigits(long double value) {
+// The exact decimal expansion of |value| rounded to its significant digits. Every binary
+// fraction has a finite expansion: with value = mantissa × 2^e and e < 0, value = mantissa ×
+// 5^-e × 10^e, so the digits are those of the integer mantissa × 5^-e.
+Digits SignificantDigits(long double value) {
     static_assert(std::numeric_limits<long double>::digits <= 64);
     Digits d;
     if (value == 0) return d;
@@ -135,103 +193,63 @@ Digits ExactDigits(long double value) {
     mantissa >>= zeros;
     exponent += zeros;
 
-    Limbs limbs;
-    for (; mantissa > 0; mantissa /= kLimbBase)
-        limbs.push_back(static_cast<std::uint32_t>(mantissa % kLimbBase));
+    DecimalInteger whole(mantissa);
     if (exponent >= 0)
-        MultiplyByPower(limbs, 2, exponent, 29);  // 2^29 × 10^9 stays below 2^64
+        whole.MultiplyByPower(2, exponent, 29);  // 2^29 × 10^9 stays below 2^64
     else
-        MultiplyByPower(limbs, 5, -exponent, 13);  // 5^13 fits 32 bits
-    d.digits = LimbDigits(limbs);
-    d.exponent = static_cast<int>(d.digits.size()) + (exponent < 0 ? exponent : 0);
-    while (d.digits.back() == '0') d.digits.pop_back();
+        whole.MultiplyByPower(5, -exponent, 13);  // 5^13 fits 32 bits
+    const int length = whole.LeadingDigits(d.text.data(), static_cast<int>(d.text.size()));
+    d.count = std::min(length, static_cast<int>(d.text.size()));
+    d.exponent = length + (exponent < 0 ? exponent : 0);
+    while (d.text[d.count - 1] == '0') --d.count;
+    RoundDigits(d, kSignificantDigits);
     return d;
 }
 
-// Rounds the digit string to `keep` digits, half away from zero; the result may gain a digit.
-void RoundDigits(Digits& d, int keep) {
-    if (keep < 0) {
-        d.digits.clear();
-        return;
-    }
-    if (static_cast<int>(d.digits.size()) <= keep) return;
-    const bool up = d.digits[keep] >= '5';
-    d.digits.resize(keep);
-    if (up) {
-        int k = keep - 1;
-        while (k >= 0 && d.digits[k] == '9') d.digits[k--] = '0';
-        if (k >= 0) {
-            ++d.digits[k];
-        } else {
-            d.digits.insert(d.digits.begin(), '1');
-            ++d.exponent;
-        }
-    }
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-    if (d.digits.empty()) d.exponent = 0;
-}
-
-// The value's decimal expansion to at most 18 significant digits, rounded to `decimals`.
-Digits Rounded(long double value, int decimals) {
-    Digits d = ExactDigits(value);
-    RoundDigits(d, 18);
-    if (!d.digits.empty()) RoundDigits(d, d.exponent + decimals);
+// Rounded to `decimals` places after the point.
+Digits AtDecimals(Digits d, int decimals) {
+    if (d.count > 0) RoundDigits(d, d.exponent + decimals);
     return d;
 }
 
 // Integer and fraction digit strings of a rounded value in fixed notation.
 void Split(const Digits& d, std::string& integer, std::string& fraction) {
-    integer.clear();
-    fraction.clear();
-    for (int k = 0; k < static_cast<int>(d.digits.size()); ++k) {
+    for (int k = 0; k < d.count; ++k) {
         const int position = d.exponent - 1 - k;  // power of ten of this digit
         if (position >= 0) {
-            integer += d.digits[k];
+            integer += d.text[k];
         } else {
             if (fraction.empty()) fraction.assign(-position - 1, '0');
-            fraction += d.digits[k];
+            fraction += d.text[k];
         }
     }
-    if (d.exponent > static_cast<int>(d.digits.size()))
-        integer.append(d.exponent - d.digits.size(), '0');
+    if (d.exponent > d.count) integer.append(d.exponent - d.count, '0');
 }
 
-std::string WithGroups(const std::string& digits, std::size_t remainingAfter, bool thousands) {
-    if (!thousands) return digits;
-    std::string out;
-    for (std::size_t k = 0; k < digits.size(); ++k) {
-        out += digits[k];
-        const std::size_t after = digits.size() - 1 - k + remainingAfter;
-        if (after > 0 && after % 3 == 0) out += ',';
-    }
-    return out;
-}
-
-// Writes |value| by one section; the caller decides the sign.
-std::string Render(const std::string& section, const Layout& layout, long double value) {
+// Appends the section's text with |value|'s digits in place of the placeholders.
+void Render(std::string& out, std::string_view section, const Layout& layout,
+            const Digits& significant) {
     std::string integer, fraction, exponentText;
     if (layout.scientific) {
         const int integerDigits = layout.integerPlaceholders > 0 ? layout.integerPlaceholders : 1;
-        Digits d = ExactDigits(value);
-        RoundDigits(d, 18);
+        Digits d = significant;
         int exponent = 0;
-        if (!d.digits.empty()) {
+        if (d.count > 0) {
             RoundDigits(d, integerDigits + layout.decimals);
             exponent = d.exponent - integerDigits;
             d.exponent = integerDigits;
         }
         Split(d, integer, fraction);
         const std::string digits = std::to_string(std::abs(exponent));
-        exponentText = (exponent < 0            ? "-"
-                        : layout.exponentSigned ? "+"
-                                                : "") +
-                       std::string(layout.exponentDigits > static_cast<int>(digits.size())
-                                       ? layout.exponentDigits - digits.size()
-                                       : 0,
-                                   '0') +
-                       digits;
+        if (exponent < 0)
+            exponentText += '-';
+        else if (layout.exponentSigned)
+            exponentText += '+';
+        if (layout.exponentDigits > static_cast<int>(digits.size()))
+            exponentText.append(layout.exponentDigits - digits.size(), '0');
+        exponentText += digits;
     } else {
-        Split(Rounded(value, layout.decimals), integer, fraction);
+        Split(AtDecimals(significant, layout.decimals), integer, fraction);
     }
     if (static_cast<int>(integer.size()) < layout.forcedInteger)
         integer.insert(0, layout.forcedInteger - integer.size(), '0');
@@ -241,18 +259,18 @@ std::string Render(const std::string& section, const Layout& layout, long double
 
     // Integer digits fill the integer placeholders from the right; extra ones go to the first.
     const int spare = static_cast<int>(integer.size()) - layout.integerPlaceholders;
-    std::string out;
+    auto writeInteger = [&](int slot) {
+        const int last = slot + spare;  // inclusive
+        for (int k = slot == 0 ? 0 : std::max(last, 0); k <= last; ++k) {
+            out += integer[k];
+            const std::size_t after = integer.size() - 1 - k;  // digits still to come
+            if (layout.thousands && after > 0 && after % 3 == 0) out += ',';
+        }
+    };
     int integerSlot = 0, fractionSlot = 0;
     bool afterPoint = false, inExponent = false;
     char quote = 0;
-    auto writeInteger = [&](int slot) {
-        const int first = slot == 0 ? 0 : slot + spare;
-        const int last = slot + spare;  // inclusive
-        if (last < 0) return;
-        const int from = first < 0 ? 0 : first;
-        const std::string digits = integer.substr(from, last - from + 1);
-        out += WithGroups(digits, integer.size() - 1 - last, layout.thousands);
-    };
+    out.reserve(out.size() + section.size() + integer.size() * 4 / 3 + exponentText.size());
     for (std::size_t k = 0; k < section.size(); ++k) {
         const char c = section[k];
         if (quote) {
@@ -286,30 +304,32 @@ std::string Render(const std::string& section, const Layout& layout, long double
             out += c;
         }
     }
-    return out;
 }
 
 }  // namespace
 
-std::string FormatLine(const std::string& pattern, double value) {
+std::string FormatLine(std::string_view pattern, double value) {
     return FormatFloat(pattern, static_cast<long double>(static_cast<float>(value)));
 }
 
-std::string FormatFloat(const std::string& pattern, long double value) {
+std::string FormatFloat(std::string_view pattern, long double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     const auto sections = SplitSections(pattern);
     const bool negative = value < 0;
-    const bool hasNegative = negative && sections.size() > 1 && !sections[1].empty();
-    const std::string& chosen = hasNegative ? sections[1] : sections[0];
+    const bool hasNegative = negative && !sections[1].empty();
+    const std::string_view chosen = hasNegative ? sections[1] : sections[0];
     const Layout layout = Analyse(chosen);
+    const Digits significant = SignificantDigits(value);
     const bool zero =
-        layout.scientific ? value == 0 : Rounded(value, layout.decimals).digits.empty();
+        layout.scientific ? value == 0 : AtDecimals(significant, layout.decimals).count == 0;
+    std::string out;
     if (zero) {
-        const bool hasZero = sections.size() > 2 && !sections[2].empty();
-        const std::string& section = hasZero ? sections[2] : sections[0];
-        return Render(section, Analyse(section), 0);
+        const std::string_view section = sections[2].empty() ? sections[0] : sections[2];
+        Render(out, section, Analyse(section), Digits{});
+    } else {
+        if (negative && !hasNegative) out += '-';
+        Render(out, chosen, layout, significant);
     }
-    const std::string text = Render(chosen, layout, std::fabs(value));
-    return negative && !hasNegative ? "-" + text : text;
+    return out;
 }
