@@ -14,18 +14,34 @@ namespace {
 // Digits of the exact decimal expansion that count; the rest only decides their rounding.
 constexpr int kSignificantDigits = 18;
 
+// Characters without a meaning in a pattern, copied to the output as they stand.
+constexpr auto kPlain = [] {
+    std::array<bool, 256> plain{};
+    plain.fill(true);
+    for (const char c : std::string_view("0#.,;'\"Ee"))
+        plain[static_cast<unsigned char>(c)] = false;
+    return plain;
+}();
+
+bool IsPlain(char c) {
+    return kPlain[static_cast<unsigned char>(c)];
+}
+
+// Position of the quote that closes the one at `open`, or the end of the text.
+std::size_t ClosingQuote(std::string_view text, std::size_t open) {
+    return std::min(text.find(text[open], open + 1), text.size());
+}
+
 // The first three sections of a pattern, split at every ";" outside quotes; a section the
 // pattern does not have is empty.
 std::array<std::string_view, 3> SplitSections(std::string_view pattern) {
     std::array<std::string_view, 3> sections;
     std::size_t index = 0, start = 0;
-    char quote = 0;
     for (std::size_t k = 0; k < pattern.size(); ++k) {
         const char c = pattern[k];
-        if (quote) {
-            if (c == quote) quote = 0;
-        } else if (c == '\'' || c == '"') {
-            quote = c;
+        if (IsPlain(c)) continue;
+        if (c == '\'' || c == '"') {
+            k = ClosingQuote(pattern, k);
         } else if (c == ';') {
             sections[index] = pattern.substr(start, k - start);
             if (++index == sections.size()) return sections;
@@ -55,15 +71,11 @@ bool IsExponentAt(std::string_view s, std::size_t k) {
 Layout Analyse(std::string_view section) {
     Layout layout;
     bool afterPoint = false;
-    char quote = 0;
     for (std::size_t k = 0; k < section.size(); ++k) {
         const char c = section[k];
-        if (quote) {
-            if (c == quote) quote = 0;
-            continue;
-        }
+        if (IsPlain(c)) continue;
         if (c == '\'' || c == '"') {
-            quote = c;
+            k = ClosingQuote(section, k);
         } else if (layout.scientific) {
             if (c == '0') ++layout.exponentDigits;
         } else if (c == '0' || c == '#') {
@@ -178,22 +190,38 @@ void RoundDigits(Digits& d, int keep) {
     if (d.count == 0) d.exponent = 0;
 }
 
-// The exact decimal expansion of |value| rounded to its significant digits. Every binary
-// fraction has a finite expansion: with value = mantissa × 2^e and e < 0, value = mantissa ×
-// 5^-e × 10^e, so the digits are those of the integer mantissa × 5^-e.
-Digits SignificantDigits(long double value) {
+// A finite magnitude as mantissa × 2^exponent.
+struct BinaryValue {
+    std::uint64_t mantissa = 0;
+    int exponent = 0;
+};
+
+BinaryValue Decompose(long double value) {
     static_assert(std::numeric_limits<long double>::digits <= 64);
-    Digits d;
-    if (value == 0) return d;
+    if (value == 0) return {};
     int exponent = 0;
     const long double fraction = std::frexp(std::fabs(value), &exponent);
-    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    exponent -= 64;
-    const int zeros = std::countr_zero(mantissa);
-    mantissa >>= zeros;
-    exponent += zeros;
+    return {static_cast<std::uint64_t>(std::ldexp(fraction, 64)), exponent - 64};
+}
 
-    DecimalInteger whole(mantissa);
+// Read from the bits: a float needs no extended arithmetic.
+BinaryValue Decompose(float value) {
+    static_assert(std::numeric_limits<float>::is_iec559);
+    const std::uint32_t bits = std::bit_cast<std::uint32_t>(value) & 0x7FFF'FFFFu;
+    const std::uint32_t biased = bits >> 23, fraction = bits & 0x7F'FFFFu;
+    if (biased == 0) return {fraction, -149};  // zero and the subnormals
+    return {fraction | 0x80'0000u, static_cast<int>(biased) - 150};
+}
+
+// The exact decimal expansion rounded to its significant digits. Every binary fraction has a
+// finite expansion: with e < 0, mantissa × 2^e = mantissa × 5^-e × 10^e, so the digits are
+// those of the integer mantissa × 5^-e.
+Digits SignificantDigits(BinaryValue value) {
+    Digits d;
+    if (value.mantissa == 0) return d;
+    const int zeros = std::countr_zero(value.mantissa);
+    const int exponent = value.exponent + zeros;
+    DecimalInteger whole(value.mantissa >> zeros);
     if (exponent >= 0)
         whole.MultiplyByPower(2, exponent, 29);  // 2^29 × 10^9 stays below 2^64
     else
@@ -269,19 +297,18 @@ void Render(std::string& out, std::string_view section, const Layout& layout,
     };
     int integerSlot = 0, fractionSlot = 0;
     bool afterPoint = false, inExponent = false;
-    char quote = 0;
     out.reserve(out.size() + section.size() + integer.size() * 4 / 3 + exponentText.size());
     for (std::size_t k = 0; k < section.size(); ++k) {
         const char c = section[k];
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-            else
-                out += c;
-            continue;
-        }
-        if (c == '\'' || c == '"') {
-            quote = c;
+        if (IsPlain(c)) {  // with the plain characters that follow it
+            std::size_t end = k + 1;
+            while (end < section.size() && IsPlain(section[end])) ++end;
+            out.append(section.substr(k, end - k));
+            k = end - 1;
+        } else if (c == '\'' || c == '"') {  // quoted text, without its quotes
+            const std::size_t end = ClosingQuote(section, k);
+            out.append(section.substr(k + 1, end - k - 1));
+            k = end;
         } else if (inExponent) {
             if (c != '0' && c != '#') out += c;
         } else if (c == '0' || c == '#') {
@@ -306,13 +333,8 @@ void Render(std::string& out, std::string_view section, const Layout& layout,
     }
 }
 
-}  // namespace
-
-std::string FormatLine(std::string_view pattern, double value) {
-    return FormatFloat(pattern, static_cast<long double>(static_cast<float>(value)));
-}
-
-std::string FormatFloat(std::string_view pattern, long double value) {
+template <typename Number>
+std::string Format(std::string_view pattern, Number value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     const auto sections = SplitSections(pattern);
@@ -320,7 +342,7 @@ std::string FormatFloat(std::string_view pattern, long double value) {
     const bool hasNegative = negative && !sections[1].empty();
     const std::string_view chosen = hasNegative ? sections[1] : sections[0];
     const Layout layout = Analyse(chosen);
-    const Digits significant = SignificantDigits(value);
+    const Digits significant = SignificantDigits(Decompose(value));
     const bool zero =
         layout.scientific ? value == 0 : AtDecimals(significant, layout.decimals).count == 0;
     std::string out;
@@ -332,4 +354,14 @@ std::string FormatFloat(std::string_view pattern, long double value) {
         Render(out, chosen, layout, significant);
     }
     return out;
+}
+
+}  // namespace
+
+std::string FormatLine(std::string_view pattern, double value) {
+    return Format(pattern, static_cast<float>(value));
+}
+
+std::string FormatFloat(std::string_view pattern, long double value) {
+    return Format(pattern, value);
 }
