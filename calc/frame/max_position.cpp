@@ -74,17 +74,19 @@ float GridStep(float x) {
     return static_cast<float>(x + 0.001L);
 }
 
-// Points of the grid tested at once where the shear is known to fall.
-constexpr int kBlock = 64;
-
-// The grid point kBlock steps on, or the last one before x stops growing.
-float BlockAhead(float x) {
-    for (int k = 0; k < kBlock; ++k) {
-        const float next = GridStep(x);
-        if (next <= x) break;
-        x = next;
-    }
-    return x;
+// Every 64th point of the grid from 0 up to 16 m. The grid is the same for every slab, so it
+// is stepped through once.
+const std::vector<float>& BlockStarts() {
+    static const std::vector<float> starts = [] {
+        constexpr int kBlock = 64;
+        constexpr float kEnd = 16.0f;
+        std::vector<float> points;
+        float x = 0;
+        for (int k = 0; x < kEnd; ++k, x = GridStep(x))
+            if (k % kBlock == 0) points.push_back(x);
+        return points;
+    }();
+    return starts;
 }
 
 // Where no load on the top slab pulls upwards and the rear band has a width, the shear only
@@ -109,22 +111,20 @@ Extended FallingShearSlack(const FrameMember& slab) {
 
 float FindTopSlabMaxPosition(const FrameMember& slab) {
     const float span = static_cast<float>(slab.length);
-    const Extended slack = FallingShearSlack(slab);
-    const bool falling = std::isfinite(slack);
     float x = 0;
+    // A clearly positive shear at a later block start vouches for every point up to it.
+    const Extended slack = FallingShearSlack(slab);
+    if (std::isfinite(slack)) {
+        const auto& starts = BlockStarts();
+        for (std::size_t k = 1;
+             k < starts.size() && starts[k] < span && ShearAt(slab, starts[k]) > slack; ++k)
+            x = starts[k];
+    }
     while (x < span) {
-        // A clearly positive shear a block ahead vouches for every point up to it.
-        const float ahead = falling ? BlockAhead(x) : x;
-        if (ahead > x && ahead < span && ShearAt(slab, ahead) > slack) {
-            x = ahead;
-            continue;
-        }
-        for (int k = 0; k < kBlock && x < span; ++k) {
-            if (ShearAt(slab, x) < 0) return x;
-            const float next = GridStep(x);
-            if (next <= x) return 99.0f;  // far out a 4-byte x no longer grows by 1 mm
-            x = next;
-        }
+        if (ShearAt(slab, x) < 0) return x;
+        const float next = GridStep(x);
+        if (next <= x) break;  // far out a 4-byte x no longer grows by 1 mm
+        x = next;
     }
     return 99.0f;
 }

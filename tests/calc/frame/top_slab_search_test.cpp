@@ -61,6 +61,14 @@ TEST(FindTopSlabMaxPosition, FindsThePointOfThePlainStepping) {
     EXPECT_EQ(searched, 2916);
 }
 
+TEST(FindTopSlabMaxPosition, LongSpansBeyondTheFirstSixteenMetres) {
+    for (long double zeroAt : {12.3L, 15.999L, 16.02L, 18.7L, 25.0L}) {
+        const FrameMember slab = TopSlab(20.0L, 40 * zeroAt, 40, 10, 5, 3.0L, 2.0L, 1.5L);
+        EXPECT_EQ(FindTopSlabMaxPosition(slab), SteppingSearch(slab))
+            << static_cast<double>(zeroAt);
+    }
+}
+
 TEST(FindTopSlabMaxPosition, ShearReachingExactlyZeroIsNotNegative) {
     // The uniform load of 1000 makes the shear 0 exactly where x·1000 equals the start shear.
     const float x = static_cast<float>(static_cast<float>(0.0L + 0.001L) + 0.001L);
