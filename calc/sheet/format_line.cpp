@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -99,6 +100,14 @@ Layout Analyse(std::string_view section) {
     return layout;
 }
 
+// Writes a number below 10^9 as nine digits with leading zeros.
+void WriteNineDigits(std::uint32_t value, char* out) {
+    char digits[9];
+    const auto length = static_cast<int>(std::to_chars(digits, digits + 9, value).ptr - digits);
+    std::fill_n(out, 9 - length, '0');
+    std::copy_n(digits, length, out + 9 - length);
+}
+
 // An integer in base-10^9 limbs, least significant first; wide enough for the mantissa of the
 // smallest long double times the power of five that makes it whole.
 class DecimalInteger {
@@ -121,16 +130,16 @@ class DecimalInteger {
     // Writes the leading decimal digits, at most `capacity`; returns how many digits there are.
     int LeadingDigits(char* out, int capacity) const {
         char top[10];
-        int topCount = 0;
-        for (std::uint32_t rest = limbs_[size_ - 1]; rest > 0; rest /= 10)
-            top[topCount++] = static_cast<char>('0' + rest % 10);
-        int written = 0;
-        for (int k = topCount - 1; k >= 0 && written < capacity; --k) out[written++] = top[k];
+        const auto topCount =
+            static_cast<int>(std::to_chars(top, top + sizeof top, limbs_[size_ - 1]).ptr - top);
+        int written = std::min(topCount, capacity);
+        std::copy_n(top, written, out);
         for (int limb = size_ - 2; limb >= 0 && written < capacity; --limb) {
             char group[9];
-            std::uint32_t rest = limbs_[limb];
-            for (int k = 8; k >= 0; --k, rest /= 10) group[k] = static_cast<char>('0' + rest % 10);
-            for (int k = 0; k < 9 && written < capacity; ++k) out[written++] = group[k];
+            WriteNineDigits(limbs_[limb], group);
+            const int taken = std::min<int>(sizeof group, capacity - written);
+            std::copy_n(group, taken, out + written);
+            written += taken;
         }
         return topCount + 9 * (size_ - 1);
     }
@@ -234,50 +243,50 @@ Digits SignificantDigits(BinaryValue value) {
     return d;
 }
 
-// Rounded to `decimals` places after the point.
-Digits AtDecimals(Digits d, int decimals) {
-    if (d.count > 0) RoundDigits(d, d.exponent + decimals);
-    return d;
+// Rounds the significant digits to those the layout shows: to its decimals in fixed notation,
+// to its placeholders in exponent notation. Returns the exponent that exponent notation
+// writes, 0 in fixed notation. No digits remain where the value shows as zero.
+int RoundForLayout(const Layout& layout, Digits& d) {
+    if (d.count == 0) return 0;
+    if (!layout.scientific) {
+        RoundDigits(d, d.exponent + layout.decimals);
+        return 0;
+    }
+    const int integerDigits = std::max(layout.integerPlaceholders, 1);
+    RoundDigits(d, integerDigits + layout.decimals);
+    const int exponent = d.exponent - integerDigits;
+    d.exponent = integerDigits;
+    return exponent;
 }
 
 // Integer and fraction digit strings of a rounded value in fixed notation.
 void Split(const Digits& d, std::string& integer, std::string& fraction) {
-    for (int k = 0; k < d.count; ++k) {
-        const int position = d.exponent - 1 - k;  // power of ten of this digit
-        if (position >= 0) {
-            integer += d.text[k];
-        } else {
-            if (fraction.empty()) fraction.assign(-position - 1, '0');
-            fraction += d.text[k];
-        }
+    const std::string_view digits(d.text.data(), d.count);
+    if (d.exponent > 0) {
+        integer.assign(digits.substr(0, d.exponent));
+        if (d.exponent > d.count) integer.append(d.exponent - d.count, '0');
+        if (d.count > d.exponent) fraction.assign(digits.substr(d.exponent));
+    } else if (d.count > 0) {
+        fraction.assign(-d.exponent, '0');
+        fraction.append(digits);
     }
-    if (d.exponent > d.count) integer.append(d.exponent - d.count, '0');
 }
 
-// Appends the section's text with |value|'s digits in place of the placeholders.
-void Render(std::string& out, std::string_view section, const Layout& layout,
-            const Digits& significant) {
+// Appends the section's text with the digits, rounded for its layout, in place of the
+// placeholders.
+void Render(std::string& out, std::string_view section, const Layout& layout, const Digits& digits,
+            int exponent) {
     std::string integer, fraction, exponentText;
+    Split(digits, integer, fraction);
     if (layout.scientific) {
-        const int integerDigits = layout.integerPlaceholders > 0 ? layout.integerPlaceholders : 1;
-        Digits d = significant;
-        int exponent = 0;
-        if (d.count > 0) {
-            RoundDigits(d, integerDigits + layout.decimals);
-            exponent = d.exponent - integerDigits;
-            d.exponent = integerDigits;
-        }
-        Split(d, integer, fraction);
-        const std::string digits = std::to_string(std::abs(exponent));
+        const std::string exponentDigits = std::to_string(std::abs(exponent));
         if (exponent < 0)
             exponentText += '-';
         else if (layout.exponentSigned)
             exponentText += '+';
-        if (layout.exponentDigits > static_cast<int>(digits.size()))
-            exponentText.append(layout.exponentDigits - digits.size(), '0');
-        exponentText += digits;
-    } else {
-        Split(AtDecimals(significant, layout.decimals), integer, fraction);
+        if (layout.exponentDigits > static_cast<int>(exponentDigits.size()))
+            exponentText.append(layout.exponentDigits - exponentDigits.size(), '0');
+        exponentText += exponentDigits;
     }
     if (static_cast<int>(integer.size()) < layout.forcedInteger)
         integer.insert(0, layout.forcedInteger - integer.size(), '0');
@@ -342,16 +351,15 @@ std::string Format(std::string_view pattern, Number value) {
     const bool hasNegative = negative && !sections[1].empty();
     const std::string_view chosen = hasNegative ? sections[1] : sections[0];
     const Layout layout = Analyse(chosen);
-    const Digits significant = SignificantDigits(Decompose(value));
-    const bool zero =
-        layout.scientific ? value == 0 : AtDecimals(significant, layout.decimals).count == 0;
+    Digits digits = SignificantDigits(Decompose(value));
+    const int exponent = RoundForLayout(layout, digits);
     std::string out;
-    if (zero) {
+    if (digits.count == 0) {
         const std::string_view section = sections[2].empty() ? sections[0] : sections[2];
-        Render(out, section, Analyse(section), Digits{});
+        Render(out, section, Analyse(section), Digits{}, 0);
     } else {
         if (negative && !hasNegative) out += '-';
-        Render(out, chosen, layout, significant);
+        Render(out, chosen, layout, digits, exponent);
     }
     return out;
 }
