@@ -33,26 +33,6 @@ std::size_t ClosingQuote(std::string_view text, std::size_t open) {
     return std::min(text.find(text[open], open + 1), text.size());
 }
 
-// The first three sections of a pattern, split at every ";" outside quotes; a section the
-// pattern does not have is empty.
-std::array<std::string_view, 3> SplitSections(std::string_view pattern) {
-    std::array<std::string_view, 3> sections;
-    std::size_t index = 0, start = 0;
-    for (std::size_t k = 0; k < pattern.size(); ++k) {
-        const char c = pattern[k];
-        if (IsPlain(c)) continue;
-        if (c == '\'' || c == '"') {
-            k = ClosingQuote(pattern, k);
-        } else if (c == ';') {
-            sections[index] = pattern.substr(start, k - start);
-            if (++index == sections.size()) return sections;
-            start = k + 1;
-        }
-    }
-    sections[index] = pattern.substr(start);
-    return sections;
-}
-
 // What the placeholders of one section ask for.
 struct Layout {
     int integerPlaceholders = 0;  // "0" and "#" before the point
@@ -65,18 +45,32 @@ struct Layout {
     bool exponentSigned = false;  // "E+" always writes the sign, "E-" only a minus
 };
 
+struct Section {
+    std::string_view text;
+    Layout layout;
+};
+
 bool IsExponentAt(std::string_view s, std::size_t k) {
     return (s[k] == 'E' || s[k] == 'e') && k + 1 < s.size() && (s[k + 1] == '+' || s[k + 1] == '-');
 }
 
-Layout Analyse(std::string_view section) {
-    Layout layout;
+// The first three sections of a pattern with their layouts, split at every ";" outside quotes;
+// a section the pattern does not have is empty.
+std::array<Section, 3> ParsePattern(std::string_view pattern) {
+    std::array<Section, 3> sections;
+    std::size_t index = 0, start = 0;
     bool afterPoint = false;
-    for (std::size_t k = 0; k < section.size(); ++k) {
-        const char c = section[k];
+    for (std::size_t k = 0; k < pattern.size(); ++k) {
+        const char c = pattern[k];
         if (IsPlain(c)) continue;
+        Layout& layout = sections[index].layout;
         if (c == '\'' || c == '"') {
-            k = ClosingQuote(section, k);
+            k = ClosingQuote(pattern, k);
+        } else if (c == ';') {
+            sections[index].text = pattern.substr(start, k - start);
+            if (++index == sections.size()) return sections;
+            start = k + 1;
+            afterPoint = false;
         } else if (layout.scientific) {
             if (c == '0') ++layout.exponentDigits;
         } else if (c == '0' || c == '#') {
@@ -91,13 +85,14 @@ Layout Analyse(std::string_view section) {
             afterPoint = true;
         } else if (c == ',') {
             layout.thousands = true;
-        } else if (IsExponentAt(section, k)) {
+        } else if (IsExponentAt(pattern, k)) {
             layout.scientific = true;
-            layout.exponentSigned = section[k + 1] == '+';
+            layout.exponentSigned = pattern[k + 1] == '+';
             ++k;
         }
     }
-    return layout;
+    sections[index].text = pattern.substr(start);
+    return sections;
 }
 
 // Writes a number below 10^9 as nine digits with leading zeros.
@@ -117,14 +112,22 @@ class DecimalInteger {
             limbs_[size_++] = static_cast<std::uint32_t>(value % kBase);
     }
 
-    // Multiplies by base^count, `perStep` factors of the base at a time.
-    void MultiplyByPower(std::uint32_t base, int count, int perStep) {
-        std::uint32_t step = 1;
-        for (int k = 0; k < perStep; ++k) step *= base;
-        for (; count >= perStep; count -= perStep) Multiply(step);
-        std::uint32_t rest = 1;
-        for (; count > 0; --count) rest *= base;
-        if (rest > 1) Multiply(rest);
+    void MultiplyByPowerOfTwo(int count) {
+        constexpr int kStep = 29;  // 2^29 × 10^9 stays below 2^64
+        for (; count >= kStep; count -= kStep) Multiply(std::uint32_t{1} << kStep);
+        if (count > 0) Multiply(std::uint32_t{1} << count);
+    }
+
+    void MultiplyByPowerOfFive(int count) {
+        // 5^13 is the largest power of five below 2^32.
+        constexpr auto kPowers = [] {
+            std::array<std::uint32_t, 14> powers{1};
+            for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 5;
+            return powers;
+        }();
+        constexpr int kStep = kPowers.size() - 1;
+        for (; count >= kStep; count -= kStep) Multiply(kPowers[kStep]);
+        if (count > 0) Multiply(kPowers[count]);
     }
 
     // Writes the leading decimal digits, at most `capacity`; returns how many digits there are.
@@ -232,9 +235,9 @@ Digits SignificantDigits(BinaryValue value) {
     const int exponent = value.exponent + zeros;
     DecimalInteger whole(value.mantissa >> zeros);
     if (exponent >= 0)
-        whole.MultiplyByPower(2, exponent, 29);  // 2^29 × 10^9 stays below 2^64
+        whole.MultiplyByPowerOfTwo(exponent);
     else
-        whole.MultiplyByPower(5, -exponent, 13);  // 5^13 fits 32 bits
+        whole.MultiplyByPowerOfFive(-exponent);
     const int length = whole.LeadingDigits(d.text.data(), static_cast<int>(d.text.size()));
     d.count = std::min(length, static_cast<int>(d.text.size()));
     d.exponent = length + (exponent < 0 ? exponent : 0);
@@ -346,20 +349,19 @@ template <typename Number>
 std::string Format(std::string_view pattern, Number value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-    const auto sections = SplitSections(pattern);
+    const auto sections = ParsePattern(pattern);
     const bool negative = value < 0;
-    const bool hasNegative = negative && !sections[1].empty();
-    const std::string_view chosen = hasNegative ? sections[1] : sections[0];
-    const Layout layout = Analyse(chosen);
+    const bool hasNegative = negative && !sections[1].text.empty();
+    const Section& chosen = hasNegative ? sections[1] : sections[0];
     Digits digits = SignificantDigits(Decompose(value));
-    const int exponent = RoundForLayout(layout, digits);
+    const int exponent = RoundForLayout(chosen.layout, digits);
     std::string out;
     if (digits.count == 0) {
-        const std::string_view section = sections[2].empty() ? sections[0] : sections[2];
-        Render(out, section, Analyse(section), Digits{}, 0);
+        const Section& zero = sections[2].text.empty() ? sections[0] : sections[2];
+        Render(out, zero.text, zero.layout, Digits{}, 0);
     } else {
         if (negative && !hasNegative) out += '-';
-        Render(out, chosen, layout, digits, exponent);
+        Render(out, chosen.text, chosen.layout, digits, exponent);
     }
     return out;
 }
