@@ -45,32 +45,34 @@ struct Layout {
     bool exponentSigned = false;  // "E+" always writes the sign, "E-" only a minus
 };
 
+// One section of a pattern: its text, what its placeholders ask for, and where the section
+// after it starts (npos when it is the last).
 struct Section {
     std::string_view text;
     Layout layout;
+    std::size_t next = std::string_view::npos;
 };
 
 bool IsExponentAt(std::string_view s, std::size_t k) {
     return (s[k] == 'E' || s[k] == 'e') && k + 1 < s.size() && (s[k + 1] == '+' || s[k + 1] == '-');
 }
 
-// The first three sections of a pattern with their layouts, split at every ";" outside quotes;
-// a section the pattern does not have is empty.
-std::array<Section, 3> ParsePattern(std::string_view pattern) {
-    std::array<Section, 3> sections;
-    std::size_t index = 0, start = 0;
+// The section that starts at `start` and runs to the next ";" outside quotes; empty when the
+// pattern has no section there.
+Section ParseSection(std::string_view pattern, std::size_t start) {
+    Section section;
+    if (start > pattern.size()) return section;
+    Layout& layout = section.layout;
     bool afterPoint = false;
-    for (std::size_t k = 0; k < pattern.size(); ++k) {
+    std::size_t k = start;
+    for (; k < pattern.size(); ++k) {
         const char c = pattern[k];
         if (IsPlain(c)) continue;
-        Layout& layout = sections[index].layout;
         if (c == '\'' || c == '"') {
             k = ClosingQuote(pattern, k);
         } else if (c == ';') {
-            sections[index].text = pattern.substr(start, k - start);
-            if (++index == sections.size()) return sections;
-            start = k + 1;
-            afterPoint = false;
+            section.next = k + 1;
+            break;
         } else if (layout.scientific) {
             if (c == '0') ++layout.exponentDigits;
         } else if (c == '0' || c == '#') {
@@ -91,8 +93,8 @@ std::array<Section, 3> ParsePattern(std::string_view pattern) {
             ++k;
         }
     }
-    sections[index].text = pattern.substr(start);
-    return sections;
+    section.text = pattern.substr(start, std::min(k, pattern.size()) - start);
+    return section;
 }
 
 // Writes a number below 10^9 as nine digits with leading zeros.
@@ -345,19 +347,25 @@ void Render(std::string& out, std::string_view section, const Layout& layout, co
     }
 }
 
+// Up to three sections: for positive values, for negative ones, for zero. A value takes the
+// negative or zero section only where that section is not empty, else the first.
 template <typename Number>
 std::string Format(std::string_view pattern, Number value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-    const auto sections = ParsePattern(pattern);
+    const Section first = ParseSection(pattern, 0);
     const bool negative = value < 0;
-    const bool hasNegative = negative && !sections[1].text.empty();
-    const Section& chosen = hasNegative ? sections[1] : sections[0];
+    const Section second = negative ? ParseSection(pattern, first.next) : Section{};
+    const bool hasNegative = !second.text.empty();
+    const Section& chosen = hasNegative ? second : first;
     Digits digits = SignificantDigits(Decompose(value));
     const int exponent = RoundForLayout(chosen.layout, digits);
     std::string out;
     if (digits.count == 0) {
-        const Section& zero = sections[2].text.empty() ? sections[0] : sections[2];
+        const std::size_t secondStart =
+            negative ? second.next : ParseSection(pattern, first.next).next;
+        const Section third = ParseSection(pattern, secondStart);
+        const Section& zero = third.text.empty() ? first : third;
         Render(out, zero.text, zero.layout, Digits{}, 0);
     } else {
         if (negative && !hasNegative) out += '-';
