@@ -175,8 +175,10 @@ class DecimalInteger {
 
 // Significant digits and decimal exponent of |value|: |value| = 0.d1d2d3… × 10^exponent.
 struct Digits {
-    std::array<char, kSignificantDigits + 1> text;  // no leading or trailing zeros
-    int count = 0;                                  // no digits for zero
+    // No leading or trailing zeros; a digit beyond the significant ones only decides their
+    // rounding.
+    std::array<char, kSignificantDigits + 1> text;
+    int count = 0;  // no digits for zero
     int exponent = 0;
 };
 
