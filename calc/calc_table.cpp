@@ -58,24 +58,23 @@ void Grid::SetColumnText(int column, const std::string& commaText) {
     for (int r = 0; r < rows && r < static_cast<int>(items.size()); ++r) Cell(column, r) = items[r];
 }
 
-void Series::Add(double x, double y, const std::string& label, Colour pointColour) {
-    ChartPoint point;
+void Series::Add(double x, double y, std::string label, Colour pointColour) {
+    ChartPoint& point = points.emplace_back();
     point.x = x;
     point.y = y;
-    point.label = label.empty() ? " " : label;
+    if (!label.empty()) point.label = std::move(label);
     point.colour = pointColour;
     point.inSeriesColour = pointColour == colour;
-    points.push_back(std::move(point));
 }
 
-void Series::AddArrow(double x0, double y0, double x1, double y1, const std::string& label,
+void Series::AddArrow(double x0, double y0, double x1, double y1, std::string label,
                       Colour pointColour) {
-    Add(x0, y0, label, pointColour);
+    Add(x0, y0, std::move(label), pointColour);
     points.back().endX = x1;
     points.back().endY = y1;
 }
 
-Series& Chart::Get(const std::string& name) {
+Series& Chart::Get(std::string_view name) {
     auto found =
         std::find_if(series.begin(), series.end(), [&](const Series& s) { return s.name == name; });
     if (found != series.end()) return *found;
@@ -85,7 +84,7 @@ Series& Chart::Get(const std::string& name) {
     return series.back();
 }
 
-const Series* Chart::Find(const std::string& name) const {
+const Series* Chart::Find(std::string_view name) const {
     auto found =
         std::find_if(series.begin(), series.end(), [&](const Series& s) { return s.name == name; });
     return found == series.end() ? nullptr : &*found;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 // A colour as 0xRRGGBB.
@@ -79,10 +81,9 @@ struct Series {
     std::vector<ChartPoint> points;
 
     // Adds a point; an empty label becomes " " (shows nothing).
-    void Add(double x, double y, const std::string& label, Colour colour);
-    void Add(double x, double y, const std::string& label = " ") { Add(x, y, label, colour); }
-    void AddArrow(double x0, double y0, double x1, double y1, const std::string& label,
-                  Colour colour);
+    void Add(double x, double y, std::string label, Colour colour);
+    void Add(double x, double y, std::string label = " ") { Add(x, y, std::move(label), colour); }
+    void AddArrow(double x0, double y0, double x1, double y1, std::string label, Colour colour);
 };
 
 struct Axis {
@@ -101,8 +102,8 @@ struct Chart {
     std::vector<Series> series;  // in drawing order
 
     // The named series; created at the end of the drawing order on first use.
-    Series& Get(const std::string& name);
-    const Series* Find(const std::string& name) const;
+    Series& Get(std::string_view name);
+    const Series* Find(std::string_view name) const;
 };
 
 // The shared chart helpers.

@@ -33,6 +33,11 @@ void WriteGrid(const TKakou& r, Grid& grid) {
 }  // namespace
 
 void ShowForceSummary(const TKakou& record, CalcTable& table) {
-    WriteGrid(record, table.GridOf("StringGrid1"));
-    WriteGrid(record, table.GridOf("StringGrid3"));
+    Grid& summary = table.GridOf("StringGrid1");
+    WriteGrid(record, summary);
+    // The design grid shows the same texts in its force columns.
+    Grid& design = table.GridOf("StringGrid3");
+    for (int row = 1; row <= 12; ++row)
+        for (int column = 1; column <= 4; ++column)
+            design.Cell(column, row) = summary.Cell(column, row);
 }

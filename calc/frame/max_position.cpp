@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -66,12 +67,62 @@ float BottomSlabMaxPosition(const FrameMember& slab, const ShearQuadratic& shear
     return static_cast<float>(length - fromA);
 }
 
+namespace {
+
+// The 1 mm step of the search grid, taken in extended precision and rounded to a 4-byte x.
+float GridStep(float x) {
+    return static_cast<float>(x + 0.001L);
+}
+
+// Every 64th point of the grid from 0 up to 16 m. The grid is the same for every slab, so it
+// is stepped through once.
+const std::vector<float>& BlockStarts() {
+    static const std::vector<float> starts = [] {
+        constexpr int kBlock = 64;
+        constexpr float kEnd = 16.0f;
+        std::vector<float> points;
+        float x = 0;
+        for (int k = 0; x < kEnd; ++k, x = GridStep(x))
+            if (k % kBlock == 0) points.push_back(x);
+        return points;
+    }();
+    return starts;
+}
+
+// Where no load on the top slab pulls upwards and the rear band has a width, the shear only
+// falls along the span. Its computed value then stays within rounding of a falling function,
+// and a computed shear above the returned slack at some point means a computed shear of at
+// least 0 at every point before it. Infinite when the shear may rise.
+Extended FallingShearSlack(const FrameMember& slab) {
+    const TopSlabBands& b = slab.bands;
+    if (!slab.topSlab || slab.uniformLoad < 0 || slab.rearLoad < 0 || slab.frontLoad < 0 ||
+        b.W1 < 0)
+        return std::numeric_limits<Extended>::infinity();
+    // Every term of the shear is at most this large; each of its few operations rounds by a
+    // relative 2^-64, far below the 2^-40 allowed here.
+    const Extended size =
+        std::fabs(slab.startShear) +
+        (slab.uniformLoad + slab.rearLoad + slab.frontLoad) *
+            (2 * std::fabs(slab.length) + std::fabs(b.L1) + b.W1 + std::fabs(b.L3) + 1);
+    return std::isfinite(size) ? std::ldexp(size, -40) : std::numeric_limits<Extended>::infinity();
+}
+
+}  // namespace
+
 float FindTopSlabMaxPosition(const FrameMember& slab) {
     const float span = static_cast<float>(slab.length);
     float x = 0;
+    // A clearly positive shear at a later block start vouches for every point up to it.
+    const Extended slack = FallingShearSlack(slab);
+    if (std::isfinite(slack)) {
+        const auto& starts = BlockStarts();
+        for (std::size_t k = 1;
+             k < starts.size() && starts[k] < span && ShearAt(slab, starts[k]) > slack; ++k)
+            x = starts[k];
+    }
     while (x < span) {
         if (ShearAt(slab, x) < 0) return x;
-        const float next = static_cast<float>(x + 0.001L);
+        const float next = GridStep(x);
         if (next <= x) break;  // far out a 4-byte x no longer grows by 1 mm
         x = next;
     }

@@ -2,17 +2,18 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 using ChapterList = std::vector<std::string>;
 
-inline void AddLine(ChapterList& list, const std::string& line) {
-    list.push_back(line);
+inline void AddLine(ChapterList& list, std::string line) {
+    list.push_back(std::move(line));
 }
 inline void AddEmpty(ChapterList& list) {
     list.emplace_back();
 }
-inline void AddLineThenEmpty(ChapterList& list, const std::string& line) {
-    list.push_back(line);
+inline void AddLineThenEmpty(ChapterList& list, std::string line) {
+    list.push_back(std::move(line));
     list.emplace_back();
 }

@@ -4,9 +4,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Rounds the value to single precision, then writes it by the pattern.
-std::string FormatLine(const std::string& pattern, double value);
+std::string FormatLine(std::string_view pattern, double value);
 
 // Writes the value by the pattern without the single-precision step.
-std::string FormatFloat(const std::string& pattern, long double value);
+std::string FormatFloat(std::string_view pattern, long double value);

@@ -1,0 +1,66 @@
+// Timing of the calculation: the whole run on two designs, and the number formatting of the
+// report lines alone.
+#include <benchmark/benchmark.h>
+
+#include "calc/calc_table.h"
+#include "calc/design_conditions.h"
+#include "calc/messenger.h"
+#include "calc/run.h"
+#include "calc/sheet/format_line.h"
+
+namespace {
+
+void RunDesign(benchmark::State& state, const DesignConditions& conditions) {
+    for (auto _ : state) {
+        CalcTable table;
+        RecordingMessenger messenger;
+        const RunResult result = RunCalculation(conditions, table, messenger);
+        benchmark::DoNotOptimize(result);
+        benchmark::DoNotOptimize(table);
+    }
+}
+
+// The input page as the program opens: T-25 under 4.20 m of cover (load case 4).
+void BM_RunDefaults(benchmark::State& state) {
+    RunDesign(state, DesignConditions{});
+}
+BENCHMARK(BM_RunDefaults);
+
+// T-25 under 1.0 m of cover, standard combination (load case 1).
+void BM_RunShallowCover(benchmark::State& state) {
+    DesignConditions conditions;
+    conditions.h1 = "1.00";
+    conditions.combination = 0;
+    RunDesign(state, conditions);
+}
+BENCHMARK(BM_RunShallowCover);
+
+void FormatOne(benchmark::State& state, const char* pattern, double value) {
+    const std::string text = pattern;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(FormatLine(text, value));
+    }
+}
+
+void BM_FormatLine_Moment(benchmark::State& state) {
+    FormatOne(state, "+0.00kNm;-0.00kNm", -123.456);
+}
+BENCHMARK(BM_FormatLine_Moment);
+
+void BM_FormatLine_Thousands(benchmark::State& state) {
+    FormatOne(state, "#,0", 1234.5);
+}
+BENCHMARK(BM_FormatLine_Thousands);
+
+void BM_FormatLine_SheetLine(benchmark::State& state) {
+    FormatOne(state, "　　  Bo (ﾗｰﾒﾝ軸幅)          =0.00m", 3.5);
+}
+BENCHMARK(BM_FormatLine_SheetLine);
+
+void BM_FormatLine_Small(benchmark::State& state) {
+    FormatOne(state, "0.000", 0.0123);
+}
+BENCHMARK(BM_FormatLine_Small);
+
+}  // namespace
