@@ -26,6 +26,29 @@ constexpr int kLoadValuesSubTab = 0;    // "1．荷重値計算"
 constexpr int kLoadTermsSubTab = 0;     // "1．荷重項"
 constexpr int kMemberForcesSubTab = 2;  // "3．部材断面力計算"
 
+// Passes messages on; whatever the message box does meanwhile (a window system paints and
+// computes) leaves the floating-point error flags of the run as they were.
+class FlagKeepingMessenger : public Messenger {
+  public:
+    explicit FlagKeepingMessenger(Messenger& inner) : inner_(inner) {}
+    void Inform(const std::string& text) override {
+        const FlagKeeper keeper;
+        inner_.Inform(text);
+    }
+    bool Confirm(const std::string& text) override {
+        const FlagKeeper keeper;
+        return inner_.Confirm(text);
+    }
+
+  private:
+    struct FlagKeeper {
+        FlagKeeper() { std::fegetexceptflag(&flags, FE_ALL_EXCEPT); }
+        ~FlagKeeper() { std::fesetexceptflag(&flags, FE_ALL_EXCEPT); }
+        std::fexcept_t flags;
+    };
+    Messenger& inner_;
+};
+
 // What the stages share during one run.
 struct RunState {
     const DesignConditions& conditions;
@@ -122,7 +145,8 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
     const int loadCase = ChooseLoadCase(conditions, *record);
     if (CheckDesignConditions(*record, messenger) != 0) return RunResult::CheckFailed;
 
-    RunState state{conditions, *record, loadCase, {}, {}, table, messenger};
+    FlagKeepingMessenger stageMessenger(messenger);
+    RunState state{conditions, *record, loadCase, {}, {}, table, stageMessenger};
     for (const Stage stage : kStages) {
         stage(state);
         if (StoppedByFloatError(messenger)) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <string>
 
 #include "tests/calc/read_record.h"
@@ -179,4 +180,26 @@ TEST(RunCalculation, RunAfterAStoppedRunCompletes) {
     RecordingMessenger messenger;
     RunCalculation(huge, table, messenger);
     EXPECT_EQ(RunCalculation(DesignConditions{}, table, messenger), RunResult::Completed);
+}
+
+namespace {
+
+// A message box whose window system overflows while it paints.
+class OverflowingMessenger : public RecordingMessenger {
+  public:
+    void Inform(const std::string& text) override {
+        std::feraiseexcept(FE_OVERFLOW);
+        RecordingMessenger::Inform(text);
+    }
+};
+
+}  // namespace
+
+TEST(RunCalculation, MessageBoxesDoNotStopTheRun) {
+    DesignConditions conditions;
+    conditions.h1 = "50";  // too deep for any bar: the bar search tells so and goes on
+    CalcTable table;
+    OverflowingMessenger messenger;
+    EXPECT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed);
+    EXPECT_FALSE(messenger.messages.empty());
 }
