@@ -4,13 +4,13 @@
 // one of its three results, and no component shows NaN, infinity or a broken line.
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "calc/calc_table.h"
 #include "calc/design_conditions.h"
