@@ -204,7 +204,7 @@ TEST(RunProperties, SymmetricLoadCasesGiveAMirroredFrame) {
 // Also: a design that passes the checks runs to the end.
 TEST(RunProperties, TwoRunsOfOneInputGiveIdenticalTables) {
     std::mt19937 random(7);
-    for (int n = 0; n < 60; ++n) {
+    for (int n = 0; n < 30; ++n) {
         const DesignConditions conditions = RandomDesign(random);
         CalcTable first, second;
         RecordingMessenger firstMessages, secondMessages;
