@@ -46,11 +46,14 @@ struct Grid {
     // Fills a row or column from cell 0 on, one comma-separated item a cell.
     void SetRowText(int row, const std::string& commaText);
     void SetColumnText(int column, const std::string& commaText);
+
+    bool operator==(const Grid&) const = default;
 };
 
 struct Label {
     std::string text;
     Colour colour;
+    bool operator==(const Label&) const = default;
 };
 
 struct ChartPoint {
@@ -61,6 +64,7 @@ struct ChartPoint {
     double endX = 0;  // arrow series: the arrow runs from (x, y) to (endX, endY)
     double endY = 0;
     bool inSeriesColour = false;  // added in its series' colour, so it follows that colour
+    bool operator==(const ChartPoint&) const = default;
 };
 
 enum class SeriesKind { Line, FastLine, Point, Arrow };
@@ -84,6 +88,8 @@ struct Series {
     void Add(double x, double y, std::string label, Colour colour);
     void Add(double x, double y, std::string label = " ") { Add(x, y, std::move(label), colour); }
     void AddArrow(double x0, double y0, double x1, double y1, std::string label, Colour colour);
+
+    bool operator==(const Series&) const = default;
 };
 
 struct Axis {
@@ -92,6 +98,7 @@ struct Axis {
     bool automatic = true;
     bool visible = true;
     std::string title;
+    bool operator==(const Axis&) const = default;
 };
 
 struct Chart {
@@ -104,6 +111,8 @@ struct Chart {
     // The named series; created at the end of the drawing order on first use.
     Series& Get(std::string_view name);
     const Series* Find(std::string_view name) const;
+
+    bool operator==(const Chart&) const = default;
 };
 
 // The shared chart helpers.
@@ -116,6 +125,7 @@ struct TabSelection {
     int page1 = 0;  // PageControl1: 0 the input page, 1 "Ⅰ．設計条件", 2 "Ⅱ．荷重値", …
     int page2 = 0;  // PageControl2 (chapter II)
     int page3 = 0;  // PageControl3 (chapter III)
+    bool operator==(const TabSelection&) const = default;
 };
 
 class CalcTable {
@@ -134,6 +144,8 @@ class CalcTable {
     std::map<std::string, Label> labels;
     std::map<std::string, Chart> charts;
     TabSelection tabs;
+
+    bool operator==(const CalcTable&) const = default;
 };
 
 // Writes "---" into every non-fixed cell of the section-force summary grid.

@@ -1,6 +1,7 @@
 // The calculation run: reads, checks, chooses the load case and calls the stages in order.
 #include "calc/run.h"
 
+#include <cfenv>
 #include <memory>
 
 #include "calc/decimal.h"
@@ -24,6 +25,87 @@ constexpr int kLoadsTab = 2;
 constexpr int kLoadValuesSubTab = 0;    // "1．荷重値計算"
 constexpr int kLoadTermsSubTab = 0;     // "1．荷重項"
 constexpr int kMemberForcesSubTab = 2;  // "3．部材断面力計算"
+
+// Passes messages on; whatever the message box does meanwhile (a window system paints and
+// computes) leaves the floating-point error flags of the run as they were.
+class FlagKeepingMessenger : public Messenger {
+  public:
+    explicit FlagKeepingMessenger(Messenger& inner) : inner_(inner) {}
+    void Inform(const std::string& text) override {
+        const FlagKeeper keeper;
+        inner_.Inform(text);
+    }
+    bool Confirm(const std::string& text) override {
+        const FlagKeeper keeper;
+        return inner_.Confirm(text);
+    }
+
+  private:
+    struct FlagKeeper {
+        FlagKeeper() { std::fegetexceptflag(&flags, FE_ALL_EXCEPT); }
+        ~FlagKeeper() { std::fesetexceptflag(&flags, FE_ALL_EXCEPT); }
+        std::fexcept_t flags;
+    };
+    Messenger& inner_;
+};
+
+// What the stages share during one run.
+struct RunState {
+    const DesignConditions& conditions;
+    TKakou& record;
+    int loadCase;
+    BarSchedule barSchedule;
+    SectionSteel sectionSteel;
+    CalcTable& table;
+    Messenger& messenger;
+};
+
+using Stage = void (*)(RunState&);
+
+// The stages in order.
+constexpr Stage kStages[] = {
+    [](RunState& s) { WriteConditionSummary(s.record, s.conditions, s.table); },
+    [](RunState& s) { ComputeLoads(s.record, s.loadCase); },
+    [](RunState& s) { WriteLoadSheet(s.record, s.loadCase, s.conditions, s.table); },
+    [](RunState& s) { DrawLoadDiagram(s.record, s.loadCase, s.table); },
+    [](RunState& s) { ComputeJointMoments(s.record, s.table, s.messenger); },
+    [](RunState& s) { ComputeMemberForces(s.record, s.loadCase, s.table); },
+    [](RunState& s) {
+        DesignSections(s.record, s.conditions, s.barSchedule, s.sectionSteel, s.table, s.messenger);
+    },
+    [](RunState& s) { ComputeRebarProcessing(s.record, s.barSchedule, s.table); },
+    [](RunState& s) { DrawMainRebar(s.record, s.barSchedule, s.table); },
+};
+
+// A value too large for its type, a division by zero or an operation without a result
+// (entries far outside any real box) stops the run as a platform error does: with the
+// platform's message and without results.
+bool StoppedByFloatError(Messenger& messenger) {
+    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+    if (raised == 0) return false;
+    messenger.Inform((raised & FE_DIVBYZERO)  ? "Floating point division by zero"
+                     : (raised & FE_OVERFLOW) ? "Floating point overflow"
+                                              : "Invalid floating point operation");
+    return true;
+}
+
+// Puts back the initial contents of every result component; the charts keep their series
+// and styles.
+void ClearResults(CalcTable& table) {
+    const CalcTable initial;
+    table.lists = initial.lists;
+    table.grids = initial.grids;
+    table.labels = initial.labels;
+    ClearForceGrid(table.GridOf("StringGrid1"));
+    for (auto& [name, chart] : table.charts) {
+        ClearChart(chart);
+        const Chart& fresh = initial.ChartOf(name);
+        chart.left = fresh.left;
+        chart.bottom = fresh.bottom;
+        chart.right = fresh.right;
+        chart.top = fresh.top;
+    }
+}
 
 }  // namespace
 
@@ -52,26 +134,26 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
 
     // The record is large; it lives on the heap for the run only.
     auto record = std::make_unique<TKakou>();
+    std::feclearexcept(FE_ALL_EXCEPT);
     try {
         ReadDesignConditions(conditions, *record);
     } catch (const ConversionError& error) {
         messenger.Inform(error.what());
         return RunResult::ConversionError;
     }
+    if (StoppedByFloatError(messenger)) return RunResult::ConversionError;
     const int loadCase = ChooseLoadCase(conditions, *record);
     if (CheckDesignConditions(*record, messenger) != 0) return RunResult::CheckFailed;
 
-    BarSchedule barSchedule{};
-    SectionSteel sectionSteel{};
-    WriteConditionSummary(*record, conditions, table);
-    ComputeLoads(*record, loadCase);
-    WriteLoadSheet(*record, loadCase, conditions, table);
-    DrawLoadDiagram(*record, loadCase, table);
-    ComputeJointMoments(*record, table, messenger);
-    ComputeMemberForces(*record, loadCase, table);
-    DesignSections(*record, conditions, barSchedule, sectionSteel, table, messenger);
-    ComputeRebarProcessing(*record, barSchedule, table);
-    DrawMainRebar(*record, barSchedule, table);
+    FlagKeepingMessenger stageMessenger(messenger);
+    RunState state{conditions, *record, loadCase, {}, {}, table, stageMessenger};
+    for (const Stage stage : kStages) {
+        stage(state);
+        if (StoppedByFloatError(messenger)) {
+            ClearResults(table);
+            return RunResult::ConversionError;
+        }
+    }
 
     table.tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
     return RunResult::Completed;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <string>
 
 #include "tests/calc/read_record.h"
@@ -119,4 +120,86 @@ TEST(RunCalculation, SecondRunWithTheSameInputShowsTheSameResults) {
     EXPECT_EQ(table.lists, lists);
     EXPECT_EQ(table.GridOf("StringGrid1").cells, firstForces);
     EXPECT_EQ(table.GridOf("StringGrid3").cells, firstSections);
+}
+
+namespace {
+
+bool ChartsHoldNoPoints(const CalcTable& table) {
+    for (const auto& [name, chart] : table.charts)
+        for (const Series& series : chart.series)
+            if (!series.points.empty()) return false;
+    return true;
+}
+
+}  // namespace
+
+// Entries far outside any real box make a value too large for its type or divide by zero;
+// the run stops with the platform's message instead of showing INF or NAN.
+TEST(RunCalculation, FloatErrorStopsTheRun) {
+    struct Case {
+        const char* name;
+        void (*change)(DesignConditions&);
+        const char* message;
+        bool previousKept;  // stopped while reading; otherwise the results are cleared
+    } cases[] = {
+        {"self weight beyond a Single", [](DesignConditions& c) { c.gammaC = "1e39"; },
+         "Floating point overflow", true},
+        {"earth pressure beyond a Single", [](DesignConditions& c) { c.gammaS = "1e37"; },
+         "Floating point overflow", false},
+        {"negative haunch leaves no frame height",
+         [](DesignConditions& c) {
+             c.Tu = c.Tb = "0.5";
+             c.H = "0.5";
+             c.Hah = "-0.4";
+         },
+         "Floating point division by zero", false},
+    };
+    for (const auto& c : cases) {
+        DesignConditions conditions;
+        c.change(conditions);
+        CalcTable table = PreviousResults();
+        RecordingMessenger messenger;
+        EXPECT_EQ(RunCalculation(conditions, table, messenger), RunResult::ConversionError)
+            << c.name;
+        EXPECT_EQ(messenger.messages, std::vector<std::string>{c.message}) << c.name;
+        if (c.previousKept) {
+            ExpectPreviousResultsKept(table);
+            continue;
+        }
+        EXPECT_EQ(table.tabs.page1, 0) << c.name;
+        EXPECT_TRUE(table.List("ListBox1").empty()) << c.name;
+        EXPECT_EQ(table.GridOf("StringGrid1").Cell(1, 1), "---") << c.name;
+        EXPECT_TRUE(ChartsHoldNoPoints(table)) << c.name;
+    }
+}
+
+TEST(RunCalculation, RunAfterAStoppedRunCompletes) {
+    DesignConditions huge;
+    huge.gammaS = "1e37";
+    CalcTable table;
+    RecordingMessenger messenger;
+    RunCalculation(huge, table, messenger);
+    EXPECT_EQ(RunCalculation(DesignConditions{}, table, messenger), RunResult::Completed);
+}
+
+namespace {
+
+// A message box whose window system overflows while it paints.
+class OverflowingMessenger : public RecordingMessenger {
+  public:
+    void Inform(const std::string& text) override {
+        std::feraiseexcept(FE_OVERFLOW);
+        RecordingMessenger::Inform(text);
+    }
+};
+
+}  // namespace
+
+TEST(RunCalculation, MessageBoxesDoNotStopTheRun) {
+    DesignConditions conditions;
+    conditions.h1 = "50";  // too deep for any bar: the bar search tells so and goes on
+    CalcTable table;
+    OverflowingMessenger messenger;
+    EXPECT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed);
+    EXPECT_FALSE(messenger.messages.empty());
 }
