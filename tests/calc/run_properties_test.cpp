@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr int kDesigns = 500;
+constexpr int kDesigns = 3000;
 constexpr double kSingleEpsilon = 1.1920929e-7;
 
 std::string Text(double value, int decimals) {
