@@ -1,0 +1,49 @@
+// One design evaluated to numbers only: the section forces, bars, stresses and verdicts of
+// the section-design table and what governs it, without formatting a single line.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/design_conditions.h"
+#include "calc/run.h"
+
+// The four criteria of a section's verdict, in the order of the table's columns.
+enum class Criterion { SigmaC, SigmaS, Tau, Tau2d };
+inline constexpr int kCriterionCount = 4;
+inline constexpr int kDesignSectionCount = 12;
+
+// One row of the section-design table. A value the table shows as "-" is empty here.
+struct SectionResult {
+    float M = 0, N = 0, S = 0, S2d = 0;  // kN·m, kN; S and S2d are 0 at mid-span
+    std::optional<float> Asn;            // required steel, mm² per metre
+    float As = 0;                        // provided steel, mm² per metre
+    int diameter = 0;                    // mm; 0 when no bar was found
+    int pitch = 0;                       // mm; 9999 when the bar search failed
+    std::optional<float> sigmaC, sigmaS, tau, tau2d;  // N/mm²
+    std::string verdict;                              // "OK", "NO" or "-"
+    // Stress over its limit, by Criterion: σc/σca (or σc/(¾·σca) where that limit holds),
+    // σs/σsa, τ/(2·τa), τ2d/τa. Empty where the criterion is not judged; +∞ where the
+    // section is judged "NO" because that stress cannot be formed.
+    std::array<std::optional<double>, kCriterionCount> utilisation;
+};
+
+struct DesignResult {
+    RunResult status = RunResult::Completed;
+    int loadCase = 0;  // 1..5 once the conditions were read
+    std::array<SectionResult, kDesignSectionCount> sections;
+    bool passed = false;        // the overall verdict: "許容応力度内"
+    int governingSection = -1;  // row − 1 of the largest utilisation; −1 when none
+    Criterion governingCriterion = Criterion::SigmaC;
+    double maxUtilisation = 0;
+    // Every message the run would have shown, in order (check failures, conversion errors,
+    // the solver's, the stress type's and the bar search's).
+    std::vector<std::string> messages;
+};
+
+// Runs the computations of a calculation without writing any sheet line or chart. Agrees
+// exactly with what RunCalculation shows in the section-design grid and its verdict label.
+// Safe to call from many threads at once.
+DesignResult EvaluateDesign(const DesignConditions& conditions);
