@@ -10,8 +10,11 @@
 #include <memory>
 #include <optional>
 
+#include "calc/drawing/title_block.h"
 #include "files/design_file.h"
+#include "files/dxf_file.h"
 #include "files/json_report.h"
+#include "files/quantity_csv.h"
 #include "files/text_report.h"
 #include "report/report_pdf.h"
 
@@ -19,6 +22,7 @@ namespace {
 
 const char* const kUsage =
     "usage: dolmeta --batch [FILE.dat] [--text PATH] [--json PATH] [--pdf PATH]\n"
+    "                       [--quantities FILE.csv] [--dxf FILE.dxf]\n"
     "                       [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n";
 
 constexpr int kCompleted = 0;
@@ -30,6 +34,8 @@ struct BatchOptions {
     std::string textPath;
     std::string jsonPath;
     std::string pdfPath;
+    std::string quantitiesPath;
+    std::string dxfPath;
     std::optional<std::array<std::string, 3>> tLoad;  // weight (t), axle distance, impact depth
     std::optional<std::string> pitch;                 // "auto" or one of the pitch choices
 };
@@ -80,7 +86,8 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
         const std::string& argument = arguments[k];
         if (argument == "--batch") continue;
         const bool takesValue = argument == "--text" || argument == "--json" ||
-                                argument == "--pdf" || argument == "--tload" ||
+                                argument == "--pdf" || argument == "--quantities" ||
+                                argument == "--dxf" || argument == "--tload" ||
                                 argument == "--pitch";
         if (takesValue && k + 1 >= arguments.size()) {
             error = argument + " needs a value";
@@ -92,6 +99,10 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
             options.jsonPath = arguments[++k];
         } else if (argument == "--pdf") {
             options.pdfPath = arguments[++k];
+        } else if (argument == "--quantities") {
+            options.quantitiesPath = arguments[++k];
+        } else if (argument == "--dxf") {
+            options.dxfPath = arguments[++k];
         } else if (argument == "--tload") {
             options.tLoad = SplitTLoad(arguments[++k]);
             if (!options.tLoad) {
@@ -201,6 +212,18 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
         written &= Report(WriteJsonReport(options->jsonPath, table, messenger.messages),
                           "JSON report", options->jsonPath, out, err);
     if (!options->pdfPath.empty()) written &= WritePdf(options->pdfPath, table, out, err);
+    if (!options->quantitiesPath.empty())
+        written &= Report(WriteQuantityCsv(options->quantitiesPath, table), "quantities",
+                          options->quantitiesPath, out, err);
+    if (!options->dxfPath.empty()) {
+        // The drawing is named after the design-condition file, or after itself.
+        const std::string& named =
+            options->conditionsFile.empty() ? options->dxfPath : options->conditionsFile;
+        const std::string name = std::filesystem::path(named).filename().string();
+        written &=
+            Report(WriteSectionDxf(options->dxfPath, table, name, DateText(std::time(nullptr))),
+                   "drawing", options->dxfPath, out, err);
+    }
     return written ? kCompleted : kFailed;
 }
 

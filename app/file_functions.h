@@ -1,6 +1,6 @@
-// What the main window's commands need of the design-condition file and the text report,
-// as functions so that tests can stand in for the disk. A failed operation returns its
-// message; the load leaves the conditions unchanged when it fails.
+// What the main window's commands need of the design-condition file, the text report and
+// the drawing, as functions so that tests can stand in for the disk. A failed operation
+// returns its message; the load leaves the conditions unchanged when it fails.
 #pragma once
 
 #include <functional>
@@ -9,6 +9,7 @@
 #include "calc/calc_table.h"
 #include "calc/design_conditions.h"
 #include "files/design_file.h"
+#include "files/dxf_file.h"
 #include "files/file_result.h"
 #include "files/text_report.h"
 
@@ -16,9 +17,12 @@ struct FileFunctions {
     std::function<FileResult(const std::string& path, const DesignConditions& conditions)> save;
     std::function<FileResult(const std::string& path, DesignConditions& conditions)> load;
     std::function<FileResult(const std::string& path, const CalcTable& table)> writeTextReport;
+    std::function<FileResult(const std::string& path, const CalcTable& table,
+                             const std::string& designName, const std::string& date)>
+        writeDrawing;
 };
 
 // The program's file functions.
 inline FileFunctions ProgramFileFunctions() {
-    return {SaveDesignConditions, LoadDesignConditions, ::WriteTextReport};
+    return {SaveDesignConditions, LoadDesignConditions, ::WriteTextReport, WriteSectionDxf};
 }

@@ -10,8 +10,11 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <ctime>
 #include <exception>
+#include <filesystem>
 
+#include "calc/drawing/title_block.h"
 #include "report/report_pdf.h"
 #include "ui/fonts.h"
 
@@ -28,10 +31,11 @@ std::string AskDatPath(QWidget* parent, bool forSaving) {
     return dialog.selectedFiles().first().toStdString();
 }
 
-std::string AskPdfPath(QWidget* parent) {
+// A file to write, of the given kind and extension.
+std::string AskSavePath(QWidget* parent, const QString& filter, const QString& suffix) {
     QFileDialog dialog(parent);
-    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
     dialog.setDirectory(QDir::currentPath());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -54,7 +58,12 @@ MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions fil
     setAutoFillBackground(true);
     resize(623, 187);
     askPath_ = [this](bool forSaving) { return AskDatPath(this, forSaving); };
-    askPdfPath_ = [this] { return AskPdfPath(this); };
+    askPdfPath_ = [this] {
+        return AskSavePath(this, QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+    };
+    askDxfPath_ = [this] {
+        return AskSavePath(this, QStringLiteral("DXF (*.dxf)"), QStringLiteral("dxf"));
+    };
     BuildMenu();
     BuildToolBars();
     setCentralWidget(new QWidget);
@@ -90,6 +99,8 @@ void MainWindow::BuildMenu() {
               QStyle::SP_DialogOpenButton, &MainWindow::LoadConditions);
     AddAction(file, "SaveItem", QStringLiteral("2.設計条件保存..."), QStringLiteral("設計条件保存"),
               QStyle::SP_DialogSaveButton, &MainWindow::SaveConditions);
+    AddAction(file, "DxfItem", QStringLiteral("図面出力(DXF)..."), QStringLiteral("図面出力"),
+              QStyle::SP_FileDialogNewFolder, &MainWindow::WriteDrawing);
     file->addSeparator();
     AddAction(file, "ExitItem", QStringLiteral("3.終了..."), QStringLiteral("終了"),
               QStyle::SP_DialogCloseButton, &MainWindow::Exit);
@@ -200,6 +211,7 @@ void MainWindow::SaveConditions() {
     if (path.empty()) return;
     ShowCalculationTable();
     const FileResult saved = files_.save(path, calcTable_->Conditions());
+    if (saved.ok()) designFile_ = path;
     messenger_.Inform(saved.ok() ? "設計条件を保存しました。" : saved.message);
 }
 
@@ -215,6 +227,7 @@ void MainWindow::LoadConditions() {
         return;
     }
     calcTable_->SetConditions(conditions);
+    designFile_ = path;
 }
 
 void MainWindow::WriteTextReport() {
@@ -259,4 +272,15 @@ void MainWindow::WritePdf() {
     const ReportOutcome outcome =
         WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice());
     if (!outcome.Succeeded()) messenger_.Inform(outcome.message);
+}
+
+void MainWindow::WriteDrawing() {
+    const std::string path = askDxfPath_();
+    if (path.empty()) return;
+    // The drawing is named after the design-condition file, or after itself.
+    const std::string name =
+        std::filesystem::path(designFile_.empty() ? path : designFile_).filename().string();
+    const FileResult written =
+        files_.writeDrawing(path, table_, name, DateText(std::time(nullptr)));
+    messenger_.Inform(written.ok() ? "図面を出力しました。" : written.message);
 }

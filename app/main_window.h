@@ -32,6 +32,8 @@ class MainWindow : public QMainWindow {
     void SetPathPrompt(PathPrompt prompt) { askPath_ = std::move(prompt); }
     // Asks for the PDF file of the report pages; empty when cancelled.
     void SetPdfPathPrompt(std::function<std::string()> prompt) { askPdfPath_ = std::move(prompt); }
+    // Asks for the drawing file; empty when cancelled.
+    void SetDxfPathPrompt(std::function<std::string()> prompt) { askDxfPath_ = std::move(prompt); }
 
     void Exit();
     void ShowCalculationTable();
@@ -45,6 +47,7 @@ class MainWindow : public QMainWindow {
     void PrintReport();
     void PrinterSetup();
     void WritePdf();
+    void WriteDrawing();
 
   signals:
     // The main window closed; the program ends.
@@ -67,6 +70,8 @@ class MainWindow : public QMainWindow {
     FileFunctions files_;
     PathPrompt askPath_;
     std::function<std::string()> askPdfPath_;
+    std::function<std::string()> askDxfPath_;
+    std::string designFile_;             // the design-condition file last loaded or saved
     std::unique_ptr<QPrinter> printer_;  // the current printer, for the whole program
     CalcTableWindow* calcTable_;
     AboutBox* about_;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "calc/figure_controls.h"
+#include "calc/section/quantity_sheet.h"
 
 namespace {
 
@@ -131,8 +132,12 @@ CalcTable::CalcTable() {
         "部材,M(kN･m),N(kN),S(kN),S2d(kN),Asn(mm2),As(mm2),D(mm),ﾋﾟｯﾁ(mm),σc(N/mm2),σs(N/mm2),"
         "τ(N/mm2),τ2d(N/mm2),判定",
         kSections);
+    grids["StringGrid4"] =
+        MakeGrid(8, 9, 16, colours::infoBackground, colours::silver,
+                 {70, 30, 40, 30, 35, 55, 45, 35}, kQuantityTitles, kQuantityItems);
 
     labels["Label97"] = {"許容応力度内", colours::blue};
+    labels["Label98"] = {kQuantityNote, colours::black};
 
     charts["Chart1"] = MakeChart("作用荷重図");
     charts["Chart1"].left.title = "標高（ｍ）";

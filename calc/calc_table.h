@@ -5,10 +5,14 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "calc/drawing/cad_drawing.h"
+#include "calc/section/quantities.h"
 
 // A colour as 0xRRGGBB.
 struct Colour {
@@ -144,6 +148,10 @@ class CalcTable {
     std::map<std::string, Label> labels;
     std::map<std::string, Chart> charts;
     TabSelection tabs;
+    // The numbers behind the quantity grid (StringGrid4), for the files; none before a run.
+    std::optional<Quantities> quantities;
+    // The cross-section for the drawing file; none before a run.
+    std::optional<SectionDrawing> drawing;
 
     bool operator==(const CalcTable&) const = default;
 };

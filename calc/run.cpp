@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "calc/decimal.h"
+#include "calc/drawing/section_drawing.h"
 #include "calc/frame/joint_moments.h"
 #include "calc/frame/member_forces.h"
 #include "calc/loads/condition_summary.h"
@@ -13,6 +14,7 @@
 #include "calc/loads/loads.h"
 #include "calc/read_conditions.h"
 #include "calc/section/main_rebar.h"
+#include "calc/section/quantity_sheet.h"
 #include "calc/section/rebar_processing.h"
 #include "calc/section/section_design.h"
 #include "calc/work_arrays.h"
@@ -75,6 +77,8 @@ constexpr Stage kStages[] = {
     },
     [](RunState& s) { ComputeRebarProcessing(s.record, s.barSchedule, s.table); },
     [](RunState& s) { DrawMainRebar(s.record, s.barSchedule, s.table); },
+    [](RunState& s) { ShowQuantities(s.record, s.barSchedule, s.table); },
+    [](RunState& s) { DrawSection(s.record, s.barSchedule, s.loadCase, s.table); },
 };
 
 // A value too large for its type, a division by zero or an operation without a result
@@ -96,6 +100,8 @@ void ClearResults(CalcTable& table) {
     table.lists = initial.lists;
     table.grids = initial.grids;
     table.labels = initial.labels;
+    table.quantities = initial.quantities;
+    table.drawing = initial.drawing;
     ClearForceGrid(table.GridOf("StringGrid1"));
     for (auto& [name, chart] : table.charts) {
         ClearChart(chart);

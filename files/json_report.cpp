@@ -57,6 +57,34 @@ json ChartJson(const Chart& chart) {
             {"series", std::move(series)}};
 }
 
+// Concrete m3/m, formwork m2/m, steel kg/m; steel is null when the bars were not found.
+json QuantitiesJson(const std::optional<Quantities>& quantities) {
+    if (!quantities) return nullptr;
+    json steel = nullptr;
+    if (quantities->steel) {
+        static const char* const marks[kMainBarCount] = {"①", "②", "③", "④", "⑤"};
+        json bars = json::array(), byDiameter = json::array();
+        for (int k = 0; k < kMainBarCount; ++k) {
+            const BarQuantity& bar = quantities->steel->bars[k];
+            bars.push_back({{"mark", marks[k]},
+                            {"diameter", bar.diameter},
+                            {"length", bar.length},
+                            {"count", bar.count},
+                            {"unitMass", bar.unitMass},
+                            {"mass", bar.mass}});
+        }
+        for (const DiameterMass& d : quantities->steel->byDiameter)
+            byDiameter.push_back({{"diameter", d.diameter}, {"mass", d.mass}});
+        steel = {{"bars", std::move(bars)},
+                 {"byDiameter", std::move(byDiameter)},
+                 {"total", quantities->steel->total}};
+    }
+    return {{"concrete", quantities->concrete},
+            {"formwork", quantities->formwork},
+            {"pitch", quantities->pitch},
+            {"steel", std::move(steel)}};
+}
+
 }  // namespace
 
 nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
@@ -72,6 +100,7 @@ nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
             {"grids", std::move(grids)},
             {"labels", std::move(labels)},
             {"charts", std::move(charts)},
+            {"quantities", QuantitiesJson(table.quantities)},
             {"messages", messages}};
 }
 

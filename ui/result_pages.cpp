@@ -87,7 +87,13 @@ void ResultPages::AddGrid(QWidget* group, const char* name, const QRect& place) 
     grid->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 1px; }"));
     grid->setWordWrap(false);
     for (int c = 0; c < model.columns; ++c) grid->setColumnWidth(c, model.columnWidths.at(c));
-    for (int r = 0; r < model.rows; ++r)
+    AddCells(grid, model, 0);
+    grids_[name] = grid;
+}
+
+// Cells from the given row on, coloured as fixed in the first row and column.
+void ResultPages::AddCells(QTableWidget* grid, const Grid& model, int fromRow) {
+    for (int r = fromRow; r < model.rows; ++r)
         for (int c = 0; c < model.columns; ++c) {
             auto* cell = new QTableWidgetItem;
             const bool fixed = r == 0 || c == 0;
@@ -95,7 +101,6 @@ void ResultPages::AddGrid(QWidget* group, const char* name, const QRect& place) 
             cell->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
             grid->setItem(r, c, cell);
         }
-    grids_[name] = grid;
 }
 
 FigureView* ResultPages::AddFigure(QWidget* group, const char* name, const QRect& place) {
@@ -241,11 +246,23 @@ void ResultPages::BuildSections(QTabWidget* pages) {
 
 void ResultPages::BuildOutline(QTabWidget* pages) {
     auto* tab = AddTab(pages, "TabSheet19", QStringLiteral("Ⅴ．概要図"));
-    auto* drawing = MakeGroup(tab, QStringLiteral("1．主鉄筋図"), QRect(5, 2, 388, 399));
-    AddFigure(drawing, "Chart13", QRect(8, 16, 369, 377));
-    auto* dimensions = MakeGroup(tab, QStringLiteral("2．主鉄筋加工寸法"), QRect(400, 2, 265, 399));
+    auto* pageControl6 = AddPageControl(tab, "PageControl6", 165, QRect(2, 2, 667, 398));
+    // The drawing and the processing dimensions side by side, as high as the sub-tab allows.
+    auto* bars = AddTab(pageControl6, "TabSheet20", QStringLiteral("1．主鉄筋図、2．加工寸法"));
+    auto* drawing = MakeGroup(bars, QStringLiteral("1．主鉄筋図"), QRect(2, 2, 388, 364));
+    AddFigure(drawing, "Chart13", QRect(8, 16, 369, 342));
+    auto* dimensions =
+        MakeGroup(bars, QStringLiteral("2．主鉄筋加工寸法"), QRect(393, 2, 265, 364));
     AddGrid(dimensions, "StringGrid2", QRect(8, 16, 251, 107));
-    AddList(dimensions, "ListBox6", QRect(8, 136, 251, 257), 12, 16, false);
+    AddList(dimensions, "ListBox6", QRect(8, 136, 251, 222), 12, 16, false);
+
+    auto* quantities = AddTab(pageControl6, "TabSheet21", QStringLiteral("3．数量"));
+    auto* group =
+        MakeGroup(quantities, QStringLiteral("3．数量（延長1m当り）"), QRect(2, 2, 655, 364));
+    AddGrid(group, "StringGrid4", QRect(8, 16, 390, 300));
+    label98_ = MakeLabel(group, QString(), QRect(8, 320, 639, 38));
+    label98_->setObjectName(QStringLiteral("Label98"));
+    label98_->setWordWrap(true);
 }
 
 void ResultPages::FillList(const std::string& name) {
@@ -263,6 +280,11 @@ void ResultPages::FillList(const std::string& name) {
 void ResultPages::FillGrid(const std::string& name) {
     const Grid& model = table_.GridOf(name);
     QTableWidget* grid = grids_.at(name);
+    if (grid->rowCount() != model.rows) {  // the quantity grid has a row a bar diameter
+        const int before = grid->rowCount();
+        grid->setRowCount(model.rows);
+        AddCells(grid, model, before);
+    }
     for (int r = 0; r < model.rows && r < grid->rowCount(); ++r)
         for (int c = 0; c < model.columns && c < grid->columnCount(); ++c)
             grid->item(r, c)->setText(QString::fromStdString(model.Cell(c, r)));
@@ -271,11 +293,14 @@ void ResultPages::FillGrid(const std::string& name) {
 void ResultPages::Refresh() {
     for (const auto& entry : lists_) FillList(entry.first);
     for (const auto& entry : grids_) FillGrid(entry.first);
-    const Label& label = table_.labels.at("Label97");
-    label97_->setText(QString::fromStdString(label.text));
-    QPalette palette = label97_->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(label.colour));
-    label97_->setPalette(palette);
+    const std::pair<const char*, QLabel*> labels[] = {{"Label97", label97_}, {"Label98", label98_}};
+    for (const auto& [name, label] : labels) {
+        const Label& model = table_.labels.at(name);
+        label->setText(QString::fromStdString(model.text));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, ToQColor(model.colour));
+        label->setPalette(palette);
+    }
     RepaintFigures();
 }
 

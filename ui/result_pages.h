@@ -28,6 +28,7 @@ class ResultPages {
     QTableWidget* GridView(const std::string& name) const { return grids_.at(name); }
     FigureView* Figure(const std::string& name) const { return figures_.at(name); }
     QLabel* Label97() const { return label97_; }
+    QLabel* Label98() const { return label98_; }
 
   private:
     QWidget* AddTab(QTabWidget* pages, const char* name, const QString& caption);
@@ -35,6 +36,7 @@ class ResultPages {
     void AddList(QWidget* group, const char* name, const QRect& place, int fontPixels,
                  int lineHeight, bool framed);
     void AddGrid(QWidget* group, const char* name, const QRect& place);
+    static void AddCells(QTableWidget* grid, const Grid& model, int fromRow);
     FigureView* AddFigure(QWidget* group, const char* name, const QRect& place);
 
     void BuildConditions(QTabWidget* pages);
@@ -55,6 +57,7 @@ class ResultPages {
     std::map<std::string, QTableWidget*> grids_;
     std::map<std::string, FigureView*> figures_;
     QLabel* label97_ = nullptr;
+    QLabel* label98_ = nullptr;
 };
 
 // Gives a page control's tabs their width (wider where a caption needs it) and height.

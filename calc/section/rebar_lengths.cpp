@@ -70,5 +70,7 @@ RebarLengths ComputeRebarLengths(const TData& record, const BarSchedule& barSche
     r.L1Lower =
         NextMultipleOf50((double(r.LBottom) - 2.0 * r.L2Bottom - r.L3Bottom) / 2.0 - r.xShift);
     r.L4Lower = Single(r.LBottom - (2.0 * r.L2Bottom + r.L1Lower + r.L3Bottom));
+    r.across = Single((record.B - 2.0 * record.dWall) * 1000.0);
+    r.upright = Single((record.H - (double(record.dTop) + record.dBottomLower)) * 1000.0);
     return r;
 }

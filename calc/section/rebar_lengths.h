@@ -23,6 +23,8 @@ struct RebarLengths {
     float LTop = 0, LBottom = 0;    // the two bars
     float x1 = 0, x2 = 0, xShift = 0;
     float L1Upper = 0, L4Upper = 0, L1Lower = 0, L4Lower = 0;  // straight legs
+    float across = 0;   // the straight bars 3 and 4 of the slabs
+    float upright = 0;  // the straight bars 5 of the walls
 };
 
 RebarLengths ComputeRebarLengths(const TData& record, const BarSchedule& barSchedule);

@@ -35,16 +35,12 @@ void WriteStraightRow(Grid& grid, int row, float length) {
     grid.Cell(5, row) = FormatLine("0", length);
 }
 
-void WriteTable(Grid& grid, const TData& record, const BarSchedule& barSchedule,
-                const RebarLengths& r) {
+void WriteTable(Grid& grid, const BarSchedule& barSchedule, const RebarLengths& r) {
     WriteBentRow(grid, 1, r.L1Upper, r.L2Top, r.L3Top, r.L4Upper, r.LTop);
     WriteBentRow(grid, 2, r.L1Lower, r.L2Bottom, r.L3Bottom, r.L4Lower, r.LBottom);
-    const float across = static_cast<float>((record.B - 2.0 * record.dWall) * 1000.0);
-    const float upright =
-        static_cast<float>((record.H - (double(record.dTop) + record.dBottomLower)) * 1000.0);
-    WriteStraightRow(grid, 3, across);
-    WriteStraightRow(grid, 4, across);
-    WriteStraightRow(grid, 5, upright);
+    WriteStraightRow(grid, 3, r.across);
+    WriteStraightRow(grid, 4, r.across);
+    WriteStraightRow(grid, 5, r.upright);
     // barSchedule entries of the bars in the table's rows 1 to 5.
     const int entries[] = {3, 2, 5, 6, 4};
     for (int row = 1; row <= 5; ++row) {
@@ -124,6 +120,6 @@ void WriteSheet(ChapterList& list, const TData& record, const BarSchedule& barSc
 void ComputeRebarProcessing(TKakou& record, const BarSchedule& barSchedule, CalcTable& table) {
     const RebarLengths lengths = ComputeRebarLengths(record, barSchedule);
     KeepInRecord(record, lengths);
-    WriteTable(table.GridOf("StringGrid2"), record, barSchedule, lengths);
+    WriteTable(table.GridOf("StringGrid2"), barSchedule, lengths);
     WriteSheet(table.List("ListBox6"), record, barSchedule, lengths);
 }

@@ -19,6 +19,7 @@ namespace {
 struct FakeFiles {
     std::map<std::string, DesignConditions> saved;
     std::vector<std::string> textReports;
+    std::vector<std::string> drawingNames;
     bool textFails = false;
 
     FileFunctions Functions() {
@@ -38,6 +39,12 @@ struct FakeFiles {
                 [this, failure](const std::string& path, const CalcTable&) {
                     if (textFails) return failure("cannot write Box.txt");
                     textReports.push_back(path);
+                    return FileResult{};
+                },
+                [this, failure](const std::string& path, const CalcTable&, const std::string& name,
+                                const std::string&) {
+                    if (path == "bad") return failure("cannot write bad");
+                    drawingNames.push_back(name);
                     return FileResult{};
                 }};
     }
@@ -217,6 +224,20 @@ TEST_F(MainWindowTest, PdfCommandWritesTheTenPagesWhereTheUserSays) {
     Trigger("PdfItem");
     ASSERT_EQ(messenger.messages.size(), 1u);
     EXPECT_FALSE(QFile::exists(QStringLiteral("/no/such/folder/report.pdf")));
+}
+
+TEST_F(MainWindowTest, DrawingIsNamedAfterTheDesignFileAndReported) {
+    std::string drawingPath = "/drawings/box.dxf";
+    window.SetDxfPathPrompt([&] { return drawingPath; });
+    Trigger("DxfItem");  // no design file yet: the drawing names itself
+    nextPath = "/designs/culvert.dat";
+    Trigger("SaveItem");
+    Trigger("DxfItem");
+    EXPECT_EQ(files.drawingNames, (std::vector<std::string>{"box.dxf", "culvert.dat"}));
+    EXPECT_EQ(messenger.messages.back(), "図面を出力しました。");
+    drawingPath = "bad";
+    Trigger("DxfItem");
+    EXPECT_EQ(messenger.messages.back(), "cannot write bad");
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirAltLetters) {

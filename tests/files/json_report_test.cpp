@@ -63,3 +63,13 @@ TEST(JsonReport, WrittenFileParsesBackToTheSameJson) {
     EXPECT_EQ(nlohmann::ordered_json::parse(ReadBytes(folder / "Box.json")),
               CalcTableToJson(table, {"注意"}));
 }
+
+TEST(JsonReport, QuantitiesAreNullBeforeARunAndSteelNullWithoutBars) {
+    CalcTable table;
+    EXPECT_TRUE(CalcTableToJson(table, {})["quantities"].is_null());
+    table.quantities = Quantities{6.64, 16.57, 9999, std::nullopt};
+    const auto quantities = CalcTableToJson(table, {})["quantities"];
+    EXPECT_EQ(quantities["concrete"], 6.64);
+    EXPECT_EQ(quantities["formwork"], 16.57);
+    EXPECT_TRUE(quantities["steel"].is_null());
+}

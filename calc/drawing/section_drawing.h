@@ -1,0 +1,20 @@
+// The cross-section of the box with its main bars as a full-size CAD drawing in mm, origin
+// at the lower left outer corner: outline and opening, bars 1 to 5 at their covers with the
+// bends as arcs, the lap zones, the bar marks and the dimensions.
+#pragma once
+
+#include "calc/calc_table.h"
+#include "calc/drawing/cad_drawing.h"
+#include "calc/record.h"
+#include "calc/section/rebar_lengths.h"
+#include "calc/work_arrays.h"
+
+// Text height of the drawing: about a fortieth of the box's larger side, at least 50 mm.
+double DrawingTextHeight(const TData& record);
+
+CadDrawing DrawSectionCad(const TData& record, const BarSchedule& barSchedule,
+                          const RebarLengths& lengths);
+
+// The stage: keeps the drawing of the run's box and bars, with its load case, in the table.
+void DrawSection(const TKakou& record, const BarSchedule& barSchedule, int loadCase,
+                 CalcTable& table);

@@ -1,0 +1,121 @@
+// The title block: rows of framed cells on the table layer.
+#include "calc/drawing/title_block.h"
+
+#include <algorithm>
+
+#include "calc/section/quantity_sheet.h"
+
+namespace {
+
+struct Cell {
+    std::string text;
+    double width;  // in text heights
+    HAlign align = HAlign::Left;
+};
+
+// Draws rows of cells downwards from the top left corner.
+class TableBuilder {
+  public:
+    TableBuilder(CadDrawing& d, CadPoint topLeft, double th, double width)
+        : d_(d), x0_(topLeft.x), y_(topLeft.y), th_(th) {
+        Line({x0_, y_}, {x0_ + width * th_, y_});
+    }
+
+    void Row(const std::vector<Cell>& cells, double height, double textHeight) {
+        const double bottom = y_ - height * th_;
+        double x = x0_;
+        Line({x, y_}, {x, bottom});
+        for (const Cell& cell : cells) {
+            const double right = x + cell.width * th_, pad = 0.3 * th_;
+            const double at = cell.align == HAlign::Left    ? x + pad
+                              : cell.align == HAlign::Right ? right - pad
+                                                            : (x + right) / 2;
+            if (!cell.text.empty())
+                d_.texts.push_back({CadLayer::Table,
+                                    {at, (y_ + bottom) / 2},
+                                    textHeight * th_,
+                                    cell.text,
+                                    cell.align,
+                                    VAlign::Middle,
+                                    0});
+            x = right;
+            Line({x, y_}, {x, bottom});
+        }
+        Line({x0_, bottom}, {x, bottom});
+        y_ = bottom;
+    }
+
+    void TextBelow(const std::string& text, double textHeight) {
+        y_ -= 1.4 * th_;
+        d_.texts.push_back({CadLayer::Table,
+                            {x0_, y_},
+                            textHeight * th_,
+                            text,
+                            HAlign::Left,
+                            VAlign::Baseline,
+                            0});
+    }
+
+  private:
+    void Line(CadPoint from, CadPoint to) { d_.lines.push_back({CadLayer::Table, from, to}); }
+
+    CadDrawing& d_;
+    double x0_, y_, th_;
+};
+
+// Widths of the quantity grid's columns, in text heights; numbers stand to the right.
+constexpr double kColumnWidths[] = {6, 2.5, 3, 2, 3, 3.5, 3.5, 3};
+constexpr double kLabelWidth = 6;
+constexpr double kCellText = 0.8;
+
+}  // namespace
+
+std::string LoadCaseText(int loadCase) {
+    static const char* const texts[] = {"1（標準設計）", "2（荷重組合せ（1））",
+                                        "3（荷重組合せ（2））",
+                                        "4（土かぶりが衝撃係数作用深さ以上）", "5（活荷重なし）"};
+    return loadCase >= 1 && loadCase <= 5 ? texts[loadCase - 1] : std::to_string(loadCase);
+}
+
+std::string DateText(std::time_t time) {
+    std::tm local{};
+    localtime_r(&time, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y年%m月%d日", &local);
+    return text;
+}
+
+CadDrawing DrawingSheet(const CalcTable& table, const std::string& designName,
+                        const std::string& date) {
+    const SectionDrawing& section = table.drawing.value();
+    CadDrawing d = section.cad;
+    const double th = section.textHeight;
+    double right = 0, top = 0;
+    for (const CadPoint& p : d.polylines.front().points) {
+        right = std::max(right, p.x);
+        top = std::max(top, p.y);
+    }
+    double width = 0;
+    for (const double w : kColumnWidths) width += w;
+
+    TableBuilder block(d, {right + 4 * th, top}, th, width);
+    block.Row({{"ボックスカルバート断面図（単位：mm）", width, HAlign::Centre}}, 2.4, 1.2);
+    const std::pair<const char*, std::string> fields[] = {
+        {"設計名", designName},
+        {"日付", date},
+        {"荷重ケース", LoadCaseText(section.loadCase)},
+        {"判定", table.labels.at("Label97").text},
+    };
+    for (const auto& [label, value] : fields)
+        block.Row({{label, kLabelWidth}, {value, width - kLabelWidth}}, 1.8, kCellText);
+    const Grid& grid = table.GridOf("StringGrid4");
+    for (const auto& row : grid.cells) {
+        std::vector<Cell> cells;
+        for (std::size_t c = 0; c < row.size() && c < std::size(kColumnWidths); ++c)
+            cells.push_back(
+                {row[c], kColumnWidths[c], c >= 2 && c <= 6 ? HAlign::Right : HAlign::Left});
+        block.Row(cells, 1.8, kCellText);
+    }
+    for (const std::string& line : QuantityNoteLines(table)) block.TextBelow(line, kCellText);
+    return d;
+}

@@ -1,0 +1,206 @@
+// DXF through dxflib. dxflib writes only to a named file; it writes into an anonymous
+// memory file, which is read back whole and checked to be complete before the target is
+// replaced, so that a failure leaves no partial drawing anywhere.
+#include "files/dxf_file.h"
+
+#include <dxflib/dl_dxf.h>
+#include <dxflib/dl_writer_ascii.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "calc/drawing/title_block.h"
+#include "files/cp932.h"
+#include "files/whole_file.h"
+
+namespace {
+
+constexpr int kByLayer = 256;
+constexpr int kLineweightByLayer = -1;
+const char* const kStyle = "Standard";
+
+std::string LayerName(CadLayer layer) {
+    for (const CadLayerStyle& style : CadLayerStyles())
+        if (style.layer == layer) return ToCp932(style.name);
+    return "0";
+}
+
+DL_Attributes Attributes(CadLayer layer, bool dashed = false) {
+    return DL_Attributes(LayerName(layer), kByLayer, kLineweightByLayer,
+                         dashed ? kDashed : "BYLAYER", 1.0);
+}
+
+class DxfWriter {
+  public:
+    DxfWriter(DL_Dxf& dxf, DL_WriterA& w) : dxf_(dxf), w_(w) {}
+
+    void Write(const CadDrawing& drawing) {
+        Header(drawing);
+        Tables();
+        Blocks();
+        w_.sectionEntities();
+        for (const CadPolyline& p : drawing.polylines) Polyline(p);
+        for (const CadLine& l : drawing.lines)
+            dxf_.writeLine(w_, DL_LineData(l.from.x, l.from.y, 0, l.to.x, l.to.y, 0),
+                           Attributes(l.layer, l.dashed));
+        for (const CadArc& a : drawing.arcs)
+            dxf_.writeArc(w_,
+                          DL_ArcData(a.centre.x, a.centre.y, 0, a.radius, a.startAngle, a.endAngle),
+                          Attributes(a.layer));
+        for (const CadText& t : drawing.texts) Text(t);
+        w_.sectionEnd();
+        dxf_.writeObjects(w_);
+        dxf_.writeObjectsEnd(w_);
+        w_.dxfEOF();
+    }
+
+  private:
+    void Header(const CadDrawing& drawing) {
+        dxf_.writeHeader(w_);
+        w_.dxfString(9, "$DWGCODEPAGE");
+        w_.dxfString(3, "ANSI_932");
+        w_.dxfString(9, "$INSUNITS");
+        w_.dxfInt(70, 4);  // millimetres
+        w_.dxfString(9, "$MEASUREMENT");
+        w_.dxfInt(70, 1);  // metric
+        w_.dxfString(9, "$LTSCALE");
+        w_.dxfReal(40, drawing.linetypeScale);
+        w_.sectionEnd();
+    }
+
+    void Tables() {
+        w_.sectionTables();
+        dxf_.writeVPort(w_);
+
+        w_.tableLinetypes(4);
+        dxf_.writeLinetype(w_, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+        dxf_.writeLinetype(w_, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+        dxf_.writeLinetype(w_, DL_LinetypeData(kContinuous, "Solid line", 0, 0, 0.0));
+        double dashes[2] = {kDashPattern[0], kDashPattern[1]};
+        dxf_.writeLinetype(w_, DL_LinetypeData(kDashed, "Dashed __ __ __", 0, 2,
+                                               kDashPattern[0] - kDashPattern[1], dashes));
+        w_.tableEnd();
+
+        const auto& styles = CadLayerStyles();
+        w_.tableLayers(static_cast<int>(styles.size()) + 1);
+        dxf_.writeLayer(w_, DL_LayerData("0", 0),
+                        DL_Attributes("", 7, kLineweightByLayer, kContinuous, 1.0));
+        for (const CadLayerStyle& style : styles)
+            dxf_.writeLayer(w_, DL_LayerData(ToCp932(style.name), 0),
+                            DL_Attributes("", style.colour, style.lineweight, style.linetype, 1.0));
+        w_.tableEnd();
+
+        w_.tableStyle(1);
+        // A Japanese Gothic face, as Japanese CAD programs have it.
+        DL_StyleData style(kStyle, 0, 0.0, 1.0, 0.0, 0, 2.5, "msgothic.ttc", "");
+        dxf_.writeStyle(w_, style);
+        w_.tableEnd();
+
+        dxf_.writeView(w_);
+        dxf_.writeUcs(w_);
+        w_.tableAppid(1);
+        dxf_.writeAppid(w_, "ACAD");
+        w_.tableEnd();
+        dxf_.writeDimStyle(w_, 2.5, 1.25, 0.625, 0.625, 2.5);
+        dxf_.writeBlockRecord(w_);
+        w_.tableEnd();
+        w_.sectionEnd();
+    }
+
+    void Blocks() {
+        w_.sectionBlocks();
+        for (const char* space : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+            dxf_.writeBlock(w_, DL_BlockData(space, 0, 0.0, 0.0, 0.0));
+            dxf_.writeEndBlock(w_, space);
+        }
+        w_.sectionEnd();
+    }
+
+    void Polyline(const CadPolyline& p) {
+        dxf_.writePolyline(
+            w_, DL_PolylineData(static_cast<int>(p.points.size()), 0, 0, p.closed ? 1 : 0),
+            Attributes(p.layer, p.dashed));
+        for (const CadPoint& point : p.points)
+            dxf_.writeVertex(w_, DL_VertexData(point.x, point.y, 0, 0));
+        dxf_.writePolylineEnd(w_);
+    }
+
+    void Text(const CadText& t) {
+        const int h = t.hAlign == HAlign::Left ? 0 : t.hAlign == HAlign::Centre ? 1 : 2;
+        const int v = static_cast<int>(t.vAlign);
+        dxf_.writeText(w_,
+                       DL_TextData(t.at.x, t.at.y, 0, t.at.x, t.at.y, 0, t.height, 1.0, 0, h, v,
+                                   ToCp932(t.text), kStyle, t.angle),
+                       Attributes(t.layer));
+    }
+
+    DL_Dxf& dxf_;
+    DL_WriterA& w_;
+};
+
+FileResult Failed(const char* what, int error) {
+    return FileResult::Failure(FileStatus::FileError, std::string("図面を作れません。") + what +
+                                                          "（" + std::strerror(error) + "）");
+}
+
+// Everything in the memory file, from its start.
+bool ReadAll(int fd, std::string& bytes) {
+    char buffer[65536];
+    for (off_t at = 0;;) {
+        const ssize_t n = pread(fd, buffer, sizeof buffer, at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        at += n;
+    }
+}
+
+}  // namespace
+
+FileResult DxfBytes(const CadDrawing& drawing, std::string& bytes) {
+    const int fd = memfd_create("dolmeta-dxf", MFD_CLOEXEC);
+    if (fd < 0) return Failed("一時領域がありません。", errno);
+    const std::string name = "/proc/self/fd/" + std::to_string(fd);
+    DL_Dxf dxf;
+    std::unique_ptr<DL_WriterA> writer(dxf.out(name.c_str(), DL_Codes::AC1015));
+    if (!writer) {
+        const int error = errno;
+        close(fd);
+        return Failed("一時領域を開けません。", error);
+    }
+    try {
+        DxfWriter(dxf, *writer).Write(drawing);
+    } catch (const EncodingError& error) {
+        close(fd);
+        return FileResult::Failure(FileStatus::EncodingError, error.what());
+    }
+    writer->close();
+    std::string written;
+    const bool read = ReadAll(fd, written);
+    const int error = errno;
+    close(fd);
+    // The writer reports no error of its own: a drawing cut short lacks its end mark.
+    if (!read || !written.ends_with("\nEOF\n"))
+        return Failed("一時領域に書き込めません。", read ? ENOSPC : error);
+    bytes = std::move(written);
+    return {};
+}
+
+FileResult WriteDxf(const std::string& path, const CadDrawing& drawing) {
+    std::string bytes;
+    const FileResult made = DxfBytes(drawing, bytes);
+    if (!made.ok()) return made;
+    return WriteWholeFile(path, bytes);
+}
+
+FileResult WriteSectionDxf(const std::string& path, const CalcTable& table,
+                           const std::string& designName, const std::string& date) {
+    if (!table.drawing)
+        return FileResult::Failure(FileStatus::FileError,
+                                   "計算結果がありません。計算開始を押して下さい。");
+    return WriteDxf(path, DrawingSheet(table, designName, date));
+}

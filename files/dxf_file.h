@@ -1,0 +1,20 @@
+// The drawing file: a CAD drawing as DXF (AutoCAD 2000 format) written by dxflib, with
+// its texts and layer names in CP932 and the code page set to ANSI_932 for Japanese CAD
+// programs, in millimetres.
+#pragma once
+
+#include <string>
+
+#include "calc/calc_table.h"
+#include "calc/drawing/cad_drawing.h"
+#include "files/file_result.h"
+
+// The whole file. Fails with EncodingError for a text without a CP932 form.
+FileResult DxfBytes(const CadDrawing& drawing, std::string& bytes);
+
+// The earlier file stays as it was when the write fails.
+FileResult WriteDxf(const std::string& path, const CadDrawing& drawing);
+
+// The last run's section with its title block; refused when no run has left a drawing.
+FileResult WriteSectionDxf(const std::string& path, const CalcTable& table,
+                           const std::string& designName, const std::string& date);

@@ -1,0 +1,14 @@
+// The quantities per metre as CSV for a spreadsheet: the rows of the quantity grid, then its
+// note, in CP932 with CR LF line ends.
+#pragma once
+
+#include <string>
+
+#include "calc/calc_table.h"
+#include "files/file_result.h"
+
+// Throws EncodingError for a text without a CP932 form.
+std::string QuantityCsv(const CalcTable& table);
+
+// The earlier file stays as it was when the write fails.
+FileResult WriteQuantityCsv(const std::string& path, const CalcTable& table);

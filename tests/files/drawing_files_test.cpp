@@ -1,0 +1,146 @@
+// The drawing file and the quantity CSV, read back by readers written elsewhere (ezdxf and
+// Python's csv module): layers, code page, the outline at full size, the bar marks and
+// bends, CP932 rows with CR LF; and failed writes that keep the earlier file.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "calc/run.h"
+#include "files/dxf_file.h"
+#include "files/quantity_csv.h"
+#include "tests/files/temp_folder.h"
+
+namespace {
+
+// What the reader found in the file, as JSON.
+nlohmann::json ReadBack(const char* kind, const std::string& path) {
+    const std::string command =
+        std::string(DOLMETA_PYTHON " " DOLMETA_READ_OUTPUTS " ") + kind + " '" + path + "'";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+    EXPECT_EQ(pclose(pipe), 0) << command;
+    return nlohmann::json::parse(output);
+}
+
+CalcTable RunOf(const DesignConditions& conditions) {
+    CalcTable table;
+    RecordingMessenger messenger;
+    EXPECT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed);
+    return table;
+}
+
+int BendRadius(int diameter) {
+    return 10 * ((105 * diameter + 99) / 100);  // 10.5φ up to 10 mm
+}
+
+}  // namespace
+
+TEST(DrawingFile, ReadsBackWithLayersCodePageOutlineMarksAndBends) {
+    DesignConditions lowerHaunch;
+    lowerHaunch.lowerHaunch = true;
+    lowerHaunch.B = "3.20";
+    lowerHaunch.H = "2.75";
+    struct Case {
+        const char* name;
+        DesignConditions conditions;
+        double B, H;  // mm
+    } cases[] = {{"defaults", DesignConditions{}, 4000, 3900},
+                 {"lower haunches", lowerHaunch, 3200, 2750}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcTable table = RunOf(c.conditions);
+        TempFolder folder;
+        const std::string path = folder / "box.dxf";
+        ASSERT_TRUE(WriteSectionDxf(path, table, "箱.dat", "2026年12月09日").ok());
+        const auto dxf = ReadBack("dxf", path);
+
+        EXPECT_EQ(dxf["codepage"], "ANSI_932");
+        EXPECT_EQ(dxf["version"], "AC1015");
+        EXPECT_EQ(dxf["auditErrors"], 0);
+        const std::pair<const char*, int> layers[] = {
+            {"外形線", 7}, {"鉄筋", 1}, {"寸法", 3}, {"文字", 2}, {"表", 4}};
+        for (const auto& [name, colour] : layers) {
+            ASSERT_TRUE(dxf["layers"].contains(name)) << name;
+            EXPECT_EQ(dxf["layers"][name]["colour"], colour) << name;
+            EXPECT_EQ(dxf["layers"][name]["linetype"], "CONTINUOUS") << name;
+        }
+        EXPECT_EQ(dxf["outline"], (nlohmann::json{0.0, 0.0, c.B, c.H}));
+
+        // Marks with the diameters of the processing table and the common pitch.
+        const Grid& processing = table.GridOf("StringGrid2");
+        const std::string& pitch = processing.Cell(7, 1);
+        const std::set<std::string> texts(dxf["texts"].begin(), dxf["texts"].end());
+        for (int row = 1; row <= 5; ++row) {
+            const std::string mark = processing.Cell(0, row) + processing.Cell(6, row) + pitch;
+            EXPECT_TRUE(texts.count(mark)) << mark;
+        }
+        EXPECT_TRUE(texts.count("箱.dat"));
+        EXPECT_TRUE(texts.count(table.labels.at("Label97").text));
+
+        // Two bends of bar 1 at R1, two of bar 2 at R2, and no other arc.
+        const int R1 = BendRadius(std::stoi(processing.Cell(6, 1).substr(1)));
+        const int R2 = BendRadius(std::stoi(processing.Cell(6, 2).substr(1)));
+        std::multiset<double> radii;
+        for (const auto& arc : dxf["arcs"]) {
+            EXPECT_EQ(arc["layer"], "鉄筋");
+            radii.insert(arc["radius"].get<double>());
+        }
+        EXPECT_EQ(radii, (std::multiset<double>{double(R1), double(R1), double(R2), double(R2)}));
+    }
+}
+
+TEST(DrawingFile, RefusedBeforeAnyRun) {
+    TempFolder folder;
+    const FileResult result = WriteSectionDxf(folder / "box.dxf", CalcTable{}, "box", "today");
+    EXPECT_EQ(result.message, "計算結果がありません。計算開始を押して下さい。");
+    EXPECT_EQ(folder.EntryCount(), 0);
+}
+
+TEST(QuantityCsv, ReadsBackAsCp932RowsWithCrLf) {
+    const CalcTable table = RunOf(DesignConditions{});
+    TempFolder folder;
+    ASSERT_TRUE(WriteQuantityCsv(folder / "q.csv", table).ok());
+    const auto csv = ReadBack("csv", folder / "q.csv");
+    EXPECT_TRUE(csv["crlf"]);
+    const Grid& grid = table.GridOf("StringGrid4");
+    ASSERT_EQ(csv["rows"].size(), grid.cells.size() + 1);
+    for (std::size_t row = 0; row < grid.cells.size(); ++row)
+        EXPECT_EQ(csv["rows"][row], nlohmann::json(grid.cells[row])) << row;
+    EXPECT_EQ(csv["rows"].back()[0], table.labels.at("Label98").text);
+}
+
+TEST(DrawingFiles, FailedWriteKeepsTheEarlierFileAndSaysWhy) {
+    const CalcTable table = RunOf(DesignConditions{});
+    struct Case {
+        const char* name;
+        FileResult (*write)(const std::string&, const CalcTable&);
+    } cases[] = {
+        {"drawing", [](const std::string& path,
+                       const CalcTable& t) { return WriteSectionDxf(path, t, "box", "today"); }},
+        {"quantities", WriteQuantityCsv},
+    };
+    // A disk that takes no more than 200 bytes a file.
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const std::string path = folder / "out";
+        WriteBytes(path, "earlier");
+        rlimit limit;
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit full{200, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+        const FileResult result = c.write(path, table);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        EXPECT_FALSE(result.ok()) << c.name;
+        EXPECT_FALSE(result.message.empty()) << c.name;
+        EXPECT_EQ(ReadBytes(path), "earlier") << c.name;
+        EXPECT_EQ(folder.EntryCount(), 1) << c.name;
+    }
+    std::signal(SIGXFSZ, previous);
+}
