@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <numbers>
 
 #include "calc/drawing/title_block.h"
 #include "files/cp932.h"
@@ -131,9 +132,11 @@ class DxfWriter {
     void Text(const CadText& t) {
         const int h = t.hAlign == HAlign::Left ? 0 : t.hAlign == HAlign::Centre ? 1 : 2;
         const int v = static_cast<int>(t.vAlign);
+        // dxflib takes the text's angle in radians.
+        const double angle = t.angle * std::numbers::pi / 180;
         dxf_.writeText(w_,
                        DL_TextData(t.at.x, t.at.y, 0, t.at.x, t.at.y, 0, t.height, 1.0, 0, h, v,
-                                   ToCp932(t.text), kStyle, t.angle),
+                                   ToCp932(t.text), kStyle, angle),
                        Attributes(t.layer));
     }
 

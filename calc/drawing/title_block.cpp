@@ -46,7 +46,7 @@ class TableBuilder {
     }
 
     void TextBelow(const std::string& text, double textHeight) {
-        y_ -= 1.4 * th_;
+        y_ -= 1.0 * th_;
         d_.texts.push_back({CadLayer::Table,
                             {x0_, y_},
                             textHeight * th_,
@@ -63,10 +63,11 @@ class TableBuilder {
     double x0_, y_, th_;
 };
 
-// Widths of the quantity grid's columns, in text heights; numbers stand to the right.
-constexpr double kColumnWidths[] = {6, 2.5, 3, 2, 3, 3.5, 3.5, 3};
+// Widths of the quantity grid's columns, in text heights; numbers stand to the right. A
+// full-width character is about 1.35 text heights wide.
+constexpr double kColumnWidths[] = {6, 2.5, 3, 2.5, 3, 4, 3.5, 3};
 constexpr double kLabelWidth = 6;
-constexpr double kCellText = 0.8;
+constexpr double kCellText = 0.6;
 
 }  // namespace
 
@@ -99,7 +100,7 @@ CadDrawing DrawingSheet(const CalcTable& table, const std::string& designName,
     for (const double w : kColumnWidths) width += w;
 
     TableBuilder block(d, {right + 4 * th, top}, th, width);
-    block.Row({{"ボックスカルバート断面図（単位：mm）", width, HAlign::Centre}}, 2.4, 1.2);
+    block.Row({{"ボックスカルバート断面図（単位：mm）", width, HAlign::Centre}}, 2.0, 1.0);
     const std::pair<const char*, std::string> fields[] = {
         {"設計名", designName},
         {"日付", date},
@@ -107,14 +108,14 @@ CadDrawing DrawingSheet(const CalcTable& table, const std::string& designName,
         {"判定", table.labels.at("Label97").text},
     };
     for (const auto& [label, value] : fields)
-        block.Row({{label, kLabelWidth}, {value, width - kLabelWidth}}, 1.8, kCellText);
+        block.Row({{label, kLabelWidth}, {value, width - kLabelWidth}}, 1.2, kCellText);
     const Grid& grid = table.GridOf("StringGrid4");
     for (const auto& row : grid.cells) {
         std::vector<Cell> cells;
         for (std::size_t c = 0; c < row.size() && c < std::size(kColumnWidths); ++c)
             cells.push_back(
                 {row[c], kColumnWidths[c], c >= 2 && c <= 6 ? HAlign::Right : HAlign::Left});
-        block.Row(cells, 1.8, kCellText);
+        block.Row(cells, 1.2, kCellText);
     }
     for (const std::string& line : QuantityNoteLines(table)) block.TextBelow(line, kCellText);
     return d;
