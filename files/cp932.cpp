@@ -5,6 +5,8 @@
 
 #include <cerrno>
 
+#include "files/whole_file.h"
+
 namespace {
 
 // Converts the whole text or returns false at the first sequence without a counterpart.
@@ -55,4 +57,14 @@ std::string PadLeft(const std::string& utf8, std::size_t width) {
     const std::size_t length = ToCp932(utf8).size();
     if (length >= width) return utf8;
     return std::string(width - length, ' ') + utf8;
+}
+
+FileResult WriteCp932File(const std::string& path, const std::function<std::string()>& make) {
+    std::string bytes;
+    try {
+        bytes = make();
+    } catch (const EncodingError& error) {
+        return FileResult::Failure(FileStatus::EncodingError, error.what());
+    }
+    return WriteWholeFile(path, bytes);
 }

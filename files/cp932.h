@@ -4,8 +4,11 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
+
+#include "files/file_result.h"
 
 class EncodingError : public std::runtime_error {
   public:
@@ -21,3 +24,7 @@ std::string FromCp932(const std::string& cp932);
 // 2); a text of that length or longer is returned unchanged, never cut. Throws
 // EncodingError for a text that has no CP932 form.
 std::string PadLeft(const std::string& utf8, std::size_t width);
+
+// Writes the CP932 bytes that `make` returns, replacing the file only when complete; a text
+// without a CP932 form fails as an EncodingError and leaves the file as it was.
+FileResult WriteCp932File(const std::string& path, const std::function<std::string()>& make);

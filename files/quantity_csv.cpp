@@ -3,7 +3,6 @@
 
 #include "calc/section/quantity_sheet.h"
 #include "files/cp932.h"
-#include "files/whole_file.h"
 
 namespace {
 
@@ -34,11 +33,5 @@ std::string QuantityCsv(const CalcTable& table) {
 }
 
 FileResult WriteQuantityCsv(const std::string& path, const CalcTable& table) {
-    std::string bytes;
-    try {
-        bytes = QuantityCsv(table);
-    } catch (const EncodingError& error) {
-        return FileResult::Failure(FileStatus::EncodingError, error.what());
-    }
-    return WriteWholeFile(path, bytes);
+    return WriteCp932File(path, [&] { return QuantityCsv(table); });
 }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "files/cp932.h"
-#include "files/whole_file.h"
 
 namespace {
 
@@ -90,11 +89,5 @@ std::string ReportText(const CalcTable& table) {
 }  // namespace
 
 FileResult WriteTextReport(const std::string& path, const CalcTable& table) {
-    std::string bytes;
-    try {
-        bytes = ReportText(table);
-    } catch (const EncodingError& error) {
-        return FileResult::Failure(FileStatus::EncodingError, error.what());
-    }
-    return WriteWholeFile(path, bytes);
+    return WriteCp932File(path, [&] { return ReportText(table); });
 }
