@@ -35,6 +35,11 @@ TEST_F(CalcTableRunTest, DefaultsFillEveryListAndGrid) {
     for (const char* name : {"StringGrid1", "StringGrid2", "StringGrid3"})
         EXPECT_FALSE(window.Results().GridView(name)->item(1, 1)->text().isEmpty()) << name;
     EXPECT_NE(window.Results().GridView("StringGrid1")->item(1, 1)->text(), QStringLiteral("---"));
+    // The quantity grid grows by a row a bar diameter.
+    const QTableWidget* quantities = window.Results().GridView("StringGrid4");
+    ASSERT_GT(table.GridOf("StringGrid4").rows, 9);
+    EXPECT_EQ(quantities->rowCount(), table.GridOf("StringGrid4").rows);
+    EXPECT_EQ(quantities->item(quantities->rowCount() - 1, 0)->text(), QStringLiteral("鉄筋計"));
 }
 
 TEST_F(CalcTableRunTest, FailedCheckShowsMessagesInOrderAndKeepsResults) {
