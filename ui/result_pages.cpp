@@ -259,8 +259,8 @@ void ResultPages::BuildOutline(QTabWidget* pages) {
     auto* quantities = AddTab(pageControl6, "TabSheet21", QStringLiteral("3．数量"));
     auto* group =
         MakeGroup(quantities, QStringLiteral("3．数量（延長1m当り）"), QRect(2, 2, 655, 364));
-    AddGrid(group, "StringGrid4", QRect(8, 16, 390, 300));
-    label98_ = MakeLabel(group, QString(), QRect(8, 320, 639, 38));
+    AddGrid(group, "StringGrid4", QRect(8, 16, 390, 230));
+    label98_ = MakeLabel(group, QString(), QRect(8, 252, 639, 38));
     label98_->setObjectName(QStringLiteral("Label98"));
     label98_->setWordWrap(true);
 }
