@@ -4,6 +4,7 @@
 #include <QSlider>
 #include <algorithm>
 
+#include "tests/calc/german_locale.h"
 #include "tests/ui/window_test_support.h"
 #include "ui/calc_table_window.h"
 
@@ -40,6 +41,14 @@ TEST_F(CalcTableRunTest, DefaultsFillEveryListAndGrid) {
     ASSERT_GT(table.GridOf("StringGrid4").rows, 9);
     EXPECT_EQ(quantities->rowCount(), table.GridOf("StringGrid4").rows);
     EXPECT_EQ(quantities->item(quantities->rowCount() - 1, 0)->text(), QStringLiteral("鉄筋計"));
+}
+
+// The page's texts are read with "." under a locale whose decimal point is a comma.
+TEST_F(CalcTableRunTest, GermanLocaleRunsTheDefaults) {
+    const GermanLocale german;
+    ASSERT_TRUE(german.active()) << "no de_DE.UTF-8 locale: ./dev setup generates it";
+    EXPECT_EQ(window.Run(), RunResult::Completed);
+    EXPECT_TRUE(messenger.messages.empty()) << messenger.messages.front();
 }
 
 TEST_F(CalcTableRunTest, FailedCheckShowsMessagesInOrderAndKeepsResults) {
