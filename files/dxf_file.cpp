@@ -186,9 +186,11 @@ FileResult DxfBytes(const CadDrawing& drawing, std::string& bytes) {
     const bool read = ReadAll(fd, written);
     const int error = errno;
     close(fd);
+    if (!read) return Failed("一時領域を読めません。", error);
     // The writer reports no error of its own: a drawing cut short lacks its end mark.
-    if (!read || !written.ends_with("\nEOF\n"))
-        return Failed("一時領域に書き込めません。", read ? ENOSPC : error);
+    if (!written.ends_with("\nEOF\n"))
+        return FileResult::Failure(FileStatus::FileError,
+                                   "図面を作れません。一時領域への書き込みが途中で止まりました。");
     bytes = std::move(written);
     return {};
 }
