@@ -7,6 +7,7 @@
 
 #include "calc/decimal.h"
 #include "files/cp932.h"
+#include "files/design_extension.h"
 #include "files/whole_file.h"
 
 namespace {
@@ -94,12 +95,31 @@ std::string LineName(const std::string& path, int number) {
     return "設計条件ファイル「" + path + "」の " + std::to_string(number) + " 行目";
 }
 
+// Line k (from 0) as UTF-8 text; false when its bytes are no CP932 text.
+bool DecodeLine(const std::vector<std::string>& raw, std::size_t k, std::string& text) {
+    try {
+        text = FromCp932(raw[k]);
+        return true;
+    } catch (const EncodingError&) {
+        return false;
+    }
+}
+
+FileResult NotCp932(const std::string& path, std::size_t k) {
+    return FileResult::Failure(
+        FileStatus::EncodingError,
+        LineName(path, static_cast<int>(k) + 1) + "は Shift-JIS (CP932) の文字として読めません。");
+}
+
 }  // namespace
 
 FileResult SaveDesignConditions(const std::string& path, const DesignConditions& conditions) {
+    std::vector<std::string> texts;
+    for (const Line& line : Lines()) texts.push_back(LineText(line, conditions));
+    for (std::string& extension : ExtensionLines(conditions)) texts.push_back(std::move(extension));
     std::string bytes;
-    for (int k = 0; k < kLineCount; ++k) {
-        const std::string text = LineText(Lines()[k], conditions);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        const std::string& text = texts[k];
         // A line break inside a value would shift every later line of the file.
         if (text.find_first_of("\r\n") != std::string::npos)
             return FileResult::Failure(FileStatus::FormatError,
@@ -129,13 +149,7 @@ FileResult LoadDesignConditions(const std::string& path, DesignConditions& condi
     for (int k = 0; k < kLineCount; ++k) {
         const Line& line = Lines()[k];
         std::string text;
-        try {
-            text = FromCp932(raw[k]);
-        } catch (const EncodingError&) {
-            return FileResult::Failure(
-                FileStatus::EncodingError,
-                LineName(path, k + 1) + "は Shift-JIS (CP932) の文字として読めません。");
-        }
+        if (!DecodeLine(raw, k, text)) return NotCp932(path, k);
         if (line.text) {
             loaded.*line.text = text;
         } else if (line.flag) {
@@ -152,6 +166,13 @@ FileResult LoadDesignConditions(const std::string& path, DesignConditions& condi
             loaded.*line.index = index < 0 ? -1 : std::min(index, line.itemCount - 1);
         }
     }
+    std::vector<std::string> extension(raw.size() - kLineCount);
+    for (std::size_t k = kLineCount; k < raw.size(); ++k)
+        if (!DecodeLine(raw, k, extension[k - kLineCount])) return NotCp932(path, k);
+    if (const auto bad = ReadExtensionLines(extension, loaded))
+        return FileResult::Failure(
+            FileStatus::FormatError,
+            LineName(path, kLineCount + static_cast<int>(bad->line) + 1) + bad->reason);
     // Choosing the soil type puts its default γs into the field, which line 2 then overwrites:
     // the loaded γs is line 2's text either way.
     conditions = loaded;
