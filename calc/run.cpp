@@ -39,6 +39,10 @@ class FlagKeepingMessenger : public Messenger {
         const FlagKeeper keeper;
         return inner_.Confirm(text);
     }
+    void Warn(const std::string& text) override {
+        const FlagKeeper keeper;
+        inner_.Warn(text);
+    }
 
   private:
     struct FlagKeeper {
@@ -83,9 +87,9 @@ constexpr Stage kStages[] = {
 bool StoppedByFloatError(Messenger& messenger) {
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
     if (raised == 0) return false;
-    messenger.Inform((raised & FE_DIVBYZERO)  ? "Floating point division by zero"
-                     : (raised & FE_OVERFLOW) ? "Floating point overflow"
-                                              : "Invalid floating point operation");
+    messenger.Warn((raised & FE_DIVBYZERO)  ? "Floating point division by zero"
+                   : (raised & FE_OVERFLOW) ? "Floating point overflow"
+                                            : "Invalid floating point operation");
     return true;
 }
 
@@ -130,6 +134,7 @@ int ChooseLoadCase(const DesignConditions& conditions, const TKakou& record) {
 RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
                          Messenger& messenger) {
     table.tabs = {kInputTab, kLoadValuesSubTab, kMemberForcesSubTab};
+    table.completedRun = false;
     ClearForceGrid(table.GridOf("StringGrid1"));
 
     // The record is large; it lives on the heap for the run only.
@@ -138,12 +143,13 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
     try {
         ReadDesignConditions(conditions, *record);
     } catch (const ConversionError& error) {
-        messenger.Inform(error.what());
+        messenger.Warn(error.what());
         return RunResult::ConversionError;
     }
     if (StoppedByFloatError(messenger)) return RunResult::ConversionError;
     const int loadCase = ChooseLoadCase(conditions, *record);
-    if (CheckDesignConditions(*record, messenger) != 0) return RunResult::CheckFailed;
+    WarningMessenger checkMessenger(messenger);
+    if (CheckDesignConditions(*record, checkMessenger) != 0) return RunResult::CheckFailed;
 
     FlagKeepingMessenger stageMessenger(messenger);
     RunState state{conditions, *record, loadCase, {}, {}, table, stageMessenger};
@@ -156,5 +162,6 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
     }
 
     table.tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
+    table.completedRun = true;
     return RunResult::Completed;
 }
