@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -175,6 +176,16 @@ void ReadDesignConditions(const DesignConditions& c, TKakou& r) {
     r.i = r.h1 >= r.impactDepth ? 0.0f : 0.3f;
     r.alpha = Alpha(c.foundation, r);
     r.beta = (r.h1 <= 1.0 && r.Bu >= 4.0) ? 1.0 : 0.9;
+}
+
+std::string UnconvertibleField(const DesignConditions& conditions) {
+    const auto record = std::make_unique<TKakou>();
+    try {
+        ReadDesignConditions(conditions, *record);
+    } catch (const ConversionError& error) {
+        return error.field();
+    }
+    return {};
 }
 
 int CheckDesignConditions(const TKakou& r, Messenger& messenger) {

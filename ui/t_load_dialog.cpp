@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "ui/half_width.h"
 #include "ui/page_controls.h"
 #include "ui/result_pages.h"
 
@@ -83,6 +84,10 @@ void TLoadDialog::BuildTLoadTab() {
     });
     connect(reset, &QToolButton::clicked, this, &TLoadDialog::ResetTLoad);
     SetDefaultTexts();
+    for (QLineEdit* field : {weight_, axleDistance_, impactDepth_}) {
+        ConvertOnLeaving(field);
+        connect(field, &QLineEdit::textChanged, this, &TLoadDialog::edited);
+    }
 }
 
 void TLoadDialog::BuildCombinationTab() {
@@ -132,13 +137,30 @@ void TLoadDialog::OpenAt(const QPoint& windowCorner, int tab) {
 }
 
 void TLoadDialog::SetDefaultTexts() {
-    weight_->setText(QStringLiteral("25"));
-    axleDistance_->setText(QStringLiteral("6.0"));
-    impactDepth_->setText(QStringLiteral("4.0"));
+    const DesignConditions defaults;
+    SetTexts(defaults.tWeight, defaults.tAxleDistance, defaults.tImpactDepth);
+}
+
+void TLoadDialog::SetTexts(const std::string& weight, const std::string& axleDistance,
+                           const std::string& impactDepth) {
+    weight_->setText(QString::fromStdString(weight));
+    axleDistance_->setText(QString::fromStdString(axleDistance));
+    impactDepth_->setText(QString::fromStdString(impactDepth));
+}
+
+void TLoadDialog::FinishEditing() {
+    for (QLineEdit* field : {weight_, axleDistance_, impactDepth_}) ConvertToHalfWidth(field);
+}
+
+QLineEdit* TLoadDialog::FieldNamed(const std::string& name) const {
+    if (name == "重量（ｔ）") return weight_;
+    if (name == "軸間距離（ｍ）") return axleDistance_;
+    if (name == "衝撃係数作用深さ（ｍ）") return impactDepth_;
+    return nullptr;
 }
 
 void TLoadDialog::ResetTLoad() {
     SetDefaultTexts();
-    emit captionTransferred(QStringLiteral("活荷重（T-25）"));
+    emit captionTransferred(QString::fromStdString(DesignConditions{}.liveLoadCaption0));
     hide();
 }
