@@ -18,18 +18,6 @@ class Messenger {
     virtual Answer Ask(const std::string& text) { return Confirm(text) ? Answer::Yes : Answer::No; }
 };
 
-// Passes every message of a phase that only reports errors on as a warning.
-class WarningMessenger : public Messenger {
-  public:
-    explicit WarningMessenger(Messenger& inner) : inner_(inner) {}
-    void Inform(const std::string& text) override { inner_.Warn(text); }
-    bool Confirm(const std::string& text) override { return inner_.Confirm(text); }
-    void Warn(const std::string& text) override { inner_.Warn(text); }
-
-  private:
-    Messenger& inner_;
-};
-
 // Keeps every message in order and answers confirmations with a fixed answer.
 class RecordingMessenger : public Messenger {
   public:

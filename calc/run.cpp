@@ -77,7 +77,7 @@ constexpr Stage kStages[] = {
     [](RunState& s) {
         DesignSections(s.record, s.conditions, s.barSchedule, s.sectionSteel, s.table, s.messenger);
     },
-    [](RunState& s) { ComputeRebarProcessing(s.record, s.barSchedule, s.table); },
+    [](RunState& s) { ComputeRebarProcessing(s.record, s.barSchedule, s.table, s.messenger); },
     [](RunState& s) { DrawMainRebar(s.record, s.barSchedule, s.table); },
 };
 
@@ -148,8 +148,7 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
     }
     if (StoppedByFloatError(messenger)) return RunResult::ConversionError;
     const int loadCase = ChooseLoadCase(conditions, *record);
-    WarningMessenger checkMessenger(messenger);
-    if (CheckDesignConditions(*record, checkMessenger) != 0) return RunResult::CheckFailed;
+    if (CheckDesignConditions(*record, messenger) != 0) return RunResult::CheckFailed;
 
     FlagKeepingMessenger stageMessenger(messenger);
     RunState state{conditions, *record, loadCase, {}, {}, table, stageMessenger};

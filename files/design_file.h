@@ -10,12 +10,13 @@
 #include "files/file_result.h"
 
 // Writes the thirty lines and the extension; the earlier file stays as it was when the save
-// fails.
+// fails. A value that a load would refuse (a control character, an index outside its choice)
+// is not saved.
 FileResult SaveDesignConditions(const std::string& path, const DesignConditions& conditions);
 
-// Reads the whole file and checks every line before it changes anything: a missing line, an
-// index line that is no integer or bytes that are no CP932 text leave `conditions` untouched
-// and the message names the line; so does a bad extension line. An index beyond its choice
-// selects the last item, a negative one no item (-1). Fields the file does not hold (all of
-// the extension's, in a file of thirty lines) keep their values.
+// Reads the whole file and checks every line before it changes anything: a file over 64 KiB,
+// a missing line, bytes that are no CP932 text, a control character in a line, an index line
+// that is no item of its choice or a bad extension line leave `conditions` untouched and the
+// message names the line. Fields the file does not hold (all of the extension's, in a file
+// of thirty lines) keep their values.
 FileResult LoadDesignConditions(const std::string& path, DesignConditions& conditions);

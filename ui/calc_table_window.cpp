@@ -61,7 +61,7 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
     staleNote_->hide();
 
     stressDialog_ = new AllowableStressDialog(this);
-    tLoadDialog_ = new TLoadDialog(this);
+    tLoadDialog_ = new TLoadDialog(messenger_, this);
 
     connect(input_, &InputPage::runRequested, this, [this] { Run(); });
     connect(input_, &InputPage::stressSupportRequested, this,

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "calc/decimal.h"
+#include "calc/read_conditions.h"
 #include "ui/half_width.h"
 #include "ui/page_controls.h"
 #include "ui/result_pages.h"
@@ -50,7 +52,8 @@ class CombinationSketch : public QWidget {
 
 }  // namespace
 
-TLoadDialog::TLoadDialog(QWidget* parent) : QDialog(parent) {
+TLoadDialog::TLoadDialog(Messenger& messenger, QWidget* parent)
+    : QDialog(parent), messenger_(messenger) {
     setFixedSize(273, 165);
     pages_ = new QTabWidget(this);
     pages_->setGeometry(0, 0, 273, 165);
@@ -78,6 +81,8 @@ void TLoadDialog::BuildTLoadTab() {
                                  QRect(184, 56, 80, 36));
     for (auto* button : {transfer, reset}) button->setAutoRaise(false);
     connect(transfer, &QToolButton::clicked, this, [this] {
+        FinishEditing();
+        if (!TLoadAcceptable()) return;
         emit captionTransferred(QStringLiteral("活荷重（T-") + weight_->text() +
                                 QStringLiteral("）"));
         hide();
@@ -157,6 +162,18 @@ QLineEdit* TLoadDialog::FieldNamed(const std::string& name) const {
     if (name == "軸間距離（ｍ）") return axleDistance_;
     if (name == "衝撃係数作用深さ（ｍ）") return impactDepth_;
     return nullptr;
+}
+
+// The run's own checks and messages; the dialog stays open for the correction.
+bool TLoadDialog::TLoadAcceptable() {
+    try {
+        const auto failures = TLoadFailures(ReadTLoad(Weight(), AxleDistance(), ImpactDepth()));
+        for (const std::string& failure : failures) ReportInputError(messenger_, failure);
+        return failures.empty();
+    } catch (const ConversionError& error) {
+        messenger_.Warn(error.what());
+        return false;
+    }
 }
 
 void TLoadDialog::ResetTLoad() {
