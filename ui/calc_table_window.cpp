@@ -151,7 +151,8 @@ void CalcTableWindow::UpdateStaleNote() {
     const NotePlace place = kNotePlaces[tab - 1];
     const QWidget* page = pageControl1_->currentWidget();
     const QSize growth = size() - QSize(kClientWidth, kClientHeight);
-    const int right = Grown(place.right, growth.width(), kClientWidth);
+    const int right =
+        Grown(place.right, growth.width(), PageSize(pageControl1_, size() - growth).width());
     const QPoint topLeft = page->mapTo(this, QPoint(right - staleNote_->width(), place.top));
     staleNote_->setGeometry(QRect(topLeft, QSize(staleNote_->width(), kNoteHeight)));
     staleNote_->show();
@@ -174,7 +175,8 @@ void CalcTableWindow::resizeEvent(QResizeEvent* event) {
     pageControl1_->setGeometry(rect());
     const QSize design(kClientWidth, kClientHeight);
     for (int k = 1; k < pageControl1_->count(); ++k)
-        GrowWithContainer(pageControl1_->widget(k), size() - design, design);
+        GrowWithContainer(pageControl1_->widget(k), size() - design,
+                          PageSize(pageControl1_, design));
     UpdateStaleNote();
 }
 

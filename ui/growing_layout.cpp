@@ -3,7 +3,7 @@
 
 #include <QAbstractScrollArea>
 #include <QGroupBox>
-#include <QTabWidget>
+#include <QTabBar>
 #include <QVariant>
 
 #include "ui/charts/figure_view.h"
@@ -18,14 +18,15 @@ bool Grows(const QWidget* control) {
            qobject_cast<const FigureView*>(control);
 }
 
-// Calls back with each container whose children stand where the program placed them: the
-// pages of a page control, or the control itself. A list or grid places its own parts.
+// Calls back with each container whose children stand where the program placed them, and
+// its size when the control has the given size: the pages of a page control, or the control
+// itself. A list or grid places its own parts.
 template <typename F>
-void ForEachPlacedContainer(QWidget* control, F&& f) {
+void ForEachPlacedContainer(QWidget* control, QSize size, F&& f) {
     if (auto* pages = qobject_cast<QTabWidget*>(control)) {
-        for (int k = 0; k < pages->count(); ++k) f(pages->widget(k));
+        for (int k = 0; k < pages->count(); ++k) f(pages->widget(k), PageSize(pages, size));
     } else if (!qobject_cast<QAbstractScrollArea*>(control)) {
-        f(control);
+        f(control, size);
     }
 }
 
@@ -35,10 +36,16 @@ int Grown(int at, int growth, int span) {
     return span > 0 ? at + growth * at / span : at;
 }
 
+QSize PageSize(const QTabWidget* pages, QSize size) {
+    // The pane's frame takes two pixels on each side.
+    return size - QSize(4, pages->tabBar()->sizeHint().height() + 4);
+}
+
 void RememberDesignPlaces(QWidget* container) {
     for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         child->setProperty(kDesignPlace, child->geometry());
-        ForEachPlacedContainer(child, RememberDesignPlaces);
+        ForEachPlacedContainer(child, child->size(),
+                               [](QWidget* inner, QSize) { RememberDesignPlaces(inner); });
     }
 }
 
@@ -54,8 +61,8 @@ void GrowWithContainer(QWidget* container, QSize growth, QSize reference) {
             size = QSize(Grown(design.right() + 1, growth.width(), reference.width()) - left,
                          Grown(design.bottom() + 1, growth.height(), reference.height()) - top);
         child->setGeometry(QRect(QPoint(left, top), size));
-        ForEachPlacedContainer(child, [&](QWidget* inner) {
-            GrowWithContainer(inner, size - design.size(), design.size());
+        ForEachPlacedContainer(child, design.size(), [&](QWidget* inner, QSize innerDesign) {
+            GrowWithContainer(inner, size - design.size(), innerDesign);
         });
     }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QSize>
+#include <QTabWidget>
 #include <QWidget>
 
 // Remembers where every control below the container stands; call once, with the controls at
@@ -17,3 +18,6 @@ void GrowWithContainer(QWidget* container, QSize growth, QSize reference);
 
 // A coordinate of the design moved by its share of the growth of a span of the given length.
 int Grown(int at, int growth, int span);
+
+// The size of each page of a page control of the given size: less its tab row and frame.
+QSize PageSize(const QTabWidget* pages, QSize size);
