@@ -152,6 +152,9 @@ class CalcTable {
     std::optional<Quantities> quantities;
     // The cross-section for the drawing file; none before a run.
     std::optional<SectionDrawing> drawing;
+    // The components hold the results of a run that completed: false before the first run
+    // and from the start of every run until it completes.
+    bool completedRun = false;
 
     bool operator==(const CalcTable&) const = default;
 };

@@ -14,6 +14,7 @@
 #include <numbers>
 
 #include "calc/drawing/title_block.h"
+#include "calc/results_ready.h"
 #include "files/cp932.h"
 #include "files/whole_file.h"
 
@@ -204,8 +205,7 @@ FileResult WriteDxf(const std::string& path, const CadDrawing& drawing) {
 
 FileResult WriteSectionDxf(const std::string& path, const CalcTable& table,
                            const std::string& designName, const std::string& date) {
-    if (!table.drawing)
-        return FileResult::Failure(FileStatus::FileError,
-                                   "計算結果がありません。計算開始を押して下さい。");
+    if (!table.completedRun || !table.drawing)
+        return FileResult::Failure(FileStatus::FileError, kNoResultsMessage);
     return WriteDxf(path, DrawingSheet(table, designName, date));
 }
