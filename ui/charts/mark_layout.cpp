@@ -132,6 +132,11 @@ QRectF SlidInto(const QRectF& box, const QRectF& inside) {
     return moved;
 }
 
+// A mark further from its point than half its height beyond the usual gap is joined to it.
+bool NeedsLeader(const QRectF& box, const QPointF& point, double height, double pixel) {
+    return Length(Nearest(box, point) - point) > kGap * pixel + height / 2;
+}
+
 bool Cheaper(const Candidate& a, const Candidate& b) {
     return a.cost < b.cost;
 }
@@ -158,7 +163,7 @@ std::vector<Candidate> NearPlaces(const Pending& p, const QRectF& inside, double
                 SlidInto(QRectF(centre.x() - w / 2, centre.y() - h / 2, w, h), inside);
             if (!inside.contains(box) || box.contains(p.mark.point)) continue;
             const double shift = Length(box.center() - centre);
-            const bool leader = r > 1.5 * step;
+            const bool leader = NeedsLeader(box, p.mark.point, height, pixel);
             all.push_back(
                 {box, r + shift + turn * kTurnCost * height + (leader ? kLeaderCost * height : 0),
                  leader});
@@ -168,8 +173,8 @@ std::vector<Candidate> NearPlaces(const Pending& p, const QRectF& inside, double
     return all;
 }
 
-// Every place in the plot, on a grid of half a mark height, nearest first; all with a leader.
-std::vector<Candidate> FarPlaces(const Pending& p, const QRectF& inside) {
+// Every place in the plot, on a grid of half a mark height, nearest first.
+std::vector<Candidate> FarPlaces(const Pending& p, const QRectF& inside, double pixel) {
     const double w = p.size.width(), h = p.size.height();
     const double height = std::min(w, h);
     const double step = height / 2;
@@ -178,9 +183,11 @@ std::vector<Candidate> FarPlaces(const Pending& p, const QRectF& inside) {
         for (double left = inside.left(); left + w <= inside.right(); left += step) {
             const QRectF box(left, top, w, h);
             if (box.contains(p.mark.point)) continue;
+            const bool leader = NeedsLeader(box, p.mark.point, height, pixel);
             all.push_back({box,
-                           Length(Nearest(box, p.mark.point) - p.mark.point) + kLeaderCost * height,
-                           true});
+                           Length(Nearest(box, p.mark.point) - p.mark.point) +
+                               (leader ? kLeaderCost * height : 0),
+                           leader});
         }
     std::stable_sort(all.begin(), all.end(), Cheaper);
     return all;
@@ -319,7 +326,7 @@ std::vector<bool> PlaceInTurn(std::vector<Pending>& marks, Taken taken, const Ch
         std::optional<Candidate> best = Best(NearPlaces(m, inside, px), m, taken, px);
         if (!best || best->cost > best->base) {
             // Nothing free beside the point, or only over a line: the whole plot competes.
-            const std::optional<Candidate> far = Best(FarPlaces(m, inside), m, taken, px);
+            const std::optional<Candidate> far = Best(FarPlaces(m, inside, px), m, taken, px);
             if (far && (!best || far->cost < best->cost)) best = far;
         }
         if (!best) {
