@@ -2,6 +2,8 @@
 // file does not hold from the arguments, runs the calculation and writes the reports.
 #include "app/batch.h"
 
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <array>
 #include <cstdlib>
@@ -10,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/batch_study.h"
 #include "files/design_file.h"
 #include "files/json_report.h"
 #include "files/text_report.h"
@@ -19,7 +22,10 @@ namespace {
 
 const char* const kUsage =
     "usage: dolmeta --batch [FILE.dat] [--text PATH] [--json PATH] [--pdf PATH]\n"
-    "                       [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n";
+    "                       [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n"
+    "       dolmeta --batch [FILE.dat] --sweep NAME=FROM:TO:STEP [--sweep ...] [--csv PATH]\n"
+    "       dolmeta --batch [FILE.dat] --size [--sweep h1=FROM:TO:STEP] [--out PATH.dat]\n"
+    "       dolmeta --batch --help\n";
 
 constexpr int kCompleted = 0;
 constexpr int kFailed = 1;
@@ -32,6 +38,8 @@ struct BatchOptions {
     std::string pdfPath;
     std::optional<std::array<std::string, 3>> tLoad;  // weight (t), axle distance, impact depth
     std::optional<std::string> pitch;                 // "auto" or one of the pitch choices
+    StudyOptions study;
+    bool help = false;
 };
 
 // Writes every message to the stream as it comes and keeps it for the JSON report. Nobody
@@ -81,7 +89,8 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
         if (argument == "--batch") continue;
         const bool takesValue = argument == "--text" || argument == "--json" ||
                                 argument == "--pdf" || argument == "--tload" ||
-                                argument == "--pitch";
+                                argument == "--pitch" || argument == "--sweep" ||
+                                argument == "--csv" || argument == "--out";
         if (takesValue && k + 1 >= arguments.size()) {
             error = argument + " needs a value";
             return std::nullopt;
@@ -104,12 +113,28 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
                 error = "--pitch takes auto, 125, 150, 200, 250 or 300, not '" + arguments[k] + "'";
                 return std::nullopt;
             }
+        } else if (argument == "--sweep") {
+            if (!AddSweep(options.study, arguments[++k], error)) return std::nullopt;
+        } else if (argument == "--csv") {
+            options.study.csvPath = arguments[++k];
+        } else if (argument == "--out") {
+            options.study.outPath = arguments[++k];
+        } else if (argument == "--size") {
+            options.study.size = true;
+        } else if (argument == "--help") {
+            options.help = true;
         } else if (argument.starts_with("-") || !options.conditionsFile.empty()) {
             error = "unknown argument '" + argument + "'";
             return std::nullopt;
         } else {
             options.conditionsFile = argument;
         }
+    }
+    if (!CheckStudyOptions(options.study, error)) return std::nullopt;
+    if (options.study.Requested() &&
+        !(options.textPath.empty() && options.jsonPath.empty() && options.pdfPath.empty())) {
+        error = "--text, --json and --pdf report one run, not a study";
+        return std::nullopt;
     }
     return options;
 }
@@ -171,6 +196,10 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
         err << "dolmeta: " << error << '\n' << kUsage;
         return kFailed;
     }
+    if (options->help) {
+        out << kUsage << StudyUsage();
+        return kCompleted;
+    }
 
     DesignConditions conditions;
     if (!options->conditionsFile.empty()) {
@@ -181,6 +210,9 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
         }
     }
     ApplyOptions(*options, conditions);
+    if (options->study.Requested())
+        return RunStudyUntilInterrupted(conditions, options->study, out, err,
+                                        &err == &std::cerr && isatty(STDERR_FILENO));
 
     CalcTable table;
     StreamMessenger messenger(err);

@@ -80,7 +80,7 @@ std::string Row(const StudyRow& row) {
     for (const SectionResult& s : r.sections) {
         for (const auto& value : {s.sigmaC, s.sigmaS, s.tau, s.tau2d})
             Append(line, completed ? Number(value) : "");
-        Append(line, completed ? std::to_string(s.diameter) : "");
+        Append(line, completed && s.diameter > 0 ? "D" + std::to_string(s.diameter) : "");
         Append(line, completed ? std::to_string(s.pitch) : "");
     }
     Append(line, Messages(r.messages));

@@ -10,8 +10,8 @@
 
 // The file's bytes. Columns: each varied input under its name, the load case, the overall
 // verdict, the largest utilisation with its section and criterion, then for each design
-// section σc, σs, τ, τ2d, bar diameter and pitch, and last the run's messages. A value the
-// section-design table shows as "-" is an empty field; a design that stopped has its message
+// section σc, σs, τ, τ2d, the bar ("D16") and its pitch (mm), and last the run's messages. A value
+// the section-design table shows as "-" is an empty field; a design that stopped has its message
 // and nothing else.
 std::string StudyCsv(const std::vector<std::string>& names, const std::vector<StudyRow>& rows);
 
