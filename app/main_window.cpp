@@ -13,6 +13,7 @@
 #include <exception>
 
 #include "report/report_pdf.h"
+#include "report/study_report_page.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -256,7 +257,12 @@ void MainWindow::PrinterSetup() {
 void MainWindow::WritePdf() {
     const std::string path = askPdfPath_();
     if (path.empty()) return;
+    // The design study, once there is one, may follow the ten pages.
+    std::vector<ReportPage> extra;
+    const StudyPage& study = calcTable_->Study();
+    if (study.HasStudy() && messenger_.Confirm("設計検討のページも出力しますか。"))
+        extra.push_back(BuildStudyPage(study.Figure(), study.Governing()));
     const ReportOutcome outcome =
-        WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice());
+        WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice(), extra);
     if (!outcome.Succeeded()) messenger_.Inform(outcome.message);
 }

@@ -16,28 +16,33 @@ ReportOutcome FileFailure(const std::string& path, const QString& reason) {
 }
 
 // Paints every page into the writer; false when the writer cannot be painted on.
-bool PaintPages(QPdfWriter& writer, const CalcTable& table, int colourChoice) {
+bool PaintPages(QPdfWriter& writer, const CalcTable& table, int colourChoice,
+                const std::vector<ReportPage>& extraPages) {
     QPainter painter;
-    for (int number = 1; number <= kReportPageCount; ++number) {
-        const ReportPage page = BuildReportPage(number, table, colourChoice);
+    const auto paint = [&](const ReportPage& page) {
         writer.setPageLayout(ReportPageLayout(page));
-        const bool started = number == 1 ? painter.begin(&writer) : writer.newPage();
-        if (!started) return false;
-        PaintReportPage(painter, page);
-    }
+        const bool started = painter.isActive() ? writer.newPage() : painter.begin(&writer);
+        if (started) PaintReportPage(painter, page);
+        return started;
+    };
+    for (int number = 1; number <= kReportPageCount; ++number)
+        if (!paint(BuildReportPage(number, table, colourChoice))) return false;
+    for (const ReportPage& page : extraPages)
+        if (!paint(page)) return false;
     return painter.end();
 }
 
 }  // namespace
 
-ReportOutcome WriteReportPdf(const std::string& path, const CalcTable& table, int colourChoice) {
+ReportOutcome WriteReportPdf(const std::string& path, const CalcTable& table, int colourChoice,
+                             const std::vector<ReportPage>& extraPages) {
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) return FileFailure(path, file.errorString());
     bool painted = false;
     {
         QPdfWriter writer(&file);
         writer.setCreator("Dolmeta");
-        painted = PaintPages(writer, table, colourChoice);
+        painted = PaintPages(writer, table, colourChoice, extraPages);
     }
     if (!painted) return FileFailure(path, "PDFのページを作れませんでした。");
     if (!file.commit()) return FileFailure(path, file.errorString());

@@ -2,10 +2,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calc/calc_table.h"
+#include "report/report_page.h"
 #include "report/report_result.h"
 
 // Writes through a temporary file in the same folder, renamed over the path when complete:
 // a failed write leaves no file behind and the outcome says why.
-ReportOutcome WriteReportPdf(const std::string& path, const CalcTable& table, int colourChoice);
+// Pages in extraPages follow the ten.
+ReportOutcome WriteReportPdf(const std::string& path, const CalcTable& table, int colourChoice,
+                             const std::vector<ReportPage>& extraPages = {});

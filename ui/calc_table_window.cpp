@@ -31,6 +31,9 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
     input_->setObjectName(QStringLiteral("TabSheet1"));
     pageControl1_->addTab(input_, QStringLiteral("設計条件入力"));
     results_ = std::make_unique<ResultPages>(table_, pageControl1_);
+    study_ = new StudyPage([this] { return Conditions(); }, messenger_);
+    study_->setObjectName(QStringLiteral("StudyTab"));
+    pageControl1_->addTab(study_, QStringLiteral("設計検討"));
 
     stressDialog_ = new AllowableStressDialog(this);
     tLoadDialog_ = new TLoadDialog(this);
@@ -47,6 +50,18 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
     connect(tLoadDialog_, &TLoadDialog::captionTransferred, input_,
             &InputPage::SetFirstLiveLoadCaption);
     connect(tLoadDialog_, &TLoadDialog::combinationTransferred, input_, &InputPage::SetCombination);
+    connect(pageControl1_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (pageControl1_->widget(index) == study_) study_->DefaultRange();
+    });
+    connect(study_, &StudyPage::thicknessesApplied, this, [this](const DesignConditions& sized) {
+        DesignConditions conditions = input_->Read();
+        conditions.Tu = sized.Tu;
+        conditions.TL = sized.TL;
+        conditions.Tb = sized.Tb;
+        conditions.B = sized.B;
+        conditions.H = sized.H;
+        input_->Apply(conditions);
+    });
     connect(input_, &InputPage::figureFontSizeChanged, this, [this](int size) {
         SetFigureFontSize(table_, size);
         results_->RepaintFigures();
