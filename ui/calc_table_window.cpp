@@ -36,7 +36,7 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
     pageControl1_->addTab(study_, QStringLiteral("設計検討"));
 
     stressDialog_ = new AllowableStressDialog(this);
-    tLoadDialog_ = new TLoadDialog(this);
+    tLoadDialog_ = new TLoadDialog(messenger_, this);
 
     connect(input_, &InputPage::runRequested, this, [this] { Run(); });
     connect(input_, &InputPage::stressSupportRequested, this,
