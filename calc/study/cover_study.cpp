@@ -33,18 +33,20 @@ Series MakeSeries(const std::string& name, Colour colour, int width, PenStyle st
     return series;
 }
 
-// A curve through the covers where the value exists; the name stands at its last point.
-void AddCurve(Chart& chart, const std::string& name, Colour colour, int width,
+// A curve through the covers where the value exists. Its name stands at the drawn point
+// nearest before the given fraction of the range, so that the names of curves that run
+// together do not fall on one another.
+void AddCurve(Chart& chart, const std::string& name, Colour colour, int width, double at,
               const std::vector<double>& covers, const std::vector<std::optional<double>>& values) {
     Series series = MakeSeries(name, colour, width, PenStyle::Solid);
     series.marksVisible = true;
-    std::size_t last = values.size();
+    const auto drawn = [&](std::size_t i) { return values[i] && std::isfinite(*values[i]); };
+    std::size_t named = values.size();
+    const auto wanted = static_cast<std::size_t>(at * static_cast<double>(values.size() - 1));
     for (std::size_t i = 0; i < values.size(); ++i)
-        if (values[i] && std::isfinite(*values[i])) last = i;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const bool drawn = values[i] && std::isfinite(*values[i]);
-        series.Add(covers[i], drawn ? *values[i] : kGap, i == last ? name : " ");
-    }
+        if (drawn(i) && (i <= wanted || named == values.size())) named = i;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        series.Add(covers[i], drawn(i) ? *values[i] : kGap, i == named ? name : " ");
     chart.series.push_back(std::move(series));
 }
 
@@ -81,7 +83,7 @@ Chart CoverStudyChart(const CoverStudy& study) {
     }
     const double xMin = study.covers.front();
     const double xMax = std::max(study.covers.back(), xMin + 0.1);
-    const double yMax = std::clamp(highest * 1.1, 1.2, 3.0);
+    const double yMax = std::clamp(highest * 1.1, 1.2, 5.0);
     SetChartRange(chart, xMin, xMax, 0, yMax);
 
     // Load-case regions: a dotted boundary where the case changes, the case's name above.
@@ -114,8 +116,9 @@ Chart CoverStudyChart(const CoverStudy& study) {
     chart.series.push_back(std::move(limit));
 
     for (int c = 0; c < kCriterionCount; ++c)
-        AddCurve(chart, kCurveNames[c], kCurveColours[c], 1, study.covers, curves[c]);
-    AddCurve(chart, kMaximumName, colours::black, 2, study.covers, maximum);
+        AddCurve(chart, kCurveNames[c], kCurveColours[c], 1, 0.15 + 0.2 * c, study.covers,
+                 curves[c]);
+    AddCurve(chart, kMaximumName, colours::black, 2, 1.0, study.covers, maximum);
 
     if (std::isfinite(study.inputCover)) {
         Series marker = MakeSeries("入力", colours::blue, 1, PenStyle::Dot);
@@ -151,7 +154,8 @@ Grid GoverningCoverGrid(const CoverStudy& study) {
             }
         }
         if (!worst) {
-            for (int column = 1; column < 4; ++column) grid.Cell(column, c + 1) = "-";
+            for (int column = 1; column < 4; ++column)
+                grid.Cell(column, c + 1) = std::string(1, '-');
             continue;
         }
         char text[32];

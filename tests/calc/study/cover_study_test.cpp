@@ -44,13 +44,15 @@ TEST(CoverStudy, FigureShowsLimitCurvesLoadCasesAndTheInputCover) {
     ASSERT_TRUE(limit);
     for (const auto& p : limit->points) EXPECT_EQ(p.y, 1.0);
 
-    // The failed design leaves a gap; the curve's name stands at its last drawn point.
+    // The failed design leaves a gap. Each name stands at its own place along the range, at a
+    // drawn point: σs/σsa at 35 % (the second cover), τ/2τa at 55 % (the gap: the one
+    // before), 最大 at the end.
     const Series* sigmaS = chart.Find("σs/σsa");
     ASSERT_TRUE(sigmaS && sigmaS->points.size() == 5);
     EXPECT_TRUE(std::isnan(sigmaS->points[2].y));
-    EXPECT_EQ(sigmaS->points[4].label, "σs/σsa");
-    const Series* tau = chart.Find("τ/2τa");
-    EXPECT_EQ(tau->points[1].label, "τ/2τa");  // none judged at 4 and 5 m
+    EXPECT_EQ(sigmaS->points[1].label, "σs/σsa");
+    EXPECT_EQ(chart.Find("τ/2τa")->points[1].label, "τ/2τa");
+    EXPECT_EQ(chart.Find("最大")->points[4].label, "最大");
     EXPECT_DOUBLE_EQ(chart.Find("最大")->points[0].y, 1.4);
 
     // One boundary between case 1 and case 4, half-way between 3 and 4 m, and both names.
