@@ -132,7 +132,7 @@ Chart CoverStudyChart(const CoverStudy& study) {
 
 Grid GoverningCoverGrid(const CoverStudy& study) {
     Grid grid(4, kCriterionCount + 2);
-    grid.columnWidths = {70, 80, 80, 70};
+    grid.columnWidths = {60, 70, 70, 60};
     grid.SetRowText(0, "照査,最大応力度比,土かぶり(m),断面");
     for (int c = 0; c <= kCriterionCount; ++c) {
         const bool overall = c == kCriterionCount;
