@@ -1,5 +1,5 @@
-// The batch mode: reads the design conditions (defaults or a .dat file), applies what the
-// file does not hold from the arguments, runs the calculation and writes the reports.
+// The batch mode: reads the design conditions (defaults or a .dat file), applies the T load
+// and pitch of the arguments over the file's, runs the calculation and writes the reports.
 #include "app/batch.h"
 
 #include <unistd.h>
@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "app/batch_study.h"
+#include "calc/figure_controls.h"
 #include "files/design_file.h"
 #include "files/json_report.h"
 #include "files/text_report.h"
@@ -139,7 +140,8 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
     return options;
 }
 
-// What the T-load dialog's transfer and the bar-pitch choice would set on the input page.
+// What the T-load dialog's transfer and the bar-pitch choice would set on the input page;
+// over what a file set.
 void ApplyOptions(const BatchOptions& options, DesignConditions& conditions) {
     if (options.tLoad) {
         conditions.tWeight = (*options.tLoad)[0];
@@ -166,7 +168,7 @@ bool Report(const FileResult& result, const char* what, const std::string& path,
 }
 
 // The report pages need Qt's fonts and painting; without a display they render offscreen.
-bool WritePdf(const std::string& path, const CalcTable& table, std::ostream& out,
+bool WritePdf(const std::string& path, const CalcTable& table, int colourChoice, std::ostream& out,
               std::ostream& err) {
     std::unique_ptr<QGuiApplication> application;
     if (!QGuiApplication::instance()) {
@@ -177,7 +179,7 @@ bool WritePdf(const std::string& path, const CalcTable& table, std::ostream& out
         static char* argv[] = {name, nullptr};
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const ReportOutcome outcome = WriteReportPdf(path, table, 0);
+    const ReportOutcome outcome = WriteReportPdf(path, table, colourChoice);
     if (!outcome.Succeeded()) {
         err << outcome.message << '\n';
         return false;
@@ -215,6 +217,9 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
                                         &err == &std::cerr && isatty(STDERR_FILENO));
 
     CalcTable table;
+    // The figure controls a file holds act on the figures as on the window, before the run.
+    SetFigureFontSize(table, conditions.figureFontSize);
+    SetFigureColours(table, conditions.figureColours);
     StreamMessenger messenger(err);
     switch (run(conditions, table, messenger)) {
         case RunResult::Completed:
@@ -232,7 +237,8 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     if (!options->jsonPath.empty())
         written &= Report(WriteJsonReport(options->jsonPath, table, messenger.messages),
                           "JSON report", options->jsonPath, out, err);
-    if (!options->pdfPath.empty()) written &= WritePdf(options->pdfPath, table, out, err);
+    if (!options->pdfPath.empty())
+        written &= WritePdf(options->pdfPath, table, conditions.figureColours, out, err);
     return written ? kCompleted : kFailed;
 }
 

@@ -42,6 +42,10 @@ class FlagKeepingMessenger : public Messenger {
         const FlagKeeper keeper;
         return inner_.Confirm(text);
     }
+    void Warn(const std::string& text) override {
+        const FlagKeeper keeper;
+        inner_.Warn(text);
+    }
 
   private:
     struct FlagKeeper {
@@ -130,6 +134,7 @@ int ChooseLoadCase(const DesignConditions& conditions, const TKakou& record) {
 RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
                          Messenger& messenger) {
     table.tabs = {kInputTab, kLoadValuesSubTab, kMemberForcesSubTab};
+    table.completedRun = false;
     ClearForceGrid(table.GridOf("StringGrid1"));
 
     // The record is large; it lives on the heap for the run only.
@@ -138,7 +143,7 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
     try {
         uncomputable = ReadDesignConditions(conditions, *record);
     } catch (const ConversionError& error) {
-        messenger.Inform(error.what());
+        messenger.Warn(error.what());
         return RunResult::ConversionError;
     }
     const int loadCase = ChooseLoadCase(conditions, *record);
@@ -146,7 +151,7 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
     // rejects, and the check says better what to correct.
     if (CheckDesignConditions(*record, messenger) != 0) return RunResult::CheckFailed;
     if (uncomputable) {
-        messenger.Inform(UncomputableValueMessage(*uncomputable));
+        messenger.Warn(UncomputableValueMessage(*uncomputable));
         return RunResult::ConversionError;
     }
 
@@ -158,12 +163,13 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
         std::feclearexcept(kFloatErrors);
         stage.run(state);
         if (FloatErrorRaised()) {
-            messenger.Inform(UncomputableStageMessage(stage.name));
+            messenger.Warn(UncomputableStageMessage(stage.name));
             ClearResults(table);
             return RunResult::ConversionError;
         }
     }
 
     table.tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
+    table.completedRun = true;
     return RunResult::Completed;
 }

@@ -157,7 +157,7 @@ std::optional<SweepRange> StudyPage::Range() {
                              step_->text().trimmed().toStdString();
     auto range = ParseSweepRange(text, error);
     if (range && range->from >= 0 && RangeValues(*range).size() <= kMaxCovers) return range;
-    messenger_.Inform("検討範囲がおかしいです。\n訂正して下さい。");
+    messenger_.Warn("検討範囲がおかしいです。\n訂正して下さい。");
     return std::nullopt;
 }
 
@@ -258,7 +258,7 @@ void StudyPage::StartSizing() {
 
 void StudyPage::SizingDone(std::optional<SizingResult> sizing, std::string error) {
     if (!error.empty()) {
-        messenger_.Inform(error);
+        messenger_.Warn(error);
     } else if (sizing) {
         sizing_ = std::move(sizing);
         sizeResult_->setText(QString::fromStdString(SizingText(*sizing_)));
@@ -275,7 +275,7 @@ void StudyPage::SaveCsv() {
     const std::string path = askCsvPath_();
     if (path.empty()) return;
     const FileResult written = WriteStudyCsv(path, {"h1"}, rows_);
-    if (!written.ok()) messenger_.Inform(written.message);
+    if (!written.ok()) messenger_.Warn(written.message);
 }
 
 void StudyPage::ShowGoverning() {
