@@ -2,7 +2,6 @@
 #include "calc/run.h"
 
 #include <cfenv>
-#include <memory>
 
 #include "calc/decimal.h"
 #include "calc/frame/joint_moments.h"
@@ -12,10 +11,10 @@
 #include "calc/loads/load_sheet.h"
 #include "calc/loads/loads.h"
 #include "calc/read_conditions.h"
+#include "calc/run_work.h"
 #include "calc/section/main_rebar.h"
 #include "calc/section/rebar_processing.h"
 #include "calc/section/section_design.h"
-#include "calc/work_arrays.h"
 
 namespace {
 
@@ -52,29 +51,46 @@ class FlagKeepingMessenger : public Messenger {
 // What the stages share during one run.
 struct RunState {
     const DesignConditions& conditions;
-    TKakou& record;
-    int loadCase;
-    BarSchedule barSchedule;
-    SectionSteel sectionSteel;
-    CalcTable& table;
+    RunWork& work;
     Messenger& messenger;
 };
 
-using Stage = void (*)(RunState&);
+// A stage: its computation fills the record and the work arrays; its writers format them.
+struct Stage {
+    void (*compute)(RunState&);
+    void (*write)(const RunState&, CalcTable&);
+};
+
+void NothingToCompute(RunState&) {}
 
 // The stages in order.
 constexpr Stage kStages[] = {
-    [](RunState& s) { WriteConditionSummary(s.record, s.conditions, s.table); },
-    [](RunState& s) { ComputeLoads(s.record, s.loadCase); },
-    [](RunState& s) { WriteLoadSheet(s.record, s.loadCase, s.conditions, s.table); },
-    [](RunState& s) { DrawLoadDiagram(s.record, s.loadCase, s.table); },
-    [](RunState& s) { ComputeJointMoments(s.record, s.table, s.messenger); },
-    [](RunState& s) { ComputeMemberForces(s.record, s.loadCase, s.table); },
-    [](RunState& s) {
-        DesignSections(s.record, s.conditions, s.barSchedule, s.sectionSteel, s.table, s.messenger);
-    },
-    [](RunState& s) { ComputeRebarProcessing(s.record, s.barSchedule, s.table); },
-    [](RunState& s) { DrawMainRebar(s.record, s.barSchedule, s.table); },
+    {NothingToCompute, [](const RunState& s,
+                          CalcTable& t) { WriteConditionSummary(s.work.record, s.conditions, t); }},
+    {[](RunState& s) { ComputeLoads(s.work.record, s.work.loadCase); },
+     [](const RunState& s, CalcTable& t) {
+         WriteLoadSheet(s.work.record, s.work.loadCase, s.conditions, t);
+     }},
+    {NothingToCompute,
+     [](const RunState& s, CalcTable& t) { DrawLoadDiagram(s.work.record, s.work.loadCase, t); }},
+    {[](RunState& s) { s.work.frame = ComputeJointMoments(s.work.record, s.messenger); },
+     [](const RunState& s, CalcTable& t) { WriteJointMoments(s.work.record, s.work.frame, t); }},
+    {[](RunState& s) { ComputeMemberForces(s.work.record); },
+     [](const RunState& s, CalcTable& t) { WriteMemberForces(s.work.record, s.work.loadCase, t); }},
+    {[](RunState& s) {
+         RunWork& w = s.work;
+         w.sections =
+             DesignSections(w.record, s.conditions, w.barSchedule, w.sectionSteel, s.messenger);
+     },
+     [](const RunState& s, CalcTable& t) {
+         WriteSectionDesign(s.work.sections, s.work.barSchedule, s.work.sectionSteel, t);
+     }},
+    {[](RunState& s) { s.work.rebar = ComputeRebarProcessing(s.work.record, s.work.barSchedule); },
+     [](const RunState& s, CalcTable& t) {
+         WriteRebarProcessing(s.work.record, s.work.barSchedule, s.work.rebar, t);
+     }},
+    {NothingToCompute,
+     [](const RunState& s, CalcTable& t) { DrawMainRebar(s.work.record, s.work.barSchedule, t); }},
 };
 
 // A value too large for its type, a division by zero or an operation without a result
@@ -127,34 +143,43 @@ int ChooseLoadCase(const DesignConditions& conditions, const TKakou& record) {
     }
 }
 
-RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
-                         Messenger& messenger) {
-    table.tabs = {kInputTab, kLoadValuesSubTab, kMemberForcesSubTab};
-    ClearForceGrid(table.GridOf("StringGrid1"));
+RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenger& messenger,
+                     CalcTable* table) {
+    if (table) {
+        table->tabs = {kInputTab, kLoadValuesSubTab, kMemberForcesSubTab};
+        ClearForceGrid(table->GridOf("StringGrid1"));
+    }
 
-    // The record is large; it lives on the heap for the run only.
-    auto record = std::make_unique<TKakou>();
+    TKakou& record = work.record;
     std::feclearexcept(FE_ALL_EXCEPT);
     try {
-        ReadDesignConditions(conditions, *record);
+        ReadDesignConditions(conditions, record);
     } catch (const ConversionError& error) {
         messenger.Inform(error.what());
         return RunResult::ConversionError;
     }
     if (StoppedByFloatError(messenger)) return RunResult::ConversionError;
-    const int loadCase = ChooseLoadCase(conditions, *record);
-    if (CheckDesignConditions(*record, messenger) != 0) return RunResult::CheckFailed;
+    work.loadCase = ChooseLoadCase(conditions, record);
+    if (CheckDesignConditions(record, messenger) != 0) return RunResult::CheckFailed;
 
     FlagKeepingMessenger stageMessenger(messenger);
-    RunState state{conditions, *record, loadCase, {}, {}, table, stageMessenger};
-    for (const Stage stage : kStages) {
-        stage(state);
+    RunState state{conditions, work, stageMessenger};
+    for (const Stage& stage : kStages) {
+        stage.compute(state);
+        if (table) stage.write(state, *table);
         if (StoppedByFloatError(messenger)) {
-            ClearResults(table);
+            if (table) ClearResults(*table);
             return RunResult::ConversionError;
         }
     }
 
-    table.tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
+    if (table) table->tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
     return RunResult::Completed;
+}
+
+RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
+                         Messenger& messenger) {
+    // The record lives for the run only.
+    RunWork work;
+    return ComputeRun(conditions, work, messenger, &table);
 }

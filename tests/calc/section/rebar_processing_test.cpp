@@ -81,7 +81,7 @@ TEST(RebarProcessing, RecordTableAndSheet) {
     TKakou record = SmallBox();
     CalcTable table;
     table.List("ListBox6") = {"from an earlier run"};
-    ComputeRebarProcessing(record, kSchedule, table);
+    WriteRebarProcessing(record, kSchedule, ComputeRebarProcessing(record, kSchedule), table);
 
     EXPECT_EQ(record.L1Upper, 1000.0f);
     EXPECT_EQ(record.L1Lower, 1050.0f);
