@@ -85,7 +85,9 @@ constexpr Stage kStages[] = {
      [](const RunState& s, CalcTable& t) {
          WriteSectionDesign(s.work.sections, s.work.barSchedule, s.work.sectionSteel, t);
      }},
-    {[](RunState& s) { s.work.rebar = ComputeRebarProcessing(s.work.record, s.work.barSchedule); },
+    {[](RunState& s) {
+         s.work.rebar = ComputeRebarProcessing(s.work.record, s.work.barSchedule, s.messenger);
+     },
      [](const RunState& s, CalcTable& t) {
          WriteRebarProcessing(s.work.record, s.work.barSchedule, s.work.rebar, t);
      }},

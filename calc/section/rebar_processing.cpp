@@ -120,9 +120,11 @@ void WriteSheet(ChapterList& list, const TData& record, const BarSchedule& barSc
 
 }  // namespace
 
-RebarLengths ComputeRebarProcessing(TKakou& record, const BarSchedule& barSchedule) {
+RebarLengths ComputeRebarProcessing(TKakou& record, const BarSchedule& barSchedule,
+                                    Messenger& messenger) {
     const RebarLengths lengths = ComputeRebarLengths(record, barSchedule);
     KeepInRecord(record, lengths);
+    if (const auto message = UnbuildableBarsMessage(lengths)) messenger.Inform(*message);
     return lengths;
 }
 
