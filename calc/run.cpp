@@ -2,8 +2,11 @@
 #include "calc/run.h"
 
 #include <cfenv>
+#include <optional>
+#include <string>
 
 #include "calc/decimal.h"
+#include "calc/float_errors.h"
 #include "calc/frame/joint_moments.h"
 #include "calc/frame/member_forces.h"
 #include "calc/loads/condition_summary.h"
@@ -56,28 +59,37 @@ struct RunState {
 };
 
 // A stage: its computation fills the record and the work arrays; its writers format them.
+// Named as the message names it when it meets a value it cannot compute.
 struct Stage {
+    const char* name;
     void (*compute)(RunState&);
     void (*write)(const RunState&, CalcTable&);
 };
 
 void NothingToCompute(RunState&) {}
+void NothingToWrite(const RunState&, CalcTable&) {}
 
 // The stages in order.
 constexpr Stage kStages[] = {
-    {NothingToCompute, [](const RunState& s,
-                          CalcTable& t) { WriteConditionSummary(s.work.record, s.conditions, t); }},
-    {[](RunState& s) { ComputeLoads(s.work.record, s.work.loadCase); },
+    {"設計条件の整理", NothingToCompute,
+     [](const RunState& s, CalcTable& t) {
+         WriteConditionSummary(s.work.record, s.conditions, t);
+     }},
+    {"荷重値の計算", [](RunState& s) { ComputeLoads(s.work.record, s.work.loadCase); },
+     NothingToWrite},
+    {"荷重計算書の作成", NothingToCompute,
      [](const RunState& s, CalcTable& t) {
          WriteLoadSheet(s.work.record, s.work.loadCase, s.conditions, t);
      }},
-    {NothingToCompute,
+    {"作用荷重図の作成", NothingToCompute,
      [](const RunState& s, CalcTable& t) { DrawLoadDiagram(s.work.record, s.work.loadCase, t); }},
-    {[](RunState& s) { s.work.frame = ComputeJointMoments(s.work.record, s.messenger); },
+    {"節点モーメントの計算",
+     [](RunState& s) { s.work.frame = ComputeJointMoments(s.work.record, s.messenger); },
      [](const RunState& s, CalcTable& t) { WriteJointMoments(s.work.record, s.work.frame, t); }},
-    {[](RunState& s) { ComputeMemberForces(s.work.record); },
+    {"部材断面力の計算", [](RunState& s) { ComputeMemberForces(s.work.record); },
      [](const RunState& s, CalcTable& t) { WriteMemberForces(s.work.record, s.work.loadCase, t); }},
-    {[](RunState& s) {
+    {"部材断面計算",
+     [](RunState& s) {
          RunWork& w = s.work;
          w.sections =
              DesignSections(w.record, s.conditions, w.barSchedule, w.sectionSteel, s.messenger);
@@ -85,27 +97,16 @@ constexpr Stage kStages[] = {
      [](const RunState& s, CalcTable& t) {
          WriteSectionDesign(s.work.sections, s.work.barSchedule, s.work.sectionSteel, t);
      }},
-    {[](RunState& s) {
+    {"主鉄筋加工寸法の計算",
+     [](RunState& s) {
          s.work.rebar = ComputeRebarProcessing(s.work.record, s.work.barSchedule, s.messenger);
      },
      [](const RunState& s, CalcTable& t) {
          WriteRebarProcessing(s.work.record, s.work.barSchedule, s.work.rebar, t);
      }},
-    {NothingToCompute,
+    {"主鉄筋図の作成", NothingToCompute,
      [](const RunState& s, CalcTable& t) { DrawMainRebar(s.work.record, s.work.barSchedule, t); }},
 };
-
-// A value too large for its type, a division by zero or an operation without a result
-// (entries far outside any real box) stops the run as a platform error does: with the
-// platform's message and without results.
-bool StoppedByFloatError(Messenger& messenger) {
-    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-    if (raised == 0) return false;
-    messenger.Inform((raised & FE_DIVBYZERO)  ? "Floating point division by zero"
-                     : (raised & FE_OVERFLOW) ? "Floating point overflow"
-                                              : "Invalid floating point operation");
-    return true;
-}
 
 // Puts back the initial contents of every result component; the charts keep their series
 // and styles.
@@ -153,23 +154,32 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
     }
 
     TKakou& record = work.record;
-    std::feclearexcept(FE_ALL_EXCEPT);
+    std::optional<std::string> uncomputable;
     try {
-        ReadDesignConditions(conditions, record);
+        uncomputable = ReadDesignConditions(conditions, record);
     } catch (const ConversionError& error) {
         messenger.Inform(error.what());
         return RunResult::ConversionError;
     }
-    if (StoppedByFloatError(messenger)) return RunResult::ConversionError;
     work.loadCase = ChooseLoadCase(conditions, record);
+    // A value that cannot be formed from the entries usually comes of an entry that a check
+    // rejects, and the check says better what to correct.
     if (CheckDesignConditions(record, messenger) != 0) return RunResult::CheckFailed;
+    if (uncomputable) {
+        messenger.Inform(UncomputableValueMessage(*uncomputable));
+        return RunResult::ConversionError;
+    }
 
+    // A stage that meets a value it cannot compute (entries far outside any real box) stops
+    // the run without results rather than show INF or NAN.
     FlagKeepingMessenger stageMessenger(messenger);
     RunState state{conditions, work, stageMessenger};
     for (const Stage& stage : kStages) {
+        std::feclearexcept(kFloatErrors);
         stage.compute(state);
         if (table) stage.write(state, *table);
-        if (StoppedByFloatError(messenger)) {
+        if (FloatErrorRaised()) {
+            messenger.Inform(UncomputableStageMessage(stage.name));
             if (table) ClearResults(*table);
             return RunResult::ConversionError;
         }
