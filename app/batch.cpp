@@ -1,5 +1,5 @@
-// The batch mode: reads the design conditions (defaults or a .dat file), applies what the
-// file does not hold from the arguments, runs the calculation and writes the reports.
+// The batch mode: reads the design conditions (defaults or a .dat file), applies the T load
+// and pitch of the arguments over the file's, runs the calculation and writes the reports.
 #include "app/batch.h"
 
 #include <QGuiApplication>
@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "calc/figure_controls.h"
 #include "files/design_file.h"
 #include "files/json_report.h"
 #include "files/text_report.h"
@@ -114,7 +115,8 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
     return options;
 }
 
-// What the T-load dialog's transfer and the bar-pitch choice would set on the input page.
+// What the T-load dialog's transfer and the bar-pitch choice would set on the input page;
+// over what a file set.
 void ApplyOptions(const BatchOptions& options, DesignConditions& conditions) {
     if (options.tLoad) {
         conditions.tWeight = (*options.tLoad)[0];
@@ -141,7 +143,7 @@ bool Report(const FileResult& result, const char* what, const std::string& path,
 }
 
 // The report pages need Qt's fonts and painting; without a display they render offscreen.
-bool WritePdf(const std::string& path, const CalcTable& table, std::ostream& out,
+bool WritePdf(const std::string& path, const CalcTable& table, int colourChoice, std::ostream& out,
               std::ostream& err) {
     std::unique_ptr<QGuiApplication> application;
     if (!QGuiApplication::instance()) {
@@ -152,7 +154,7 @@ bool WritePdf(const std::string& path, const CalcTable& table, std::ostream& out
         static char* argv[] = {name, nullptr};
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const ReportOutcome outcome = WriteReportPdf(path, table, 0);
+    const ReportOutcome outcome = WriteReportPdf(path, table, colourChoice);
     if (!outcome.Succeeded()) {
         err << outcome.message << '\n';
         return false;
@@ -183,6 +185,9 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     ApplyOptions(*options, conditions);
 
     CalcTable table;
+    // The figure controls a file holds act on the figures as on the window, before the run.
+    SetFigureFontSize(table, conditions.figureFontSize);
+    SetFigureColours(table, conditions.figureColours);
     StreamMessenger messenger(err);
     switch (run(conditions, table, messenger)) {
         case RunResult::Completed:
@@ -200,7 +205,8 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     if (!options->jsonPath.empty())
         written &= Report(WriteJsonReport(options->jsonPath, table, messenger.messages),
                           "JSON report", options->jsonPath, out, err);
-    if (!options->pdfPath.empty()) written &= WritePdf(options->pdfPath, table, out, err);
+    if (!options->pdfPath.empty())
+        written &= WritePdf(options->pdfPath, table, conditions.figureColours, out, err);
     return written ? kCompleted : kFailed;
 }
 

@@ -41,6 +41,10 @@ class FlagKeepingMessenger : public Messenger {
         const FlagKeeper keeper;
         return inner_.Confirm(text);
     }
+    void Warn(const std::string& text) override {
+        const FlagKeeper keeper;
+        inner_.Warn(text);
+    }
 
   private:
     struct FlagKeeper {
@@ -150,6 +154,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
                      CalcTable* table) {
     if (table) {
         table->tabs = {kInputTab, kLoadValuesSubTab, kMemberForcesSubTab};
+        table->completedRun = false;
         ClearForceGrid(table->GridOf("StringGrid1"));
     }
 
@@ -158,7 +163,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
     try {
         uncomputable = ReadDesignConditions(conditions, record);
     } catch (const ConversionError& error) {
-        messenger.Inform(error.what());
+        messenger.Warn(error.what());
         return RunResult::ConversionError;
     }
     work.loadCase = ChooseLoadCase(conditions, record);
@@ -166,7 +171,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
     // rejects, and the check says better what to correct.
     if (CheckDesignConditions(record, messenger) != 0) return RunResult::CheckFailed;
     if (uncomputable) {
-        messenger.Inform(UncomputableValueMessage(*uncomputable));
+        messenger.Warn(UncomputableValueMessage(*uncomputable));
         return RunResult::ConversionError;
     }
 
@@ -179,13 +184,16 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
         stage.compute(state);
         if (table) stage.write(state, *table);
         if (FloatErrorRaised()) {
-            messenger.Inform(UncomputableStageMessage(stage.name));
+            messenger.Warn(UncomputableStageMessage(stage.name));
             if (table) ClearResults(*table);
             return RunResult::ConversionError;
         }
     }
 
-    if (table) table->tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
+    if (table) {
+        table->tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
+        table->completedRun = true;
+    }
     return RunResult::Completed;
 }
 

@@ -72,8 +72,28 @@ TEST(Batch, FileTLoadAndPitchReachTheCalculation) {
     DesignConditions saved;
     saved.h1 = "2.80";
     saved.liveLoad = 1;
+    saved.tWeight = "30";
+    saved.tImpactDepth = "3.0";
+    saved.liveLoadCaption0 = "活荷重（T-30）";
+    saved.pitchMode = 1;
+    saved.pitch = "150";
+    saved.figureFontSize = 11;
     ASSERT_TRUE(SaveDesignConditions(folder / "c.dat", saved).ok());
 
+    // What the file holds reaches the run; the figure font size acts on the figures.
+    FakeRun fromFile;
+    CalcTable seenTable;
+    ASSERT_EQ(Batch({"--batch", folder / "c.dat"},
+                    [&](const DesignConditions& c, CalcTable& table, Messenger& m) {
+                        seenTable = table;
+                        return fromFile.Function()(c, table, m);
+                    })
+                  .status,
+              0);
+    EXPECT_EQ(fromFile.seen, saved);
+    EXPECT_EQ(seenTable.ChartOf("Chart9").Find("Series31")->markFontSize, 11);
+
+    // The arguments override the file's T load and pitch.
     FakeRun run;
     ASSERT_EQ(Batch({"--batch", folder / "c.dat", "--tload", "20,4.5,3.5", "--pitch", "200"},
                     run.Function())
