@@ -28,11 +28,15 @@ void BM_RunDefaults(benchmark::State& state) {
 BENCHMARK(BM_RunDefaults);
 
 // T-25 under 1.0 m of cover, standard combination (load case 1).
-void BM_RunShallowCover(benchmark::State& state) {
+DesignConditions ShallowCover() {
     DesignConditions conditions;
     conditions.h1 = "1.00";
     conditions.combination = 0;
-    RunDesign(state, conditions);
+    return conditions;
+}
+
+void BM_RunShallowCover(benchmark::State& state) {
+    RunDesign(state, ShallowCover());
 }
 BENCHMARK(BM_RunShallowCover);
 
@@ -56,9 +60,7 @@ void BM_EvaluateDefaults(benchmark::State& state) {
 BENCHMARK(BM_EvaluateDefaults);
 
 void BM_EvaluateShallowCover(benchmark::State& state) {
-    DesignConditions conditions;
-    conditions.h1 = "1.00";
-    EvaluateOne(state, conditions);
+    EvaluateOne(state, ShallowCover());
 }
 BENCHMARK(BM_EvaluateShallowCover);
 
