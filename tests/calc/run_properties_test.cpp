@@ -20,6 +20,8 @@
 
 namespace {
 
+using random_design::RandomDesign;
+
 constexpr int kDesigns = 3000;
 constexpr double kSingleEpsilon = 1.1920929e-7;
 

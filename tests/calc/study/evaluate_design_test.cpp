@@ -20,7 +20,7 @@ constexpr int kDesigns = 2000;
 
 // One design in eight gets one entry that fails a check, cannot be read or overflows.
 DesignConditions SpoiltOrNot(std::mt19937& random) {
-    DesignConditions c = RandomDesign(random);
+    DesignConditions c = random_design::RandomDesign(random);
     const int spoil = std::uniform_int_distribution<int>(0, 63)(random);
     switch (spoil) {
         case 0:
