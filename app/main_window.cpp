@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <exception>
 
-#include "report/report_pdf.h"
+#include "app/report_pdf_file.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -256,7 +256,7 @@ void MainWindow::PrinterSetup() {
 void MainWindow::WritePdf() {
     const std::string path = askPdfPath_();
     if (path.empty()) return;
-    const ReportOutcome outcome =
+    const FileResult written =
         WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice());
-    if (!outcome.Succeeded()) messenger_.Inform(outcome.message);
+    if (!written.ok()) messenger_.Inform(written.message);
 }

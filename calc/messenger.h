@@ -10,6 +10,10 @@ class Messenger {
     virtual ~Messenger() = default;
     virtual void Inform(const std::string& text) = 0;
     virtual bool Confirm(const std::string& text) = 0;
+    // A stage's message that the design as computed cannot be built as it stands: no bar
+    // found, a processing dimension that does not exist. It is shown like any other; the
+    // batch mode also counts it in its exit status.
+    virtual void Warn(const std::string& text) { Inform(text); }
 };
 
 // Keeps every message in order and answers confirmations with a fixed answer.

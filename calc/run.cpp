@@ -39,6 +39,10 @@ class FlagKeepingMessenger : public Messenger {
         const FlagKeeper keeper;
         return inner_.Confirm(text);
     }
+    void Warn(const std::string& text) override {
+        const FlagKeeper keeper;
+        inner_.Warn(text);
+    }
 
   private:
     struct FlagKeeper {
