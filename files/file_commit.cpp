@@ -228,7 +228,6 @@ FileResult FileCommit::Commit() {
         file->temporary.clear();
     }
     staged_.clear();
-    standardTaken_ = false;
     standardBytes_.clear();
     return {};
 }

@@ -29,7 +29,8 @@ class FileCommit {
     // write, one kept unchanged, and a second output to the same file.
     FileResult Stage(const std::string& path, std::string_view bytes);
 
-    // Puts every staged file in place of its target, or none when one cannot be.
+    // Puts every staged file in place of its target, or none when one cannot be. A commit
+    // is made once.
     FileResult Commit();
 
     // Whether an output was staged for standard output.
