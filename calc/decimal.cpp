@@ -1,6 +1,9 @@
 // Strict decimal conversion.
 #include "calc/decimal.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -44,6 +47,13 @@ bool IsDecimal(const std::string& s) {
     return k == s.size();
 }
 
+// The C locale, so that "." is the decimal point whatever locale the program runs under (a
+// window system sets the user's, where the point may be a comma).
+locale_t ClassicLocale() {
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return classic;
+}
+
 }  // namespace
 
 ConversionError::ConversionError(const std::string& text, const std::string& field)
@@ -55,8 +65,7 @@ double ParseDouble(const std::string& text, const std::string& field) {
     const std::string s = Trimmed(text);
     if (!IsDecimal(s)) throw ConversionError(text, field);
     errno = 0;
-    char* end = nullptr;
-    const double value = std::strtod(s.c_str(), &end);
+    const double value = strtod_l(s.c_str(), nullptr, ClassicLocale());
     if (errno == ERANGE && std::isinf(value)) throw ConversionError(text, field);
     if (!std::isfinite(value)) throw ConversionError(text, field);
     return value;

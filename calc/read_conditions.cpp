@@ -15,12 +15,12 @@ namespace {
 
 void ReadLiveLoad(const DesignConditions& conditions, TData& record) {
     switch (conditions.liveLoad) {
-        case 0: {  // the T load of the T-load dialog, its weight in t
-            const double weight = ParseDouble(conditions.tWeight, "重量（ｔ）");
-            record.P1 = weight * 4;
-            if (!std::isfinite(record.P1)) throw ConversionError(conditions.tWeight, "重量（ｔ）");
-            record.axleDistance = ParseDouble(conditions.tAxleDistance, "軸間距離（ｍ）");
-            record.impactDepth = ParseDouble(conditions.tImpactDepth, "衝撃係数作用深さ（ｍ）");
+        case 0: {  // the T load of the T-load dialog
+            const TLoad load =
+                ReadTLoad(conditions.tWeight, conditions.tAxleDistance, conditions.tImpactDepth);
+            record.P1 = load.P1;
+            record.axleDistance = load.axleDistance;
+            record.impactDepth = load.impactDepth;
             break;
         }
         case 1:  // T-20
@@ -121,6 +121,28 @@ double Alpha(int foundation, const TData& r) {
 
 }  // namespace
 
+TLoad ReadTLoad(const std::string& weight, const std::string& axleDistance,
+                const std::string& impactDepth) {
+    TLoad load;
+    load.P1 = ParseDouble(weight, "重量（ｔ）") * 4;
+    if (!std::isfinite(load.P1)) throw ConversionError(weight, "重量（ｔ）");
+    load.axleDistance = ParseDouble(axleDistance, "軸間距離（ｍ）");
+    load.impactDepth = ParseDouble(impactDepth, "衝撃係数作用深さ（ｍ）");
+    return load;
+}
+
+std::vector<std::string> TLoadFailures(const TLoad& load) {
+    std::vector<std::string> failures;
+    if (load.P1 < 0) failures.push_back("Ｔ荷重の重量がおかしいです。");
+    if (load.axleDistance <= 0) failures.push_back("軸間距離がおかしいです。");
+    if (load.impactDepth < 0) failures.push_back("衝撃係数作用深さがおかしいです。");
+    return failures;
+}
+
+void ReportInputError(Messenger& messenger, const std::string& failure) {
+    messenger.Inform(failure + "\n" + "訂正して下さい。");
+}
+
 void ReadDesignConditions(const DesignConditions& c, TKakou& r) {
     r.gammaS = ParseDouble(c.gammaS, "γs");
     r.Ko = ParseDouble(c.Ko, "Ko");
@@ -179,9 +201,9 @@ void ReadDesignConditions(const DesignConditions& c, TKakou& r) {
 
 int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
     int result = 0;
-    const auto check = [&](bool fails, const char* message) {
+    const auto check = [&](bool fails, const std::string& message) {
         if (!fails) return;
-        messenger.Inform(std::string(message) + "\n" + "訂正して下さい。");
+        ReportInputError(messenger, message);
         result = 1;
     };
     // Differences are rounded to Singles before they are compared, and a bound on a Single
@@ -216,5 +238,14 @@ int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
     check(r.sigmaSa < 140, "σsaがおかしいです。");
     check(r.tauA < 0.3, "τaがおかしいです。");
     check(r.tauOa < 1.0, "τoaがおかしいです。");
+    // Entries without a bound of their own above that have no physical meaning out of range.
+    check(r.gammaC <= 0, "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです。");
+    check(r.gammaA < 0, "舗装の単位重量がおかしいです。");
+    check(r.sigmaCk <= 0, "σckがおかしいです。");
+    check(r.sigmaSaJoint <= 0, "σsa(継手)がおかしいです。");
+    check(r.Hab < 0, "ﾊﾝﾁ幅がおかしいです。");
+    check(r.Hah < 0, "ﾊﾝﾁ高がおかしいです。");
+    for (const std::string& failure : TLoadFailures({r.P1, r.axleDistance, r.impactDepth}))
+        check(true, failure);
     return result;
 }

@@ -1,6 +1,9 @@
 // Reading the design conditions into the record, and checking them.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "calc/design_conditions.h"
 #include "calc/messenger.h"
 #include "calc/record.h"
@@ -8,6 +11,22 @@
 // Converts every entry and derives geometry, self weights and coefficients. Throws
 // ConversionError at the first text that is no number, in reading order.
 void ReadDesignConditions(const DesignConditions& conditions, TKakou& record);
+
+// The T load of the T-load dialog: its weight in t (P1 is four times it, in kN), the axle
+// distance and the impact depth in m. Throws ConversionError as ReadDesignConditions does.
+struct TLoad {
+    double P1 = 0, axleDistance = 0, impactDepth = 0;
+};
+TLoad ReadTLoad(const std::string& weight, const std::string& axleDistance,
+                const std::string& impactDepth);
+
+// The checks of a T load's own values, for the run and for the T-load dialog before it
+// transfers them: the first line of each failed check's message, in order. A zero weight
+// passes: it means no wheel load.
+std::vector<std::string> TLoadFailures(const TLoad& load);
+
+// Shows a failed check's message with the request to correct the entry.
+void ReportInputError(Messenger& messenger, const std::string& failure);
 
 // Runs all checks in order, one message a failed check; 0 when all passed, 1 otherwise.
 int CheckDesignConditions(const TKakou& record, Messenger& messenger);

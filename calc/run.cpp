@@ -77,7 +77,7 @@ constexpr Stage kStages[] = {
     [](RunState& s) {
         DesignSections(s.record, s.conditions, s.barSchedule, s.sectionSteel, s.table, s.messenger);
     },
-    [](RunState& s) { ComputeRebarProcessing(s.record, s.barSchedule, s.table); },
+    [](RunState& s) { ComputeRebarProcessing(s.record, s.barSchedule, s.table, s.messenger); },
     [](RunState& s) { DrawMainRebar(s.record, s.barSchedule, s.table); },
 };
 

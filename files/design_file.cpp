@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "calc/decimal.h"
@@ -12,6 +14,8 @@
 namespace {
 
 constexpr int kLineCount = 30;
+// A design file is well under 1 KiB; anything this long is no design file.
+constexpr std::size_t kMaxFileSize = 64 * 1024;
 const char* const kTrue = "TRUE";
 const char* const kFalse = "FALSE";
 
@@ -94,17 +98,63 @@ std::string LineName(const std::string& path, int number) {
     return "設計条件ファイル「" + path + "」の " + std::to_string(number) + " 行目";
 }
 
+bool IsControl(char c) {
+    return static_cast<unsigned char>(c) < 0x20;
+}
+
+// The text with its C0 control characters written as escapes (\r, \x00), so that a message
+// shows them instead of being broken or cut short by them.
+std::string Escaped(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        if (!IsControl(c)) {
+            escaped += c;
+        } else if (c == '\r') {
+            escaped += "\\r";
+        } else if (c == '\n') {
+            escaped += "\\n";
+        } else if (c == '\t') {
+            escaped += "\\t";
+        } else {
+            char code[5];
+            std::snprintf(code, sizeof code, "\\x%02x", static_cast<unsigned char>(c));
+            escaped += code;
+        }
+    }
+    return escaped;
+}
+
+// Why a line cannot stand in the file, or nothing: a control character in any line, an index
+// that is no integer or names no item of its choice. Saving and loading refuse the same
+// lines, so every file the program writes loads back.
+std::optional<std::string> LineProblem(const Line& line, const std::string& text) {
+    if (std::any_of(text.begin(), text.end(), IsControl))
+        return "「" + Escaped(text) + "」に制御文字が含まれています。";
+    if (!line.index) return std::nullopt;
+    int index = 0;
+    try {
+        index = ParseInteger(text, "選択肢の番号");
+    } catch (const ConversionError&) {
+        return "「" + text + "」は整数ではありません。";
+    }
+    if (index < 0 || index >= line.itemCount)
+        return "「" + text + "」は選択肢の番号（0～" + std::to_string(line.itemCount - 1) +
+               "）ではありません。";
+    return std::nullopt;
+}
+
 }  // namespace
 
 FileResult SaveDesignConditions(const std::string& path, const DesignConditions& conditions) {
     std::string bytes;
     for (int k = 0; k < kLineCount; ++k) {
         const std::string text = LineText(Lines()[k], conditions);
-        // A line break inside a value would shift every later line of the file.
-        if (text.find_first_of("\r\n") != std::string::npos)
-            return FileResult::Failure(FileStatus::FormatError,
-                                       std::to_string(k + 1) + " 行目の値「" + text +
-                                           "」に改行が含まれているため保存できません。");
+        // A line break inside a value would shift every later line of the file; nothing is
+        // written that a load would refuse.
+        if (const auto problem = LineProblem(Lines()[k], text))
+            return FileResult::Failure(
+                FileStatus::FormatError,
+                std::to_string(k + 1) + " 行目の値" + *problem + "保存できません。");
         try {
             bytes += ToCp932(text) + "\r\n";
         } catch (const EncodingError& error) {
@@ -117,7 +167,7 @@ FileResult SaveDesignConditions(const std::string& path, const DesignConditions&
 
 FileResult LoadDesignConditions(const std::string& path, DesignConditions& conditions) {
     std::string bytes;
-    if (auto read = ReadWholeFile(path, bytes); !read.ok()) return read;
+    if (auto read = ReadWholeFile(path, bytes, kMaxFileSize); !read.ok()) return read;
     const std::vector<std::string> raw = SplitLines(bytes);
     if (raw.size() < kLineCount)
         return FileResult::Failure(FileStatus::FormatError,
@@ -136,21 +186,14 @@ FileResult LoadDesignConditions(const std::string& path, DesignConditions& condi
                 FileStatus::EncodingError,
                 LineName(path, k + 1) + "は Shift-JIS (CP932) の文字として読めません。");
         }
-        if (line.text) {
+        if (const auto problem = LineProblem(line, text))
+            return FileResult::Failure(FileStatus::FormatError, LineName(path, k + 1) + *problem);
+        if (line.text)
             loaded.*line.text = text;
-        } else if (line.flag) {
+        else if (line.flag)
             loaded.*line.flag = text == kTrue;  // exactly upper case; anything else unchecks
-        } else {
-            int index = 0;
-            try {
-                index = ParseInteger(text, LineName(path, k + 1));
-            } catch (const ConversionError&) {
-                return FileResult::Failure(
-                    FileStatus::FormatError,
-                    LineName(path, k + 1) + "「" + text + "」は整数ではありません。");
-            }
-            loaded.*line.index = index < 0 ? -1 : std::min(index, line.itemCount - 1);
-        }
+        else
+            loaded.*line.index = ParseInteger(text, LineName(path, k + 1));
     }
     // Choosing the soil type puts its default γs into the field, which line 2 then overwrites:
     // the loaded γs is line 2's text either way.

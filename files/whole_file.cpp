@@ -4,17 +4,20 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "files/file_commit.h"
 
-FileResult ReadWholeFile(const std::string& path, std::string& bytes) {
+FileResult ReadWholeFile(const std::string& path, std::string& bytes, std::size_t limit) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return SystemFileError("を開けません。", path, errno);
     std::string content;
     char buffer[65536];
-    for (;;) {
-        const ssize_t n = read(fd, buffer, sizeof buffer);
+    // One byte beyond the limit tells a file that is too long from one that just fits.
+    while (content.size() <= limit) {
+        const std::size_t wanted = std::min(sizeof buffer, limit + 1 - content.size());
+        const ssize_t n = read(fd, buffer, wanted);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             const int error = errno;
@@ -25,6 +28,10 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes) {
         content.append(buffer, static_cast<std::size_t>(n));
     }
     close(fd);
+    if (content.size() > limit)
+        return FileResult::Failure(FileStatus::FormatError,
+                                   "ファイル「" + path + "」は大きすぎるため読めません（" +
+                                       std::to_string(limit) + " バイトまで）。");
     bytes = std::move(content);
     return {};
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "calc/decimal.h"
 #include "calc/sheet/format_line.h"
 #include "ui/page_controls.h"
 
@@ -83,7 +84,7 @@ void AllowableStressDialog::Open(const QPoint& windowCorner) {
 
 void AllowableStressDialog::StrengthClicked(int index) {
     if (index < 0) return;
-    const float sigmaCk = std::stof(kStrengths[index]);
+    const float sigmaCk = ParseSingle(kStrengths[index], "σck");
     sigmaCa_->setText(Formatted("0.0", sigmaCk / 3.0f));
     tauOa_->setText(Formatted("0.0", kByStrength[index].tauOa));
     tauA_->setText(Formatted("0.00", kByStrength[index].tauA));

@@ -33,7 +33,7 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
     results_ = std::make_unique<ResultPages>(table_, pageControl1_);
 
     stressDialog_ = new AllowableStressDialog(this);
-    tLoadDialog_ = new TLoadDialog(this);
+    tLoadDialog_ = new TLoadDialog(messenger_, this);
 
     connect(input_, &InputPage::runRequested, this, [this] { Run(); });
     connect(input_, &InputPage::stressSupportRequested, this,

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "calc/decimal.h"
+#include "calc/read_conditions.h"
 #include "ui/page_controls.h"
 #include "ui/result_pages.h"
 
@@ -49,7 +51,8 @@ class CombinationSketch : public QWidget {
 
 }  // namespace
 
-TLoadDialog::TLoadDialog(QWidget* parent) : QDialog(parent) {
+TLoadDialog::TLoadDialog(Messenger& messenger, QWidget* parent)
+    : QDialog(parent), messenger_(messenger) {
     setFixedSize(273, 165);
     pages_ = new QTabWidget(this);
     pages_->setGeometry(0, 0, 273, 165);
@@ -77,6 +80,7 @@ void TLoadDialog::BuildTLoadTab() {
                                  QRect(184, 56, 80, 36));
     for (auto* button : {transfer, reset}) button->setAutoRaise(false);
     connect(transfer, &QToolButton::clicked, this, [this] {
+        if (!TLoadAcceptable()) return;
         emit captionTransferred(QStringLiteral("活荷重（T-") + weight_->text() +
                                 QStringLiteral("）"));
         hide();
@@ -135,6 +139,18 @@ void TLoadDialog::SetDefaultTexts() {
     weight_->setText(QStringLiteral("25"));
     axleDistance_->setText(QStringLiteral("6.0"));
     impactDepth_->setText(QStringLiteral("4.0"));
+}
+
+// The run's own checks and messages; the dialog stays open for the correction.
+bool TLoadDialog::TLoadAcceptable() {
+    try {
+        const auto failures = TLoadFailures(ReadTLoad(Weight(), AxleDistance(), ImpactDepth()));
+        for (const std::string& failure : failures) ReportInputError(messenger_, failure);
+        return failures.empty();
+    } catch (const ConversionError& error) {
+        messenger_.Inform(error.what());
+        return false;
+    }
 }
 
 void TLoadDialog::ResetTLoad() {

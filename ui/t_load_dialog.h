@@ -1,6 +1,7 @@
 // The T-load dialog (the form TForm3): one tab defines the T load that the first live-load
 // item stands for, the other picks the load combination for shallow cover. Only one tab is
-// visible at a time, after the button that opened it.
+// visible at a time, after the button that opened it. T-load values that the calculation
+// would refuse are not transferred.
 #pragma once
 
 #include <QDialog>
@@ -8,12 +9,13 @@
 #include <QTabWidget>
 #include <string>
 
+#include "calc/messenger.h"
 #include "ui/radio_group.h"
 
 class TLoadDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TLoadDialog(QWidget* parent);
+    TLoadDialog(Messenger& messenger, QWidget* parent);
 
     // Shows the tab "T荷重" or "荷重組合せ" below the given window corner.
     void OpenTLoad(const QPoint& windowCorner);
@@ -35,7 +37,9 @@ class TLoadDialog : public QDialog {
     void OpenAt(const QPoint& windowCorner, int tab);
     void SetDefaultTexts();
     void ResetTLoad();
+    bool TLoadAcceptable();
 
+    Messenger& messenger_;
     QTabWidget* pages_;
     QLineEdit* weight_;        // Edit1
     QLineEdit* axleDistance_;  // Edit2

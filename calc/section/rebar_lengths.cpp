@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "calc/sheet/format_line.h"
+
 namespace {
 
 constexpr double kTwoMinusHalfPi = 0.4292036732051034;  // 2 - pi/2: corners cut by the bends
@@ -71,4 +73,26 @@ RebarLengths ComputeRebarLengths(const TData& record, const BarSchedule& barSche
         NextMultipleOf50((double(r.LBottom) - 2.0 * r.L2Bottom - r.L3Bottom) / 2.0 - r.xShift);
     r.L4Lower = Single(r.LBottom - (2.0 * r.L2Bottom + r.L1Lower + r.L3Bottom));
     return r;
+}
+
+std::optional<std::string> UnbuildableBarsMessage(const RebarLengths& r) {
+    // In the order of the dimension table: bar 1, bar 2, then the lap they share.
+    const struct {
+        const char* name;
+        float length;
+    } dimensions[] = {
+        {"L1(①頂版筋)", r.L1Upper},  {"L2(①頂版筋)", r.L2Top},    {"L3(①頂版筋)", r.L3Top},
+        {"L4(①頂版筋)", r.L4Upper},  {"L(①頂版筋)", r.LTop},      {"L1(②底版筋)", r.L1Lower},
+        {"L2(②底版筋)", r.L2Bottom}, {"L3(②底版筋)", r.L3Bottom}, {"L4(②底版筋)", r.L4Lower},
+        {"L(②底版筋)", r.LBottom},   {"La(継ぎ手長)", r.La},
+    };
+    std::string named;
+    for (const auto& d : dimensions) {
+        if (d.length > 0) continue;
+        if (!named.empty()) named += "、";
+        named += std::string(d.name) + "=" + FormatLine("#,0", d.length) + "mm";
+    }
+    if (named.empty()) return std::nullopt;
+    return std::string(kUnbuildableBars) + "（" + named +
+           "）。ボックス寸法と鉄筋径を確認して下さい。";
 }

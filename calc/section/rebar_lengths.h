@@ -2,6 +2,10 @@
 // (1 around the top slab, 2 around the bottom slab), lapped in the side walls.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "calc/record.h"
 #include "calc/work_arrays.h"
 
@@ -26,3 +30,11 @@ struct RebarLengths {
 };
 
 RebarLengths ComputeRebarLengths(const TData& record, const BarSchedule& barSchedule);
+
+// How the message for bars that cannot be built begins, so that a caller can tell it among
+// the messages of a run.
+inline constexpr std::string_view kUnbuildableBars = "鉄筋の加工寸法が成り立ちません";
+
+// The message for processing lengths or a lap length of zero or less (bend radii too large
+// for the box, say), naming each bar and dimension; nothing when every bar can be built.
+std::optional<std::string> UnbuildableBarsMessage(const RebarLengths& lengths);

@@ -121,9 +121,11 @@ void WriteSheet(ChapterList& list, const TData& record, const BarSchedule& barSc
 
 }  // namespace
 
-void ComputeRebarProcessing(TKakou& record, const BarSchedule& barSchedule, CalcTable& table) {
+void ComputeRebarProcessing(TKakou& record, const BarSchedule& barSchedule, CalcTable& table,
+                            Messenger& messenger) {
     const RebarLengths lengths = ComputeRebarLengths(record, barSchedule);
     KeepInRecord(record, lengths);
+    if (const auto message = UnbuildableBarsMessage(lengths)) messenger.Warn(*message);
     WriteTable(table.GridOf("StringGrid2"), record, barSchedule, lengths);
     WriteSheet(table.List("ListBox6"), record, barSchedule, lengths);
 }

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "files/design_file.h"
+#include "tests/calc/german_locale.h"
 #include "tests/files/nearly_full_disk.h"
 #include "tests/files/temp_folder.h"
 
@@ -327,4 +328,22 @@ TEST(Batch, RealRunStopsOnBadNumberAndOnFailedChecks) {
         else
             EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
     }
+}
+
+// A German locale changes neither how the file's numbers are read nor how the report writes
+// them.
+TEST(Batch, GermanLocaleGivesTheSameReport) {
+    TempFolder folder;
+    DesignConditions conditions;
+    conditions.h1 = "2.75";
+    ASSERT_TRUE(SaveDesignConditions(folder / "c.dat", conditions).ok());
+    ASSERT_EQ(
+        Batch({"--batch", folder / "c.dat", "--text", folder / "c.txt"}, RunCalculation).status, 0);
+
+    const GermanLocale german;
+    ASSERT_TRUE(german.active()) << "no de_DE.UTF-8 locale: ./dev setup generates it";
+    const Outcome outcome =
+        Batch({"--batch", folder / "c.dat", "--text", folder / "de.txt"}, RunCalculation);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(ReadBytes(folder / "de.txt"), ReadBytes(folder / "c.txt"));
 }

@@ -24,6 +24,15 @@ const std::string kSigmaCa = "σcaがおかしいです。";
 const std::string kSigmaSa = "σsaがおかしいです。";
 const std::string kTauA = "τaがおかしいです。";
 const std::string kTauOa = "τoaがおかしいです。";
+const std::string kGammaC = "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです。";
+const std::string kGammaA = "舗装の単位重量がおかしいです。";
+const std::string kSigmaCk = "σckがおかしいです。";
+const std::string kSigmaSaJoint = "σsa(継手)がおかしいです。";
+const std::string kHaunchWidth = "ﾊﾝﾁ幅がおかしいです。";
+const std::string kHaunchHeight = "ﾊﾝﾁ高がおかしいです。";
+const std::string kTWeight = "Ｔ荷重の重量がおかしいです。";
+const std::string kAxles = "軸間距離がおかしいです。";
+const std::string kImpactDepth = "衝撃係数作用深さがおかしいです。";
 
 struct Case {
     const char* name;
@@ -95,12 +104,6 @@ TEST(CheckDesignConditions, GeometryAndCover) {
              d.Hab = "0.3";  // 1.6 - 2 (0.5 + 0.3) = 0
          },
          {kWidth}},
-        {"negative haunches pass",
-         [](DesignConditions& d) {
-             d.Hab = "-0.1";
-             d.Hah = "-0.1";
-         },
-         {}},
     };
     for (const auto& c : cases) Expect(c);
 }
@@ -144,7 +147,7 @@ TEST(CheckDesignConditions, BarCovers) {
              d.Hab = d.Hah = "-1";
              d.dWall = d.dTop = d.dBottomUpper = d.dBottomLower = "1e-44";
          },
-         {kWallCover, kTopCover, kBottomCover, kBottomCover}},
+         {kWallCover, kTopCover, kBottomCover, kBottomCover, kHaunchWidth, kHaunchHeight}},
     };
     for (const auto& c : cases) Expect(c);
 }
@@ -176,15 +179,59 @@ TEST(CheckDesignConditions, MaterialsAndLoads) {
              d.tauOa = "1";
          },
          {}},
-        {"unchecked entries",
+    };
+    for (const auto& c : cases) Expect(c);
+}
+
+// Entries whose only bound is that they mean something physically.
+TEST(CheckDesignConditions, PhysicalMeaning) {
+    const Case cases[] = {
+        {"no concrete weight", [](DesignConditions& d) { d.gammaC = "0"; }, {kGammaC}},
+        {"light concrete passes", [](DesignConditions& d) { d.gammaC = "0.001"; }, {}},
+        {"negative pavement weight", [](DesignConditions& d) { d.gammaA = "-1"; }, {kGammaA}},
+        {"weightless pavement passes", [](DesignConditions& d) { d.gammaA = "0"; }, {}},
+        {"σck zero", [](DesignConditions& d) { d.sigmaCk = "0"; }, {kSigmaCk}},
+        {"σsa for laps zero", [](DesignConditions& d) { d.sigmaSaJoint = "0"; }, {kSigmaSaJoint}},
+        {"σsa for laps negative",
+         [](DesignConditions& d) { d.sigmaSaJoint = "-200"; },
+         {kSigmaSaJoint}},
+        {"negative haunch width", [](DesignConditions& d) { d.Hab = "-0.1"; }, {kHaunchWidth}},
+        {"negative haunch height", [](DesignConditions& d) { d.Hah = "-0.1"; }, {kHaunchHeight}},
+        {"no haunches pass",
          [](DesignConditions& d) {
-             d.sigmaCk = "-1";
-             d.gammaC = "-1";
-             d.gammaA = "-1";
-             d.tWeight = "0";
-             d.sigmaSaJoint = "-1";
+             d.Hab = "0";
+             d.Hah = "0";
          },
          {}},
+        {"negative T weight", [](DesignConditions& d) { d.tWeight = "-25"; }, {kTWeight}},
+        {"zero T weight: no wheel load", [](DesignConditions& d) { d.tWeight = "0"; }, {}},
+        {"axles at one place", [](DesignConditions& d) { d.tAxleDistance = "0"; }, {kAxles}},
+        {"negative impact depth",
+         [](DesignConditions& d) { d.tImpactDepth = "-0.5"; },
+         {kImpactDepth}},
+        {"impact depth zero passes", [](DesignConditions& d) { d.tImpactDepth = "0"; }, {}},
+        {"the dialog's values are not read for T-20",
+         [](DesignConditions& d) {
+             d.liveLoad = 1;
+             d.tWeight = "-25";
+             d.tAxleDistance = "-1";
+         },
+         {}},
+        {"all of them, in order, after the documented checks",
+         [](DesignConditions& d) {
+             d.tImpactDepth = "-1";
+             d.tAxleDistance = "-6";
+             d.tWeight = "-1";
+             d.Hah = "-1";
+             d.Hab = "-1";
+             d.sigmaSaJoint = "0";
+             d.sigmaCk = "-24";
+             d.gammaA = "-23";
+             d.gammaC = "-24.5";
+             d.tauOa = "0";
+         },
+         {kTauOa, kGammaC, kGammaA, kSigmaCk, kSigmaSaJoint, kHaunchWidth, kHaunchHeight, kTWeight,
+          kAxles, kImpactDepth}},
     };
     for (const auto& c : cases) Expect(c);
 }

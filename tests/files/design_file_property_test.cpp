@@ -21,7 +21,7 @@ std::string RandomText(std::mt19937& random) {
 
 DesignConditions RandomPage(std::mt19937& random) {
     DesignConditions page;
-    auto choice = [&](int last) { return std::uniform_int_distribution<int>(-1, last)(random); };
+    auto choice = [&](int last) { return std::uniform_int_distribution<int>(0, last)(random); };
     page.soilType = choice(2);
     page.foundation = choice(2);
     page.liveLoad = choice(3);

@@ -51,7 +51,7 @@ TEST(DesignFile, DefaultsAreWrittenAsTheThirtyLinesInCp932WithCrLf) {
 
 TEST(DesignFile, SavedConditionsLoadBackIdentical) {
     DesignConditions edited;
-    edited.soilType = -1;  // no item
+    edited.soilType = 0;
     edited.gammaS = "17";
     edited.Tu = "0.35";  // line 10, beside h1 on line 11
     edited.h1 = "2.50";
@@ -108,17 +108,17 @@ TEST(DesignFile, LowerHaunchOnlyForUpperCaseTrue) {
     }
 }
 
-TEST(DesignFile, IndicesBeyondTheChoiceAreClamped) {
+TEST(DesignFile, IndicesWithinTheirChoiceLoad) {
     struct Case {
         int line;
         const char* text;
         int DesignConditions::*index;
         int expected;
     } cases[] = {
-        {1, "3", &DesignConditions::soilType, 2},     {1, "-1", &DesignConditions::soilType, -1},
-        {1, "-7", &DesignConditions::soilType, -1},   {6, "9", &DesignConditions::foundation, 2},
-        {7, "4", &DesignConditions::liveLoad, 3},     {7, "3", &DesignConditions::liveLoad, 3},
-        {8, "12", &DesignConditions::combination, 2}, {8, " 1 ", &DesignConditions::combination, 1},
+        {1, "0", &DesignConditions::soilType, 0},
+        {6, "2", &DesignConditions::foundation, 2},
+        {7, "3", &DesignConditions::liveLoad, 3},
+        {8, " 1 ", &DesignConditions::combination, 1},
     };
     for (const auto& c : cases) {
         TempFolder folder;
@@ -137,6 +137,13 @@ TEST(DesignFile, UnsoundFileChangesNothingAndNamesTheLine) {
         lines[line - 1] = text;
         return FileOf(lines);
     };
+    // The defaults followed by blank lines up to the given size.
+    auto padded = [](std::size_t size) {
+        std::string bytes = FileOf(DefaultLines());
+        while (bytes.size() + 2 <= size) bytes += "\r\n";
+        if (bytes.size() < size) bytes += "\n";
+        return bytes;
+    };
     auto firstLines = [](int count) {
         auto lines = DefaultLines();
         lines.resize(count);
@@ -154,6 +161,20 @@ TEST(DesignFile, UnsoundFileChangesNothingAndNamesTheLine) {
         {withLine(7, "1.0"), FileStatus::FormatError, "7 行目「1.0」"},
         {withLine(8, ""), FileStatus::FormatError, "8 行目"},
         {withLine(1, "99999999999"), FileStatus::FormatError, "1 行目"},
+        // An index outside its choice: no live load, or no vertical earth pressure, if applied.
+        {withLine(7, "99"), FileStatus::FormatError, "7 行目「99」は選択肢の番号（0～3）"},
+        {withLine(7, "4"), FileStatus::FormatError, "7 行目「4」"},
+        {withLine(6, "-1"), FileStatus::FormatError, "6 行目「-1」は選択肢の番号（0～2）"},
+        {withLine(1, "3"), FileStatus::FormatError, "1 行目「3」"},
+        {withLine(8, "-7"), FileStatus::FormatError, "8 行目「-7」"},
+        // Control characters are shown escaped, whatever the line holds.
+        {withLine(25, "SD\r345"), FileStatus::FormatError, "25 行目「SD\\r345」に制御文字"},
+        {withLine(25, std::string("SD\0", 3) + "345"), FileStatus::FormatError,
+         "25 行目「SD\\x00345」"},
+        {withLine(11, "4.20\t"), FileStatus::FormatError, "11 行目「4.20\\t」"},
+        {withLine(19, "TRUE\x1b"), FileStatus::FormatError, "19 行目「TRUE\\x1b」"},
+        {padded(64 * 1024 + 1), FileStatus::FormatError, "65536 バイトまで"},
+        {padded(100 * 1024), FileStatus::FormatError, "大きすぎる"},
         // A late bad line: the lines before it must not be applied either.
         {withLine(25, "SD\x81"), FileStatus::EncodingError, "25 行目"},
         {withLine(30, "\xff\xfe"), FileStatus::EncodingError, "30 行目"},
@@ -168,6 +189,19 @@ TEST(DesignFile, UnsoundFileChangesNothingAndNamesTheLine) {
         EXPECT_NE(result.message.find("bad.dat"), std::string::npos) << result.message;
         EXPECT_EQ(conditions, Changed()) << c.named;
     }
+}
+
+TEST(DesignFile, SizeLimitAndWhatIsRead) {
+    TempFolder folder;
+    std::string bytes = FileOf(DefaultLines());
+    bytes.resize(64 * 1024, '\n');  // blank lines up to the limit exactly
+    WriteBytes(folder / "full.dat", bytes);
+    DesignConditions loaded;
+    EXPECT_TRUE(LoadDesignConditions(folder / "full.dat", loaded).ok());
+    // An endless source is refused after the limit rather than read on.
+    const FileResult endless = LoadDesignConditions("/dev/zero", loaded);
+    EXPECT_EQ(endless.status, FileStatus::FormatError);
+    EXPECT_NE(endless.message.find("/dev/zero"), std::string::npos) << endless.message;
 }
 
 TEST(DesignFile, MissingFileIsAFileErrorNamingIt) {
@@ -187,11 +221,15 @@ TEST(DesignFile, FailedSaveKeepsTheEarlierFile) {
         DesignConditions conditions;
         FileStatus status;
     };
-    DesignConditions unencodable, lineBreak;
+    DesignConditions unencodable, lineBreak, control, noItem;
     unencodable.steelGrade = "SD345€";
     lineBreak.h1 = "4.20\r\n5";
+    control.steelGrade = std::string("SD\0", 3);
+    noItem.foundation = -1;
     for (const Case& c : {Case{"unencodable", unencodable, FileStatus::EncodingError},
-                          Case{"line break", lineBreak, FileStatus::FormatError}}) {
+                          Case{"line break", lineBreak, FileStatus::FormatError},
+                          Case{"control character", control, FileStatus::FormatError},
+                          Case{"no item", noItem, FileStatus::FormatError}}) {
         TempFolder folder;
         WriteBytes(folder / "box.dat", earlier);
         const FileResult result = SaveDesignConditions(folder / "box.dat", c.conditions);

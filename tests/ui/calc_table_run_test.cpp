@@ -4,6 +4,7 @@
 #include <QSlider>
 #include <algorithm>
 
+#include "tests/calc/german_locale.h"
 #include "tests/ui/window_test_support.h"
 #include "ui/calc_table_window.h"
 
@@ -35,6 +36,14 @@ TEST_F(CalcTableRunTest, DefaultsFillEveryListAndGrid) {
     for (const char* name : {"StringGrid1", "StringGrid2", "StringGrid3"})
         EXPECT_FALSE(window.Results().GridView(name)->item(1, 1)->text().isEmpty()) << name;
     EXPECT_NE(window.Results().GridView("StringGrid1")->item(1, 1)->text(), QStringLiteral("---"));
+}
+
+// The page's texts are read with "." under a locale whose decimal point is a comma.
+TEST_F(CalcTableRunTest, GermanLocaleRunsTheDefaults) {
+    const GermanLocale german;
+    ASSERT_TRUE(german.active()) << "no de_DE.UTF-8 locale: ./dev setup generates it";
+    EXPECT_EQ(window.Run(), RunResult::Completed);
+    EXPECT_TRUE(messenger.messages.empty()) << messenger.messages.front();
 }
 
 TEST_F(CalcTableRunTest, FailedCheckShowsMessagesInOrderAndKeepsResults) {

@@ -125,6 +125,37 @@ TEST_F(SupportDialogTest, TLoadCancelRestoresDefaultsAfterATransfer) {
     EXPECT_EQ(conditions.liveLoadCaption0, "活荷重（T-25）");
 }
 
+// What the run would refuse stays in the dialog, with the run's messages, and renames nothing.
+TEST_F(SupportDialogTest, TLoadRefusesWhatTheRunWouldRefuse) {
+    const struct {
+        const char *weight, *axles, *depth;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"-1", "6.0", "4.0", {"Ｔ荷重の重量がおかしいです。\n訂正して下さい。"}},
+        {"25",
+         "0",
+         "-0.1",
+         {"軸間距離がおかしいです。\n訂正して下さい。",
+          "衝撃係数作用深さがおかしいです。\n訂正して下さい。"}},
+        {"2t", "6.0", "4.0", {"'2t' は有効な数値ではありません。（重量（ｔ））"}},
+        {"0", "6.0", "0", {}},  // no wheel load, impact at any cover: transferred
+    };
+    for (const auto& c : cases) {
+        messenger.messages.clear();
+        Click(page, "SpeedButton3");
+        Type(tLoad, "Edit1", c.weight);
+        Type(tLoad, "Edit2", c.axles);
+        Type(tLoad, "Edit3", c.depth);
+        Click(tLoad, "SpeedButton2");
+        EXPECT_EQ(messenger.messages, c.messages) << c.weight;
+        EXPECT_EQ(tLoad.isVisible(), !c.messages.empty()) << c.weight;
+        EXPECT_EQ(
+            Find<RadioGroup>(page, "RadioGroup1")->Button(0)->text(),
+            c.messages.empty() ? QStringLiteral("活荷重（T-0）") : QStringLiteral("活荷重（T-25）"))
+            << c.weight;
+    }
+}
+
 TEST_F(SupportDialogTest, CombinationTransferAndCancel) {
     Click(page, "SpeedButton4");
     EXPECT_EQ(tLoad.windowTitle(), QStringLiteral("荷重組み合わせ"));

@@ -81,7 +81,9 @@ TEST(RebarProcessing, RecordTableAndSheet) {
     TKakou record = SmallBox();
     CalcTable table;
     table.List("ListBox6") = {"from an earlier run"};
-    ComputeRebarProcessing(record, kSchedule, table);
+    RecordingMessenger messenger;
+    ComputeRebarProcessing(record, kSchedule, table, messenger);
+    EXPECT_TRUE(messenger.messages.empty());
 
     EXPECT_EQ(record.L1Upper, 1000.0f);
     EXPECT_EQ(record.L1Lower, 1050.0f);
@@ -111,4 +113,31 @@ TEST(RebarProcessing, RecordTableAndSheet) {
     EXPECT_EQ(sheet[38], "   x1=-------------------------------=467");
     EXPECT_EQ(sheet[47], "     d2(底版下面鉄筋かぶり)   =110mm");
     EXPECT_EQ(sheet[57], "   L4(下半部)= L-(L1+2･L2+L3) =1,956");
+}
+
+// A narrow box whose bends do not fit: the bars are named, the lines keep their numbers.
+TEST(RebarProcessing, BarsThatCannotBeBuiltAreNamed) {
+    TKakou record = SmallBox();
+    record.B = 1.25f;
+    record.dWall = 0.09f;
+    const BarSchedule d51 = {1, 125, 51, 51, 13, 19, 22};  // R = 540: L3 = 1250 - 2 (90 + 540)
+    CalcTable table;
+    RecordingMessenger messenger;
+    ComputeRebarProcessing(record, d51, table, messenger);
+    EXPECT_EQ(
+        messenger.messages,
+        std::vector<std::string>{"鉄筋の加工寸法が成り立ちません（L3(①頂版筋)=-10mm、"
+                                 "L3(②底版筋)=-10mm）。ボックス寸法と鉄筋径を確認して下さい。"});
+    EXPECT_TRUE(messenger.messages[0].starts_with(kUnbuildableBars));
+    EXPECT_EQ(table.List("ListBox6")[7], "   L3(①頂版筋)=B-2(R1+d1)=-10");
+    EXPECT_EQ(table.GridOf("StringGrid2").Cell(3, 2), "-10");
+    EXPECT_EQ(record.L3Top, -10.0f);
+
+    // Zero counts as unbuildable too, and the lap length is named when it fails.
+    RebarLengths lengths = ComputeRebarLengths(SmallBox(), kSchedule);
+    lengths.L4Lower = 0;
+    lengths.La = -680;
+    EXPECT_EQ(UnbuildableBarsMessage(lengths),
+              "鉄筋の加工寸法が成り立ちません（L4(②底版筋)=0mm、La(継ぎ手長)=-680mm）。"
+              "ボックス寸法と鉄筋径を確認して下さい。");
 }
