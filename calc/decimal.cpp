@@ -19,13 +19,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string Trimmed(const std::string& text) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
-
 // sign? digits* ("." digits*)? (("e"|"E") sign? digits+)?, with at least one mantissa digit.
 bool IsDecimal(const std::string& s) {
     std::size_t k = 0;
@@ -55,6 +48,13 @@ locale_t ClassicLocale() {
 }
 
 }  // namespace
+
+std::string Trimmed(const std::string& text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
 
 ConversionError::ConversionError(const std::string& text, const std::string& field)
     : std::runtime_error("'" + text + "' は有効な数値ではありません。（" + field + "）"),

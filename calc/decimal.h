@@ -17,6 +17,9 @@ class ConversionError : public std::runtime_error {
     std::string field_;
 };
 
+// The text without the blanks around it, which a conversion allows.
+std::string Trimmed(const std::string& text);
+
 // A value for a Double field.
 double ParseDouble(const std::string& text, const std::string& field);
 // A value for a Single field: also rejects what a float cannot hold.

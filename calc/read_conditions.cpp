@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "calc/decimal.h"
+#include "calc/float_errors.h"
 
 // Every conversion names the entry by the label or hint the input page shows beside it, so
 // that a conversion error tells the user which entry to correct.
@@ -119,6 +120,36 @@ double Alpha(int foundation, const TData& r) {
     }
 }
 
+// An entry as the user typed it, under the name the message gives it.
+struct Entry {
+    const char* name;
+    const std::string& text;
+};
+
+// The first derived quantity whose computation raised a floating-point error, named with the
+// entries it is formed from.
+class FirstUncomputable {
+  public:
+    FirstUncomputable() { std::feclearexcept(kFloatErrors); }
+
+    // Called after each derived quantity is computed.
+    void After(const char* quantity, std::initializer_list<Entry> entries) {
+        if (what_ || !FloatErrorRaised()) return;
+        std::string what = std::string(quantity) + "：";
+        const char* separator = "";
+        for (const Entry& entry : entries) {
+            what += separator + std::string(entry.name) + " = " + Trimmed(entry.text);
+            separator = "、";
+        }
+        what_ = what;
+    }
+
+    const std::optional<std::string>& what() const { return what_; }
+
+  private:
+    std::optional<std::string> what_;
+};
+
 }  // namespace
 
 TLoad ReadTLoad(const std::string& weight, const std::string& axleDistance,
@@ -143,7 +174,12 @@ void ReportInputError(Messenger& messenger, const std::string& failure) {
     messenger.Inform(failure + "\n" + "訂正して下さい。");
 }
 
-void ReadDesignConditions(const DesignConditions& c, TKakou& r) {
+std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKakou& r) {
+    FirstUncomputable uncomputable;
+    const Entry h1{"土かぶり h1", c.h1}, Tu{"頂版厚 Tu", c.Tu}, Tb{"底版厚 Tb", c.Tb},
+        TL{"側壁厚 TL", c.TL}, Hab{"ﾊﾝﾁ幅 Hab", c.Hab}, Hah{"ﾊﾝﾁ高 Hah", c.Hah},
+        H{"ボックス全高 H", c.H}, B{"ボックス全幅 B", c.B}, gammaC{"γc", c.gammaC};
+
     r.gammaS = ParseDouble(c.gammaS, "γs");
     r.Ko = ParseDouble(c.Ko, "Ko");
     r.q = ParseDouble(c.q, "ｑ（kN/m2）");  // read even when the live load disables it
@@ -168,9 +204,13 @@ void ReadDesignConditions(const DesignConditions& c, TKakou& r) {
 
     // Single fields are rounded when stored; later formulas read the stored values.
     r.Ho = static_cast<float>(r.H - (static_cast<double>(r.Tu) + r.Tb) / 2);
+    uncomputable.After("Box高:ﾗｰﾒﾝ軸 Ho", {H, Tu, Tb});
     r.Bo = static_cast<float>(static_cast<double>(r.B) - r.TL);
+    uncomputable.After("Box幅:ﾗｰﾒﾝ軸 Bo", {B, TL});
     r.Bu = static_cast<float>(static_cast<double>(r.B) - r.TL - r.TL);
+    uncomputable.After("内空幅 Bu", {B, TL});
     r.Hu = static_cast<float>(static_cast<double>(r.H) - r.Tu - r.Tb);
+    uncomputable.After("内空高 Hu", {H, Tu, Tb});
 
     r.dWall = ParseSingle(c.dWall, "ｄ’（側壁）");
     r.dTop = ParseSingle(c.dTop, "ｄ’（頂版）");
@@ -178,7 +218,9 @@ void ReadDesignConditions(const DesignConditions& c, TKakou& r) {
     r.dBottomLower = ParseSingle(c.dBottomLower, "ｄ’（底版下面）");
 
     r.h1d = static_cast<float>(r.Tu / 2.0 + r.h1);
+    uncomputable.After("路面～頂版軸線 h1d", {h1, Tu});
     r.h2d = static_cast<float>(static_cast<double>(r.h1d) + r.Ho);
+    uncomputable.After("路面～底版軸線 h2d", {h1, Tu, Tb, H});
 
     SetPolygons(r, c.lowerHaunch);
 
@@ -187,16 +229,28 @@ void ReadDesignConditions(const DesignConditions& c, TKakou& r) {
 
     const double haunch = static_cast<double>(r.Hab) * r.Hah;
     r.D1 = static_cast<float>(r.gammaC * (static_cast<double>(r.B) * r.Tu + haunch));
+    uncomputable.After("頂版の自重 D1", {gammaC, B, Tu, Hab, Hah});
     r.D2 = static_cast<float>(r.gammaC * (static_cast<double>(r.TL) + r.TL) * r.Hu);
+    uncomputable.After("側壁の自重 D2", {gammaC, TL, H, Tu, Tb});
     const double bottomSlab = static_cast<double>(r.B) * r.Tb;
     r.D3 = static_cast<float>(r.gammaC * (c.lowerHaunch ? bottomSlab + haunch : bottomSlab));
+    if (c.lowerHaunch)
+        uncomputable.After("底版の自重 D3", {gammaC, B, Tb, Hab, Hah});
+    else
+        uncomputable.After("底版の自重 D3", {gammaC, B, Tb});
 
     r.L1 = static_cast<float>(std::max(0.0, r.Bo / 2.0 - (r.axleDistance - (r.h1d + 0.1))));
     r.L2 = static_cast<float>(static_cast<double>(r.Bo) - r.L1);
+    if (c.liveLoad == 0)
+        uncomputable.After("前輪の載荷長 L1", {B, TL, {"軸間距離", c.tAxleDistance}, h1, Tu});
+    else
+        uncomputable.After("前輪の載荷長 L1", {B, TL, h1, Tu});
 
     r.i = r.h1 >= r.impactDepth ? 0.0f : 0.3f;
     r.alpha = Alpha(c.foundation, r);
+    uncomputable.After("鉛直土圧係数 α", {h1, B});
     r.beta = (r.h1 <= 1.0 && r.Bu >= 4.0) ? 1.0 : 0.9;
+    return uncomputable.what();
 }
 
 int CheckDesignConditions(const TKakou& r, Messenger& messenger) {

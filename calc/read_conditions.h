@@ -1,6 +1,7 @@
 // Reading the design conditions into the record, and checking them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,12 @@
 #include "calc/record.h"
 
 // Converts every entry and derives geometry, self weights and coefficients. Throws
-// ConversionError at the first text that is no number, in reading order.
-void ReadDesignConditions(const DesignConditions& conditions, TKakou& record);
+// ConversionError at the first text that is no number, in reading order. A derived quantity
+// that cannot be computed (a division by zero, a value too large for its field) does not
+// stop the reading, so that the checks still see every entry: the result then names the
+// first such quantity and the entries it is formed from, for the run to report once the
+// checks have passed.
+std::optional<std::string> ReadDesignConditions(const DesignConditions& conditions, TKakou& record);
 
 // The T load of the T-load dialog: its weight in t (P1 is four times it, in kN), the axle
 // distance and the impact depth in m. Throws ConversionError as ReadDesignConditions does.

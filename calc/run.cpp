@@ -3,8 +3,11 @@
 
 #include <cfenv>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "calc/decimal.h"
+#include "calc/float_errors.h"
 #include "calc/frame/joint_moments.h"
 #include "calc/frame/member_forces.h"
 #include "calc/loads/condition_summary.h"
@@ -64,34 +67,31 @@ struct RunState {
     Messenger& messenger;
 };
 
-using Stage = void (*)(RunState&);
+// A stage, named as the message names it when it meets a value it cannot compute.
+struct Stage {
+    const char* name;
+    void (*run)(RunState&);
+};
 
 // The stages in order.
 constexpr Stage kStages[] = {
-    [](RunState& s) { WriteConditionSummary(s.record, s.conditions, s.table); },
-    [](RunState& s) { ComputeLoads(s.record, s.loadCase); },
-    [](RunState& s) { WriteLoadSheet(s.record, s.loadCase, s.conditions, s.table); },
-    [](RunState& s) { DrawLoadDiagram(s.record, s.loadCase, s.table); },
-    [](RunState& s) { ComputeJointMoments(s.record, s.table, s.messenger); },
-    [](RunState& s) { ComputeMemberForces(s.record, s.loadCase, s.table); },
-    [](RunState& s) {
-        DesignSections(s.record, s.conditions, s.barSchedule, s.sectionSteel, s.table, s.messenger);
-    },
-    [](RunState& s) { ComputeRebarProcessing(s.record, s.barSchedule, s.table, s.messenger); },
-    [](RunState& s) { DrawMainRebar(s.record, s.barSchedule, s.table); },
+    {"設計条件の整理", [](RunState& s) { WriteConditionSummary(s.record, s.conditions, s.table); }},
+    {"荷重値の計算", [](RunState& s) { ComputeLoads(s.record, s.loadCase); }},
+    {"荷重計算書の作成",
+     [](RunState& s) { WriteLoadSheet(s.record, s.loadCase, s.conditions, s.table); }},
+    {"作用荷重図の作成", [](RunState& s) { DrawLoadDiagram(s.record, s.loadCase, s.table); }},
+    {"節点モーメントの計算",
+     [](RunState& s) { ComputeJointMoments(s.record, s.table, s.messenger); }},
+    {"部材断面力の計算", [](RunState& s) { ComputeMemberForces(s.record, s.loadCase, s.table); }},
+    {"部材断面計算",
+     [](RunState& s) {
+         DesignSections(s.record, s.conditions, s.barSchedule, s.sectionSteel, s.table,
+                        s.messenger);
+     }},
+    {"主鉄筋加工寸法の計算",
+     [](RunState& s) { ComputeRebarProcessing(s.record, s.barSchedule, s.table, s.messenger); }},
+    {"主鉄筋図の作成", [](RunState& s) { DrawMainRebar(s.record, s.barSchedule, s.table); }},
 };
-
-// A value too large for its type, a division by zero or an operation without a result
-// (entries far outside any real box) stops the run as a platform error does: with the
-// platform's message and without results.
-bool StoppedByFloatError(Messenger& messenger) {
-    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-    if (raised == 0) return false;
-    messenger.Inform((raised & FE_DIVBYZERO)  ? "Floating point division by zero"
-                     : (raised & FE_OVERFLOW) ? "Floating point overflow"
-                                              : "Invalid floating point operation");
-    return true;
-}
 
 // Puts back the initial contents of every result component; the charts keep their series
 // and styles.
@@ -138,22 +138,31 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
 
     // The record is large; it lives on the heap for the run only.
     auto record = std::make_unique<TKakou>();
-    std::feclearexcept(FE_ALL_EXCEPT);
+    std::optional<std::string> uncomputable;
     try {
-        ReadDesignConditions(conditions, *record);
+        uncomputable = ReadDesignConditions(conditions, *record);
     } catch (const ConversionError& error) {
         messenger.Inform(error.what());
         return RunResult::ConversionError;
     }
-    if (StoppedByFloatError(messenger)) return RunResult::ConversionError;
     const int loadCase = ChooseLoadCase(conditions, *record);
+    // A value that cannot be formed from the entries usually comes of an entry that a check
+    // rejects, and the check says better what to correct.
     if (CheckDesignConditions(*record, messenger) != 0) return RunResult::CheckFailed;
+    if (uncomputable) {
+        messenger.Inform(UncomputableValueMessage(*uncomputable));
+        return RunResult::ConversionError;
+    }
 
+    // A stage that meets a value it cannot compute (entries far outside any real box) stops
+    // the run without results rather than show INF or NAN.
     FlagKeepingMessenger stageMessenger(messenger);
     RunState state{conditions, *record, loadCase, {}, {}, table, stageMessenger};
-    for (const Stage stage : kStages) {
-        stage(state);
-        if (StoppedByFloatError(messenger)) {
+    for (const Stage& stage : kStages) {
+        std::feclearexcept(kFloatErrors);
+        stage.run(state);
+        if (FloatErrorRaised()) {
+            messenger.Inform(UncomputableStageMessage(stage.name));
             ClearResults(table);
             return RunResult::ConversionError;
         }

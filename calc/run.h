@@ -6,6 +6,7 @@
 #include "calc/messenger.h"
 #include "calc/record.h"
 
+// ConversionError also stands for a value that cannot be computed from the entries.
 enum class RunResult { Completed, CheckFailed, ConversionError };
 
 // Load case 1..5 from the live-load and combination choices and the cover.

@@ -1,9 +1,15 @@
-// The cubic equations of the section design, solved in closed form.
+// The cubic equations of the section design: the closed-form root the sheets document, and
+// the largest real root to extended precision that checks it.
 #pragma once
 
 // 1 for x > 0, 0 for x = 0, -1 for x < 0.
 int SignOf(double x);
 
-// The largest real root of y^3 + a2*y^2 + a1*y + a0 = 0, or 0 when every root is negative;
-// not finite when the coefficients overflow the reduced equation.
+// The largest real root of y^3 + a2*y^2 + a1*y + a0 = 0, or 0 when every root is negative,
+// by the closed form with single-precision intermediates; not finite when the coefficients
+// overflow the reduced equation.
 double SolveCubic(float a2, float a1, float a0);
+
+// The largest real root of the same cubic, whatever its sign, to the precision of an
+// Extended.
+long double LargestRealRoot(float a2, float a1, float a0);

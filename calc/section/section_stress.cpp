@@ -57,6 +57,41 @@ std::optional<float> RequiredSteel(const TData& record, MemberCode code, float M
     return Asn < 0 ? 0.0f : Asn;
 }
 
+namespace {
+
+// The stresses when the neutral axis lies at depth x; none when x is not below the
+// compression face or a stress is not finite.
+std::optional<ActualStress> StressesAt(const SectionDepths& s, float As, float N, float x) {
+    if (!(x > 0)) return std::nullopt;
+    const double lever = s.h / 2.0 + s.c - x;  // neutral axis to the tension bars
+    ActualStress stress;
+    stress.x = x;
+    stress.sigmaC = Single(N * 1000.0 / (b * x / 2.0 - n * As * lever / x));
+    stress.sigmaS = Single(lever / x * n * stress.sigmaC);
+    if (!std::isfinite(stress.sigmaC) || !std::isfinite(stress.sigmaS)) return std::nullopt;
+    return stress;
+}
+
+bool WithinOnePercent(float value, float reference) {
+    return std::fabs(double(value) - reference) <= 0.01 * std::fabs(double(reference));
+}
+
+bool SameSide(float value, float reference, double limit) {
+    return (value > limit) == (reference > limit);
+}
+
+// Whether the closed-form stresses may stand for the accurate ones: close to them, and on the
+// same side of every allowable stress the judgement compares them with.
+bool Agree(const TData& record, const ActualStress& closedForm, const ActualStress& accurate) {
+    return WithinOnePercent(closedForm.sigmaC, accurate.sigmaC) &&
+           WithinOnePercent(closedForm.sigmaS, accurate.sigmaS) &&
+           SameSide(closedForm.sigmaC, accurate.sigmaC, record.sigmaCa) &&
+           SameSide(closedForm.sigmaC, accurate.sigmaC, record.sigmaCa * 3 / 4) &&
+           SameSide(closedForm.sigmaS, accurate.sigmaS, record.sigmaSa);
+}
+
+}  // namespace
+
 std::optional<ActualStress> ActualStresses(const TData& record, MemberCode code, float As, float N,
                                            float M) {
     if (N == 0) return std::nullopt;
@@ -65,15 +100,14 @@ std::optional<ActualStress> ActualStresses(const TData& record, MemberCode code,
     const float a2 = Single(-3.0 * (s.h / 2.0 - e));
     const float a1 = Single(6.0 * n * As * (e + s.c) / b);
     const float a0 = Single(-6.0 * n * As * (e + s.c) * (s.h / 2.0 + s.c) / b);
-    ActualStress stress;
-    stress.x = Single(SolveCubic(a2, a1, a0));
-    if (!(stress.x > 0)) return std::nullopt;
-    const double x = stress.x;
-    const double lever = s.h / 2.0 + s.c - x;  // neutral axis to the tension bars
-    stress.sigmaC = Single(N * 1000.0 / (b * x / 2.0 - n * As * lever / x));
-    stress.sigmaS = Single(lever / x * n * stress.sigmaC);
-    if (!std::isfinite(stress.sigmaC) || !std::isfinite(stress.sigmaS)) return std::nullopt;
-    return stress;
+    // With a large eccentricity the closed form loses the neutral axis, and the stresses,
+    // which hang on a small difference of two terms in x, lose more. Its stresses stand only
+    // where they agree with those of the accurate root of the same cubic.
+    const auto accurate = StressesAt(s, As, N, static_cast<float>(LargestRealRoot(a2, a1, a0)));
+    if (!accurate) return std::nullopt;
+    const auto closedForm = StressesAt(s, As, N, Single(SolveCubic(a2, a1, a0)));
+    if (closedForm && Agree(record, *closedForm, *accurate)) return closedForm;
+    return accurate;
 }
 
 std::string JudgeSection(const TData& record, bool lowerHaunch, int judgementType, float sigmaC,

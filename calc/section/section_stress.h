@@ -27,13 +27,16 @@ SectionDepths DepthsOf(const TData& record, MemberCode code);
 std::optional<float> RequiredSteel(const TData& record, MemberCode code, float M, float N);
 
 struct ActualStress {
-    float x = 0;  // depth of the neutral axis
+    float x = 0;  // depth of the neutral axis the stresses belong to
     float sigmaC = 0;
     float sigmaS = 0;
 };
 
-// Concrete and steel stresses under the steel As. None when they cannot be formed (N = 0,
-// a neutral axis at or above the compression face, or no finite result).
+// Concrete and steel stresses under the steel As: those of the closed-form neutral axis where
+// they lie within 1 % of those of the accurate one and on the same side of sigmaCa,
+// 3/4 sigmaCa and sigmaSa; otherwise those of the accurate one. None when they cannot be
+// formed (N = 0, an accurate neutral axis at or above the compression face, or no finite
+// result).
 std::optional<ActualStress> ActualStresses(const TData& record, MemberCode code, float As, float N,
                                            float M);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -321,4 +322,34 @@ TEST(ReadDesignConditions, ValuesBeyondTheRangeOfTheirFieldAreConversionErrors) 
     // Four times the largest Double is no load either.
     EXPECT_THROW(ReadRecord(With([](DesignConditions& d) { d.tWeight = "1e308"; })),
                  ConversionError);
+}
+
+// A derived quantity that cannot be formed does not stop the reading: the rest is read for
+// the checks, and the result names the first such quantity with its entries as typed.
+TEST(ReadDesignConditions, QuantityThatCannotBeComputedIsNamedWithItsEntries) {
+    struct Case {
+        const char* name;
+        Edit edit;
+        std::optional<std::string> what;
+    } cases[] = {
+        {"defaults", [](DesignConditions&) {}, std::nullopt},
+        {"piles without a width",
+         [](DesignConditions& d) {
+             d.foundation = 1;
+             d.B = "0 ";
+         },
+         "鉛直土圧係数 α：土かぶり h1 = 4.20、ボックス全幅 B = 0"},
+        {"an opening wider than a Single, then a width of zero",
+         [](DesignConditions& d) {
+             d.foundation = 1;
+             d.TL = "3e38";
+             d.B = "0";
+         },
+         "内空幅 Bu：ボックス全幅 B = 0、側壁厚 TL = 3e38"},
+    };
+    for (const auto& c : cases) {
+        TKakou record;
+        EXPECT_EQ(ReadDesignConditions(With(c.edit), record), c.what) << c.name;
+        EXPECT_FLOAT_EQ(record.gammaA, 23) << c.name;  // read after the quantities
+    }
 }

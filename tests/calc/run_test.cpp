@@ -154,18 +154,21 @@ bool ChartsHoldNoPoints(const CalcTable& table) {
 }  // namespace
 
 // Entries far outside any real box make a value too large for its type or divide by zero;
-// the run stops with the platform's message instead of showing INF or NAN.
-TEST(RunCalculation, FloatErrorStopsTheRun) {
+// once every check has passed, the run stops with a message that names the quantity and its
+// entries, or the stage, instead of showing INF or NAN.
+TEST(RunCalculation, ValueThatCannotBeComputedStopsTheRun) {
     struct Case {
         const char* name;
         void (*change)(DesignConditions&);
         const char* message;
         bool previousKept;  // stopped while reading; otherwise the results are cleared
     } cases[] = {
-        {"self weight beyond a Single", [](DesignConditions& c) { c.gammaC = "1e39"; },
-         "Floating point overflow", true},
+        {"self weight beyond a Single", [](DesignConditions& c) { c.gammaC = " 1e39"; },
+         "計算できない値があります（頂版の自重 D1：γc = 1e39、ボックス全幅 B = 4.00、"
+         "頂版厚 Tu = 0.40、ﾊﾝﾁ幅 Hab = 0.20、ﾊﾝﾁ高 Hah = 0.20）。入力を確認して下さい。",
+         true},
         {"earth pressure beyond a Single", [](DesignConditions& c) { c.gammaS = "1e37"; },
-         "Floating point overflow", false},
+         "部材断面計算で計算できない値があります。入力を確認して下さい。", false},
     };
     for (const auto& c : cases) {
         DesignConditions conditions;
@@ -183,6 +186,35 @@ TEST(RunCalculation, FloatErrorStopsTheRun) {
         EXPECT_TRUE(table.List("ListBox1").empty()) << c.name;
         EXPECT_EQ(table.GridOf("StringGrid1").Cell(1, 1), "---") << c.name;
         EXPECT_TRUE(ChartsHoldNoPoints(table)) << c.name;
+    }
+}
+
+// The ratio h1/B of the earth-pressure coefficient cannot be formed without a width; the
+// checks say what to correct, and nothing else is said.
+TEST(RunCalculation, ZeroWidthShowsOnlyItsCheckMessages) {
+    struct Case {
+        const char* name;
+        int foundation;
+        const char *h1, *H;
+    } cases[] = {
+        {"piles", 1, "4.20", "3.90"},
+        {"direct, under deep cover over a tall opening", 0, "12.0", "5.00"},
+        {"direct", 0, "4.20", "3.90"},
+    };
+    for (const auto& c : cases) {
+        DesignConditions conditions;
+        conditions.B = "0";
+        conditions.foundation = c.foundation;
+        conditions.h1 = c.h1;
+        conditions.H = c.H;
+        CalcTable table = PreviousResults();
+        RecordingMessenger messenger;
+        EXPECT_EQ(RunCalculation(conditions, table, messenger), RunResult::CheckFailed) << c.name;
+        EXPECT_EQ(messenger.messages,
+                  (std::vector<std::string>{"ボックスの幅がおかしいです。\n訂正して下さい。",
+                                            "ボックスのサイズがおかしいです。\n訂正して下さい。"}))
+            << c.name;
+        ExpectPreviousResultsKept(table);
     }
 }
 

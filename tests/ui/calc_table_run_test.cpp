@@ -62,6 +62,16 @@ TEST_F(CalcTableRunTest, FailedCheckShowsMessagesInOrderAndKeepsResults) {
     EXPECT_EQ(window.Pages()->currentIndex(), 0);
 }
 
+TEST_F(CalcTableRunTest, ZeroWidthOnPilesShowsOnlyItsCheckMessages) {
+    Choose(window.Input(), "RadioGroup3", 1);  // "杭基礎": the ratio h1/B is formed
+    Type(window.Input(), "Edit18", "0");
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    const std::vector<std::string> expected = {
+        "ボックスの幅がおかしいです。\n訂正して下さい。",
+        "ボックスのサイズがおかしいです。\n訂正して下さい。"};
+    EXPECT_EQ(messenger.messages, expected);
+}
+
 TEST_F(CalcTableRunTest, TextThatIsNoNumberNamesItAndKeepsResults) {
     window.Run();
     ASSERT_GT(window.Results().List("ListBox2")->count(), 0);
