@@ -1,5 +1,5 @@
-// The batch mode: reads the design conditions (defaults or a .dat file), applies what the
-// file does not hold from the arguments, runs the calculation and writes the reports.
+// The batch mode: reads the design conditions (defaults or a .dat file), applies the T load
+// and pitch of the arguments over the file's, runs the calculation and writes the reports.
 #include "app/batch.h"
 
 #include <QGuiApplication>
@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "app/report_pdf_file.h"
+#include "calc/figure_controls.h"
 #include "files/design_file.h"
 #include "files/json_report.h"
 #include "files/text_report.h"
@@ -61,13 +62,13 @@ class StreamMessenger : public Messenger {
         Inform(text);
         return true;
     }
-    void Warn(const std::string& text) override {
-        warned = true;
+    void Unbuildable(const std::string& text) override {
+        unbuildable = true;
         Inform(text);
     }
 
     std::vector<std::string> messages;
-    bool warned = false;  // a stage said the design cannot be built as computed
+    bool unbuildable = false;  // a stage said the design cannot be built as computed
 
   private:
     std::ostream& stream_;
@@ -137,7 +138,8 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
     return options;
 }
 
-// What the T-load dialog's transfer and the bar-pitch choice would set on the input page.
+// What the T-load dialog's transfer and the bar-pitch choice would set on the input page;
+// over what a file set.
 void ApplyOptions(const BatchOptions& options, DesignConditions& conditions) {
     if (options.tLoad) {
         conditions.tWeight = (*options.tLoad)[0];
@@ -183,7 +185,7 @@ struct Output {
 };
 
 std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTable& table,
-                                     const std::vector<std::string>& messages) {
+                                     const std::vector<std::string>& messages, int colourChoice) {
     std::vector<Output> outputs;
     if (options.textPath)
         outputs.push_back(
@@ -199,7 +201,7 @@ std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTabl
         outputs.push_back(
             {"report pages", *options.pdfPath, [&](FileCommit& commit, const std::string& path) {
                  const auto application = PaintingApplication();
-                 return WriteReportPdf(commit, path, table, 0);
+                 return WriteReportPdf(commit, path, table, colourChoice);
              }});
     return outputs;
 }
@@ -252,6 +254,9 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     ApplyOptions(*options, conditions);
 
     CalcTable table;
+    // The figure controls a file holds act on the figures as on the window, before the run.
+    SetFigureFontSize(table, conditions.figureFontSize);
+    SetFigureColours(table, conditions.figureColours);
     StreamMessenger messenger(err);
     switch (run(conditions, table, messenger)) {
         case RunResult::Completed:
@@ -262,12 +267,13 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
             return kFailed;
     }
 
-    if (!WriteOutputs(RequestedOutputs(*options, table, messenger.messages),
-                      options->conditionsFile, out, err))
+    if (!WriteOutputs(
+            RequestedOutputs(*options, table, messenger.messages, conditions.figureColours),
+            options->conditionsFile, out, err))
         return kFailed;
-    // Every section is judged even after a warning, so that each reason is told.
+    // Every section is judged even after such a message, so that each reason is told.
     const bool exceeds = TellExceededSections(table, err);
-    return exceeds || messenger.warned ? kNotPassed : kCompleted;
+    return exceeds || messenger.unbuildable ? kNotPassed : kCompleted;
 }
 
 int RunBatch(int argc, char** argv) {

@@ -7,12 +7,14 @@
 #include "app/main_window.h"
 #include "calc/calc_table.h"
 #include "ui/fonts.h"
+#include "ui/japanese_texts.h"
 #include "ui/window_messenger.h"
 
 int RunDesktop(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dolmeta"));
     QApplication::setFont(ControlFont(12));
+    UseJapaneseQtTexts(application);
     CalcTable table;
     WindowMessenger messenger;
     MainWindow window(table, messenger, ProgramFileFunctions());

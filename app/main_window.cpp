@@ -13,6 +13,7 @@
 #include <exception>
 
 #include "app/report_pdf_file.h"
+#include "calc/results_ready.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -70,6 +71,7 @@ MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions fil
     }
     calcTable_ = new CalcTableWindow(table_, messenger_, this);
     about_ = new AboutBox(this);
+    savedConditions_ = calcTable_->Conditions();
 }
 
 QAction* MainWindow::AddAction(QWidget* owner, const char* name, const QString& caption,
@@ -90,6 +92,9 @@ void MainWindow::BuildMenu() {
               QStyle::SP_DialogOpenButton, &MainWindow::LoadConditions);
     AddAction(file, "SaveItem", QStringLiteral("2.設計条件保存..."), QStringLiteral("設計条件保存"),
               QStyle::SP_DialogSaveButton, &MainWindow::SaveConditions);
+    AddAction(file, "NewItem", QStringLiteral("4.新規作成"),
+              QStringLiteral("設計条件を初期値に戻す"), QStyle::SP_FileIcon,
+              &MainWindow::StartOver);
     file->addSeparator();
     AddAction(file, "ExitItem", QStringLiteral("3.終了..."), QStringLiteral("終了"),
               QStyle::SP_DialogCloseButton, &MainWindow::Exit);
@@ -98,6 +103,12 @@ void MainWindow::BuildMenu() {
     AddAction(print, "PrintItem", QStringLiteral("1.計算書印刷..."), QStringLiteral("印刷"),
               QStyle::SP_FileIcon, &MainWindow::PrintReport);
     QMenu* preview = print->addMenu(QStringLiteral("2.計算書ﾌﾟﾚﾋﾞｭｰ"));
+    auto* whole = new QAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                              QStringLiteral("全ページ"), this);
+    whole->setObjectName(QStringLiteral("PreviewAllItem"));
+    connect(whole, &QAction::triggered, this, &MainWindow::PreviewWholeReport);
+    preview->addAction(whole);
+    preview->addSeparator();
     int number = 0;  // the report pages in the order of the menu
     const auto page = [&](QMenu* menu, const char* caption) {
         auto* action = new QAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
@@ -176,12 +187,33 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closed by its title bar the program ends without the exit question, but changes are
+    // not lost without a word.
+    if (!exitResolved_ && !ResolveUnsaved()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     emit closed();
 }
 
 void MainWindow::Exit() {
-    if (messenger_.Confirm("終了しますか。")) close();
+    if (!messenger_.Confirm("終了しますか。") || !ResolveUnsaved()) return;
+    exitResolved_ = true;
+    close();
+}
+
+bool MainWindow::ResolveUnsaved() {
+    if (calcTable_->Conditions() == savedConditions_) return true;
+    switch (messenger_.Ask("変更を保存しますか？")) {
+        case Messenger::Answer::Yes:
+            return Save();
+        case Messenger::Answer::No:
+            return true;
+        case Messenger::Answer::Cancel:
+            break;
+    }
+    return false;
 }
 
 void MainWindow::ShowCalculationTable() {
@@ -195,15 +227,28 @@ void MainWindow::ShowAbout() {
     about_->raise();
 }
 
-void MainWindow::SaveConditions() {
+bool MainWindow::Save() {
     const std::string path = askPath_(true);
-    if (path.empty()) return;
+    if (path.empty()) return false;
     ShowCalculationTable();
-    const FileResult saved = files_.save(path, calcTable_->Conditions());
-    messenger_.Inform(saved.ok() ? "設計条件を保存しました。" : saved.message);
+    calcTable_->FinishEditing();
+    const DesignConditions conditions = calcTable_->Conditions();
+    const FileResult saved = files_.save(path, conditions);
+    if (!saved.ok()) {
+        messenger_.Warn(saved.message);
+        return false;
+    }
+    savedConditions_ = conditions;
+    messenger_.Inform("設計条件を保存しました。");
+    return true;
+}
+
+void MainWindow::SaveConditions() {
+    Save();
 }
 
 void MainWindow::LoadConditions() {
+    if (!ResolveUnsaved()) return;
     const std::string path = askPath_(false);
     if (path.empty()) return;
     ShowCalculationTable();
@@ -211,19 +256,32 @@ void MainWindow::LoadConditions() {
     DesignConditions conditions = calcTable_->Conditions();
     const FileResult loaded = files_.load(path, conditions);
     if (!loaded.ok()) {
-        messenger_.Inform(loaded.message);
+        messenger_.Warn(loaded.message);
         return;
     }
     calcTable_->SetConditions(conditions);
+    savedConditions_ = calcTable_->Conditions();
+}
+
+void MainWindow::StartOver() {
+    if (!ResolveUnsaved()) return;
+    ShowCalculationTable();
+    calcTable_->SetConditions(DesignConditions{});
+    savedConditions_ = calcTable_->Conditions();
 }
 
 void MainWindow::WriteTextReport() {
+    if (!ResultsReady(table_, messenger_)) return;
     if (!messenger_.Confirm(
             "計算結果をテキスト出力しますか。\n\n出力ファイル名は\n　Box.txt\nです。"))
         return;
-    const std::string path = (QDir::currentPath() + QStringLiteral("/Box.txt")).toStdString();
-    const FileResult written = files_.writeTextReport(path, table_);
-    messenger_.Inform(written.ok() ? "テキスト出力終わりました。" : written.message);
+    const QString path = QDir::currentPath() + QStringLiteral("/Box.txt");
+    const FileResult written = files_.writeTextReport(path.toStdString(), table_);
+    if (written.ok())
+        messenger_.Inform("テキスト出力終わりました。\n" +
+                          QDir::toNativeSeparators(path).toStdString());
+    else
+        messenger_.Warn(written.message);
 }
 
 void MainWindow::StartRun() {
@@ -239,12 +297,20 @@ ReportContext MainWindow::PageContext() {
 }
 
 void MainWindow::PreviewPage(int number) {
+    if (!ResultsReady(table_, messenger_)) return;
     ReportContext context = PageContext();
     const ReportOutcome outcome = PreviewReportPage(number, context);
-    if (!outcome.Succeeded() && !outcome.message.empty()) messenger_.Inform(outcome.message);
+    if (!outcome.Succeeded() && !outcome.message.empty()) messenger_.Warn(outcome.message);
+}
+
+void MainWindow::PreviewWholeReport() {
+    if (!ResultsReady(table_, messenger_)) return;
+    ReportContext context = PageContext();
+    ::PreviewWholeReport(context);
 }
 
 void MainWindow::PrintReport() {
+    if (!ResultsReady(table_, messenger_)) return;
     ReportContext context = PageContext();
     ::PrintReport(context, messenger_);
 }
@@ -254,9 +320,10 @@ void MainWindow::PrinterSetup() {
 }
 
 void MainWindow::WritePdf() {
+    if (!ResultsReady(table_, messenger_)) return;
     const std::string path = askPdfPath_();
     if (path.empty()) return;
     const FileResult written =
         WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice());
-    if (!written.ok()) messenger_.Inform(written.message);
+    if (!written.ok()) messenger_.Warn(written.message);
 }

@@ -38,10 +38,13 @@ class MainWindow : public QMainWindow {
     void ShowAbout();
     void SaveConditions();
     void LoadConditions();
+    // Starts over from the input page's start-up defaults.
+    void StartOver();
     void WriteTextReport();
     void StartRun();
     // Report page 1..10, in the order of the preview menu.
     void PreviewPage(int number);
+    void PreviewWholeReport();
     void PrintReport();
     void PrinterSetup();
     void WritePdf();
@@ -56,6 +59,11 @@ class MainWindow : public QMainWindow {
 
   private:
     ReportContext PageContext();
+    // Asks for a file and saves the conditions; false when cancelled or failed.
+    bool Save();
+    // Before the conditions are replaced or the program ends: asks whether to save changes
+    // made since the last save or load. False when the user cancels or the save fails.
+    bool ResolveUnsaved();
     void BuildMenu();
     void BuildToolBars();
     QAction* AddAction(QWidget* owner, const char* name, const QString& caption,
@@ -70,5 +78,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<QPrinter> printer_;  // the current printer, for the whole program
     CalcTableWindow* calcTable_;
     AboutBox* about_;
+    DesignConditions savedConditions_;  // as last saved, loaded or started over
+    bool exitResolved_ = false;         // the exit command has asked everything it must
     bool shown_ = false;
 };

@@ -144,6 +144,9 @@ class CalcTable {
     std::map<std::string, Label> labels;
     std::map<std::string, Chart> charts;
     TabSelection tabs;
+    // The components hold the results of a run that completed: false before the first run
+    // and from the start of every run until it completes.
+    bool completedRun = false;
 
     bool operator==(const CalcTable&) const = default;
 };

@@ -22,6 +22,16 @@ const std::vector<std::string>& PitchModeItems() {
     return items;
 }
 
+const std::vector<std::string>& PitchItems() {
+    static const std::vector<std::string> items = {"-", "125", "150", "200", "250", "300"};
+    return items;
+}
+
+const std::vector<std::string>& FigureColourItems() {
+    static const std::vector<std::string> items = {"ｶﾗｰ", "白黒"};
+    return items;
+}
+
 std::vector<std::string> LiveLoadItems(const DesignConditions& conditions) {
     return {conditions.liveLoadCaption0, "活荷重（T-20）", "活荷重（T-14）", "なし"};
 }
@@ -37,4 +47,11 @@ std::string DefaultGammaS(int soilType) {
         default:
             return {};
     }
+}
+
+bool SameCalculation(const DesignConditions& a, const DesignConditions& b) {
+    DesignConditions figuresAside = b;
+    figuresAside.figureColours = a.figureColours;
+    figuresAside.figureFontSize = a.figureFontSize;
+    return a == figuresAside;
 }

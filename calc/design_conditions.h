@@ -1,6 +1,7 @@
 // The input page as data: the texts and choice indices of its controls exactly as entered,
-// the T-load dialog's three texts, the first live-load item's caption and the bar-pitch
-// setting. The run converts the texts afresh every time. A choice index of -1 is "no item".
+// the T-load dialog's three texts, the first live-load item's caption, the bar-pitch
+// setting and the figure controls. The run converts the texts afresh every time. A choice
+// index of -1 is "no item".
 #pragma once
 
 #include <string>
@@ -51,6 +52,9 @@ struct DesignConditions {
     std::string tAxleDistance = "6.0";                // Edit2 of the T-load dialog, m
     std::string tImpactDepth = "4.0";                 // Edit3 of the T-load dialog, m
     std::string liveLoadCaption0 = "活荷重（T-25）";  // caption of the first live-load item
+    // Figure controls: they change how the result figures look, not what the run computes.
+    int figureColours = 0;   // RadioGroup5 "出力図色": 0 "ｶﾗｰ", 1 "白黒"
+    int figureFontSize = 9;  // TrackBar1 "図ﾌｫﾝﾄｻｲｽﾞ", 5 to 12
 
     bool operator==(const DesignConditions&) const = default;
 };
@@ -60,7 +64,14 @@ const std::vector<std::string>& SoilTypeItems();
 const std::vector<std::string>& FoundationItems();
 const std::vector<std::string>& CombinationItems();
 const std::vector<std::string>& PitchModeItems();
+// ComboBox10 "ﾋﾟｯﾁ＠": "-" with the automatic setting, a pitch in mm with a fixed one.
+const std::vector<std::string>& PitchItems();
+const std::vector<std::string>& FigureColourItems();
+inline constexpr int kFigureFontSizeMin = 5;
+inline constexpr int kFigureFontSizeMax = 12;
 // The live-load items, the first with the given (possibly customised) caption.
 std::vector<std::string> LiveLoadItems(const DesignConditions& conditions);
 // The default γs text of each soil type (RadioGroup2 puts it into ComboBox2).
 std::string DefaultGammaS(int soilType);
+// Whether a run would compute the same from both: the figure controls aside, every entry equal.
+bool SameCalculation(const DesignConditions& a, const DesignConditions& b);

@@ -1,5 +1,6 @@
 // Every message box goes through a Messenger: the window shows modal boxes, the batch mode
-// writes to standard error, tests record. A two-line message holds a '\n'.
+// writes to standard error, tests record. A two-line message holds a '\n'. A warning reports
+// an error (the window shows it with the warning icon); elsewhere it is told like any other.
 #pragma once
 
 #include <string>
@@ -7,13 +8,18 @@
 
 class Messenger {
   public:
+    enum class Answer { Yes, No, Cancel };
+
     virtual ~Messenger() = default;
     virtual void Inform(const std::string& text) = 0;
     virtual bool Confirm(const std::string& text) = 0;
+    virtual void Warn(const std::string& text) { Inform(text); }
+    // A question that may also be cancelled; where nobody can cancel, Yes or No.
+    virtual Answer Ask(const std::string& text) { return Confirm(text) ? Answer::Yes : Answer::No; }
     // A stage's message that the design as computed cannot be built as it stands: no bar
     // found, a processing dimension that does not exist. It is shown like any other; the
     // batch mode also counts it in its exit status.
-    virtual void Warn(const std::string& text) { Inform(text); }
+    virtual void Unbuildable(const std::string& text) { Inform(text); }
 };
 
 // Keeps every message in order and answers confirmations with a fixed answer.

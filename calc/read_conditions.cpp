@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -171,7 +172,7 @@ std::vector<std::string> TLoadFailures(const TLoad& load) {
 }
 
 void ReportInputError(Messenger& messenger, const std::string& failure) {
-    messenger.Inform(failure + "\n" + "訂正して下さい。");
+    messenger.Warn(failure + "\n" + "訂正して下さい。");
 }
 
 std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKakou& r) {
@@ -251,6 +252,16 @@ std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKako
     uncomputable.After("鉛直土圧係数 α", {h1, B});
     r.beta = (r.h1 <= 1.0 && r.Bu >= 4.0) ? 1.0 : 0.9;
     return uncomputable.what();
+}
+
+std::string UnconvertibleField(const DesignConditions& conditions) {
+    const auto record = std::make_unique<TKakou>();
+    try {
+        ReadDesignConditions(conditions, *record);
+    } catch (const ConversionError& error) {
+        return error.field();
+    }
+    return {};
 }
 
 int CheckDesignConditions(const TKakou& r, Messenger& messenger) {

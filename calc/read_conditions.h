@@ -17,6 +17,9 @@
 // checks have passed.
 std::optional<std::string> ReadDesignConditions(const DesignConditions& conditions, TKakou& record);
 
+// The field that the first conversion error of ReadDesignConditions names; empty when every
+// entry converts.
+std::string UnconvertibleField(const DesignConditions& conditions);
 // The T load of the T-load dialog: its weight in t (P1 is four times it, in kN), the axle
 // distance and the impact depth in m. Throws ConversionError as ReadDesignConditions does.
 struct TLoad {

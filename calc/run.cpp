@@ -46,6 +46,10 @@ class FlagKeepingMessenger : public Messenger {
         const FlagKeeper keeper;
         inner_.Warn(text);
     }
+    void Unbuildable(const std::string& text) override {
+        const FlagKeeper keeper;
+        inner_.Unbuildable(text);
+    }
 
   private:
     struct FlagKeeper {
@@ -134,6 +138,7 @@ int ChooseLoadCase(const DesignConditions& conditions, const TKakou& record) {
 RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
                          Messenger& messenger) {
     table.tabs = {kInputTab, kLoadValuesSubTab, kMemberForcesSubTab};
+    table.completedRun = false;
     ClearForceGrid(table.GridOf("StringGrid1"));
 
     // The record is large; it lives on the heap for the run only.
@@ -142,7 +147,7 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
     try {
         uncomputable = ReadDesignConditions(conditions, *record);
     } catch (const ConversionError& error) {
-        messenger.Inform(error.what());
+        messenger.Warn(error.what());
         return RunResult::ConversionError;
     }
     const int loadCase = ChooseLoadCase(conditions, *record);
@@ -150,7 +155,7 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
     // rejects, and the check says better what to correct.
     if (CheckDesignConditions(*record, messenger) != 0) return RunResult::CheckFailed;
     if (uncomputable) {
-        messenger.Inform(UncomputableValueMessage(*uncomputable));
+        messenger.Warn(UncomputableValueMessage(*uncomputable));
         return RunResult::ConversionError;
     }
 
@@ -162,12 +167,13 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
         std::feclearexcept(kFloatErrors);
         stage.run(state);
         if (FloatErrorRaised()) {
-            messenger.Inform(UncomputableStageMessage(stage.name));
+            messenger.Warn(UncomputableStageMessage(stage.name));
             ClearResults(table);
             return RunResult::ConversionError;
         }
     }
 
     table.tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
+    table.completedRun = true;
     return RunResult::Completed;
 }

@@ -9,6 +9,7 @@
 
 #include "calc/decimal.h"
 #include "files/cp932.h"
+#include "files/design_extension.h"
 #include "files/whole_file.h"
 
 namespace {
@@ -98,6 +99,22 @@ std::string LineName(const std::string& path, int number) {
     return "設計条件ファイル「" + path + "」の " + std::to_string(number) + " 行目";
 }
 
+// Line k (from 0) as UTF-8 text; false when its bytes are no CP932 text.
+bool DecodeLine(const std::vector<std::string>& raw, std::size_t k, std::string& text) {
+    try {
+        text = FromCp932(raw[k]);
+        return true;
+    } catch (const EncodingError&) {
+        return false;
+    }
+}
+
+FileResult NotCp932(const std::string& path, std::size_t k) {
+    return FileResult::Failure(
+        FileStatus::EncodingError,
+        LineName(path, static_cast<int>(k) + 1) + "は Shift-JIS (CP932) の文字として読めません。");
+}
+
 bool IsControl(char c) {
     return static_cast<unsigned char>(c) < 0x20;
 }
@@ -146,12 +163,15 @@ std::optional<std::string> LineProblem(const Line& line, const std::string& text
 }  // namespace
 
 FileResult SaveDesignConditions(const std::string& path, const DesignConditions& conditions) {
+    std::vector<std::string> texts;
+    for (const Line& line : Lines()) texts.push_back(LineText(line, conditions));
+    for (std::string& extension : ExtensionLines(conditions)) texts.push_back(std::move(extension));
     std::string bytes;
-    for (int k = 0; k < kLineCount; ++k) {
-        const std::string text = LineText(Lines()[k], conditions);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        const std::string& text = texts[k];
         // A line break inside a value would shift every later line of the file; nothing is
         // written that a load would refuse.
-        if (const auto problem = LineProblem(Lines()[k], text))
+        if (const auto problem = LineProblem(k < kLineCount ? Lines()[k] : Line{}, text))
             return FileResult::Failure(
                 FileStatus::FormatError,
                 std::to_string(k + 1) + " 行目の値" + *problem + "保存できません。");
@@ -179,13 +199,7 @@ FileResult LoadDesignConditions(const std::string& path, DesignConditions& condi
     for (int k = 0; k < kLineCount; ++k) {
         const Line& line = Lines()[k];
         std::string text;
-        try {
-            text = FromCp932(raw[k]);
-        } catch (const EncodingError&) {
-            return FileResult::Failure(
-                FileStatus::EncodingError,
-                LineName(path, k + 1) + "は Shift-JIS (CP932) の文字として読めません。");
-        }
+        if (!DecodeLine(raw, k, text)) return NotCp932(path, k);
         if (const auto problem = LineProblem(line, text))
             return FileResult::Failure(FileStatus::FormatError, LineName(path, k + 1) + *problem);
         if (line.text)
@@ -195,6 +209,18 @@ FileResult LoadDesignConditions(const std::string& path, DesignConditions& condi
         else
             loaded.*line.index = ParseInteger(text, LineName(path, k + 1));
     }
+    std::vector<std::string> extension(raw.size() - kLineCount);
+    for (std::size_t k = kLineCount; k < raw.size(); ++k) {
+        std::string& text = extension[k - kLineCount];
+        if (!DecodeLine(raw, k, text)) return NotCp932(path, k);
+        if (const auto problem = LineProblem(Line{}, text))
+            return FileResult::Failure(FileStatus::FormatError,
+                                       LineName(path, static_cast<int>(k) + 1) + *problem);
+    }
+    if (const auto bad = ReadExtensionLines(extension, loaded))
+        return FileResult::Failure(
+            FileStatus::FormatError,
+            LineName(path, kLineCount + static_cast<int>(bad->line) + 1) + bad->reason);
     // Choosing the soil type puts its default γs into the field, which line 2 then overwrites:
     // the loaded γs is line 2's text either way.
     conditions = loaded;

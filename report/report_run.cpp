@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <vector>
 
 #include "report/page_painter.h"
 #include "report/report_pages.h"
@@ -76,15 +77,22 @@ ReportOutcome PrintPage(const ReportPage& page, QPrinter& printer, QPainter& job
     return {};
 }
 
-void Preview(const ReportPage& page, ReportContext& context) {
+// Opens the pages, in order, in a print-preview window and returns when it closes.
+void Preview(const std::vector<ReportPage>& pages, const std::string& title,
+             ReportContext& context) {
     context.printer.setFullPage(true);
-    context.printer.setPageLayout(ReportPageLayout(page));
+    context.printer.setPageLayout(ReportPageLayout(pages.front()));
     QPrintPreviewDialog dialog(&context.printer, context.parent);
-    dialog.setWindowTitle(QString::fromStdString(page.title));
+    dialog.setWindowTitle(QString::fromStdString(title));
     dialog.resize(dialog.screen()->availableGeometry().size() * 0.8);  // room for a whole page
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&page](QPrinter* printer) {
-        QPainter painter(printer);
-        PaintReportPage(painter, page);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&pages](QPrinter* printer) {
+        QPainter painter;
+        for (std::size_t k = 0; k < pages.size(); ++k) {
+            // The next page's orientation is set before the page is begun.
+            printer->setPageLayout(ReportPageLayout(pages[k]));
+            if (!(k == 0 ? painter.begin(printer) : printer->newPage())) return;
+            PaintReportPage(painter, pages[k]);
+        }
     });
     dialog.exec();
 }
@@ -106,13 +114,22 @@ ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportConte
             outcome = PageFailure(page, context.printer, "プリンターがエラーを返しました。");
         return outcome;
     }
-    Preview(page, context);
+    Preview({page}, page.title, context);
     context.showCalcTable();
     return {};
 }
 
 ReportOutcome PreviewReportPage(int number, ReportContext& context) {
     return ShowReportPage(number, ReportMode::Preview, context);
+}
+
+void PreviewWholeReport(ReportContext& context) {
+    std::vector<ReportPage> pages;
+    for (int number = 1; number <= kReportPageCount; ++number)
+        pages.push_back(BuildReportPage(number, context.table, context.colourChoice));
+    context.hideCalcTable();
+    Preview(pages, "計算書（全ページ）", context);
+    context.showCalcTable();
 }
 
 ReportOutcome PrintReport(ReportContext& context, Messenger& messenger) {
@@ -130,7 +147,10 @@ ReportOutcome PrintReport(ReportContext& context, Messenger& messenger) {
     } else if (job.isActive() && !EndJob(job, context.printer)) {
         outcome = Failure("計算書", context.printer, "プリンターがエラーを返しました。");
     }
-    messenger.Inform(outcome.Succeeded() ? kPrinted : outcome.message);
+    if (outcome.Succeeded())
+        messenger.Inform(kPrinted);
+    else
+        messenger.Warn(outcome.message);
     context.showCalcTable();
     return outcome;
 }

@@ -38,6 +38,11 @@ ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportConte
 // The preview command of one page.
 ReportOutcome PreviewReportPage(int number, ReportContext& context);
 
+// The preview of the whole report: the ten pages in order in one preview window (page
+// navigation and zoom), each in its own orientation. The calculation table is hidden
+// meanwhile, as for one page.
+void PreviewWholeReport(ReportContext& context);
+
 // The print command: asks, prints the ten pages in order, tells how it ended and shows the
 // calculation table again. A page that cannot be printed stops the printing with a message
 // naming the page and the printer.

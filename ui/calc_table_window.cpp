@@ -2,11 +2,14 @@
 #include "ui/calc_table_window.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <exception>
 
 #include "calc/figure_controls.h"
+#include "calc/read_conditions.h"
 #include "ui/fonts.h"
+#include "ui/growing_layout.h"
 
 namespace {
 
@@ -16,13 +19,25 @@ constexpr int kClientHeight = 439;
 // and "3．部材断面力計算" of chapter III.
 constexpr TabSelection kShowingTabs{0, 0, 2};
 
+// Where the stale-results note stands on each result tab at the design size: its right edge
+// and its top on the tab page, over a group's caption row or beside the sub-page tabs, where
+// it hides no result.
+struct NotePlace {
+    int right;
+    int top;
+};
+constexpr NotePlace kNotePlaces[] = {{657, 0}, {660, 2}, {650, 24}, {657, 0}, {385, 0}};
+constexpr int kNoteHeight = 15;
+
 }  // namespace
 
 CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget* parent)
     : QDialog(parent), table_(table), messenger_(messenger) {
     setWindowTitle(QStringLiteral("計算テーブル"));
     setFont(ControlFont(12));
-    setFixedSize(kClientWidth, kClientHeight);
+    // Smaller, the input page would be cut off.
+    setMinimumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
     pageControl1_ = new QTabWidget(this);
     pageControl1_->setObjectName(QStringLiteral("PageControl1"));
     pageControl1_->setGeometry(0, 0, kClientWidth, kClientHeight);
@@ -31,6 +46,19 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
     input_->setObjectName(QStringLiteral("TabSheet1"));
     pageControl1_->addTab(input_, QStringLiteral("設計条件入力"));
     results_ = std::make_unique<ResultPages>(table_, pageControl1_);
+    for (int k = 1; k < pageControl1_->count(); ++k) RememberDesignPlaces(pageControl1_->widget(k));
+
+    staleNote_ = new QLabel(QStringLiteral("※最後に成功した計算の結果です"), this);
+    staleNote_->setObjectName(QStringLiteral("StaleNote"));
+    staleNote_->setToolTip(
+        QStringLiteral("入力が変更されたか計算が止まったため、表示中の結果は今の設計条件の"
+                       "ものではありません。計算開始で更新されます。"));
+    staleNote_->setFont(ControlFont(11));
+    staleNote_->setStyleSheet(
+        QStringLiteral("QLabel { background: #FFF3B0; color: #7A3000; border: 1px solid #C08000; "
+                       "padding: 0px 3px; }"));
+    staleNote_->adjustSize();
+    staleNote_->hide();
 
     stressDialog_ = new AllowableStressDialog(this);
     tLoadDialog_ = new TLoadDialog(messenger_, this);
@@ -55,6 +83,9 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
         SetFigureColours(table_, item);
         results_->RepaintFigures();
     });
+    connect(input_, &InputPage::edited, this, &CalcTableWindow::UpdateStaleNote);
+    connect(tLoadDialog_, &TLoadDialog::edited, this, &CalcTableWindow::UpdateStaleNote);
+    connect(pageControl1_, &QTabWidget::currentChanged, this, &CalcTableWindow::UpdateStaleNote);
 }
 
 CalcTableWindow::~CalcTableWindow() = default;
@@ -69,18 +100,63 @@ DesignConditions CalcTableWindow::Conditions() const {
 
 void CalcTableWindow::SetConditions(const DesignConditions& conditions) {
     input_->Apply(conditions);
+    tLoadDialog_->SetTexts(conditions.tWeight, conditions.tAxleDistance, conditions.tImpactDepth);
+}
+
+void CalcTableWindow::FinishEditing() {
+    input_->FinishEditing();
+    tLoadDialog_->FinishEditing();
 }
 
 RunResult CalcTableWindow::Run() {
+    FinishEditing();
+    const DesignConditions conditions = Conditions();
     RunResult result = RunResult::ConversionError;
     try {
-        result = RunCalculation(Conditions(), table_, messenger_);
+        result = RunCalculation(conditions, table_, messenger_);
     } catch (const std::exception& error) {
         // A stage that fails unexpectedly ends the run with its message, not the program.
-        messenger_.Inform(error.what());
+        messenger_.Warn(error.what());
     }
+    lastRunFailed_ = result != RunResult::Completed || !table_.completedRun;
+    if (!lastRunFailed_) resultConditions_ = conditions;
     ShowResults();
+    UpdateStaleNote();
+    if (result == RunResult::ConversionError) FocusField(UnconvertibleField(conditions));
     return result;
+}
+
+void CalcTableWindow::FocusField(const std::string& name) {
+    QWidget* field = input_->FieldNamed(name);
+    if (!field && tLoadDialog_->FieldNamed(name)) {
+        tLoadDialog_->OpenTLoad(frameGeometry().topLeft());
+        field = tLoadDialog_->FieldNamed(name);
+    }
+    if (!field) return;
+    pageControl1_->setCurrentWidget(input_);
+    field->window()->activateWindow();
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+}
+
+void CalcTableWindow::UpdateStaleNote() {
+    const bool stale =
+        resultConditions_ && (lastRunFailed_ || !SameCalculation(Conditions(), *resultConditions_));
+    const int tab = pageControl1_->currentIndex();
+    if (!stale || tab < 1) {
+        staleNote_->hide();
+        return;
+    }
+    // Placed on the tab page as the page's own controls are, for the window's growth.
+    const NotePlace place = kNotePlaces[tab - 1];
+    const QWidget* page = pageControl1_->currentWidget();
+    const QSize growth = size() - QSize(kClientWidth, kClientHeight);
+    const int right =
+        Grown(place.right, growth.width(), PageSize(pageControl1_, size() - growth).width());
+    const QPoint topLeft = page->mapTo(this, QPoint(right - staleNote_->width(), place.top));
+    staleNote_->setGeometry(QRect(topLeft, QSize(staleNote_->width(), kNoteHeight)));
+    staleNote_->show();
+    staleNote_->raise();
 }
 
 void CalcTableWindow::ShowResults() {
@@ -92,6 +168,16 @@ void CalcTableWindow::SelectTabs(const TabSelection& tabs) {
     pageControl1_->setCurrentIndex(tabs.page1);
     results_->ChapterTwoPages()->setCurrentIndex(tabs.page2);
     results_->ChapterThreePages()->setCurrentIndex(tabs.page3);
+}
+
+void CalcTableWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    pageControl1_->setGeometry(rect());
+    const QSize design(kClientWidth, kClientHeight);
+    for (int k = 1; k < pageControl1_->count(); ++k)
+        GrowWithContainer(pageControl1_->widget(k), size() - design,
+                          PageSize(pageControl1_, design));
+    UpdateStaleNote();
 }
 
 void CalcTableWindow::showEvent(QShowEvent* event) {

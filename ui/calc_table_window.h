@@ -1,11 +1,15 @@
 // The calculation table "計算テーブル" (the form TForm2): the input page and the result tabs
-// of the last run, a fixed-size window above the main window. It owns the two support
-// dialogs of the input page.
+// of the last run, a window above the main window that opens at the form's size and may
+// grow. It owns the two support dialogs of the input page. While the result tabs show the
+// results of a run whose conditions the page no longer holds, or a later run failed, a
+// note on them says so.
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 #include <QTabWidget>
 #include <memory>
+#include <optional>
 
 #include "calc/calc_table.h"
 #include "calc/design_conditions.h"
@@ -24,10 +28,13 @@ class CalcTableWindow : public QDialog {
 
     // The design conditions as the page and the T-load dialog hold them.
     DesignConditions Conditions() const;
-    // Puts the page's entries (not the T-load values) into the controls.
+    // Puts the conditions into the page, the T-load dialog and the figure controls.
     void SetConditions(const DesignConditions& conditions);
+    // Converts what is still being typed, as leaving the field would.
+    void FinishEditing();
 
-    // Runs the calculation with the page's conditions and shows its results.
+    // Runs the calculation with the page's conditions and shows its results. After a
+    // conversion error the cursor is put into the field the error names.
     RunResult Run();
     // Shows what the result model holds and selects the tabs it names.
     void ShowResults();
@@ -37,12 +44,17 @@ class CalcTableWindow : public QDialog {
     AllowableStressDialog& StressDialog() const { return *stressDialog_; }
     TLoadDialog& TLoad() const { return *tLoadDialog_; }
     QTabWidget* Pages() const { return pageControl1_; }
+    // The note on the result tabs that they are not the current conditions' results.
+    const QLabel& StaleNote() const { return *staleNote_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void SelectTabs(const TabSelection& tabs);
+    void FocusField(const std::string& name);
+    void UpdateStaleNote();
 
     CalcTable& table_;
     Messenger& messenger_;
@@ -51,5 +63,8 @@ class CalcTableWindow : public QDialog {
     std::unique_ptr<ResultPages> results_;
     AllowableStressDialog* stressDialog_;
     TLoadDialog* tLoadDialog_;
+    QLabel* staleNote_;
+    std::optional<DesignConditions> resultConditions_;  // of the last run that completed
+    bool lastRunFailed_ = false;
     bool shown_ = false;
 };

@@ -1,6 +1,7 @@
 // The input page: controls, their defaults and the handlers that keep them consistent.
 #include "ui/input_page.h"
 
+#include "ui/half_width.h"
 #include "ui/page_controls.h"
 
 namespace {
@@ -39,6 +40,49 @@ InputPage::InputPage(QWidget* parent) : QWidget(parent) {
     run->setAutoRaise(false);
     connect(run, &QToolButton::clicked, this, &InputPage::runRequested);
     Apply(DesignConditions{});
+    WatchEntries();
+}
+
+void InputPage::WatchEntries() {
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        connect(field, &QLineEdit::textChanged, this, &InputPage::edited);
+        if (field == steelGrade_) continue;  // the one entry that is no number
+        numericFields_.push_back(field);
+        ConvertOnLeaving(field);
+    }
+    for (QComboBox* list : findChildren<QComboBox*>())
+        connect(list, &QComboBox::currentTextChanged, this, &InputPage::edited);
+    for (RadioGroup* group : findChildren<RadioGroup*>())
+        connect(group, &RadioGroup::itemClicked, this, &InputPage::edited);
+    connect(lowerHaunch_, &QCheckBox::toggled, this, &InputPage::edited);
+    connect(figureFont_, &QSlider::valueChanged, this, &InputPage::edited);
+    // The names by which the run's conversion errors call the entries.
+    namedFields_ = {
+        {"γs", gammaS_},
+        {"γc", gammaC_},
+        {"γa", gammaA_},
+        {"Ko", ko_},
+        {"ｑ（kN/m2）", q_},
+        {"σck", sigmaCk_},
+        {"σca", sigmaCa_},
+        {"τa", tauA_},
+        {"τoa", tauOa_},
+        {"σsa", sigmaSa_},
+        {"継ぎ手算出時許容引張応力度", sigmaSaJoint_},
+        {"土かぶり", h1_},
+        {"舗装厚", ha_},
+        {"頂版厚", tu_},
+        {"底版厚", tb_},
+        {"側壁厚", tl_},
+        {"ﾊﾝﾁ幅", hab_},
+        {"ﾊﾝﾁ高", hah_},
+        {"外形高", h_},
+        {"外形幅", b_},
+        {"ｄ’（頂版）", dTop_},
+        {"ｄ’（側壁）", dWall_},
+        {"ｄ’（底版上面）", dBottomUpper_},
+        {"ｄ’（底版下面）", dBottomLower_},
+    };
 }
 
 void InputPage::BuildWeights() {
@@ -167,12 +211,12 @@ void InputPage::BuildPitch() {
     connect(pitchMode_, &RadioGroup::itemClicked, this, &InputPage::PitchModeClicked);
     auto* box = MakeGroup(panel, QStringLiteral("ﾋﾟｯﾁ＠(mm)"), QRect(4, 66, 107, 58));
     MakeLabel(box, QStringLiteral("ﾋﾟｯﾁ＠"), QRect(6, 22, 38, kRow));
-    pitch_ = MakeList(box, "ComboBox10", {"-", "125", "150", "200", "250", "300"},
-                      QStringLiteral("単位：mm"), QRect(44, 22, 56, kRow), false);
+    pitch_ = MakeList(box, "ComboBox10", PitchItems(), QStringLiteral("単位：mm"),
+                      QRect(44, 22, 56, kRow), false);
 }
 
 void InputPage::BuildFigureControls() {
-    figureColours_ = new RadioGroup(QStringLiteral("出力図色"), {"ｶﾗｰ", "白黒"}, 2, this);
+    figureColours_ = new RadioGroup(QStringLiteral("出力図色"), FigureColourItems(), 2, this);
     figureColours_->setObjectName(QStringLiteral("RadioGroup5"));
     figureColours_->setGeometry(284, 362, 96, 38);
     figureColours_->SetItemIndex(0);
@@ -180,7 +224,7 @@ void InputPage::BuildFigureControls() {
     auto* fontBox = MakeGroup(this, QStringLiteral("図ﾌｫﾝﾄｻｲｽﾞ"), QRect(384, 362, 92, 38));
     figureFont_ = new QSlider(Qt::Horizontal, fontBox);
     figureFont_->setObjectName(QStringLiteral("TrackBar1"));
-    figureFont_->setRange(5, 12);
+    figureFont_->setRange(kFigureFontSizeMin, kFigureFontSizeMax);
     figureFont_->setValue(9);
     figureFont_->setPageStep(1);
     figureFont_->setTickPosition(QSlider::TicksBelow);
@@ -223,6 +267,8 @@ DesignConditions InputPage::Read() const {
     c.pitchMode = pitchMode_->ItemIndex();
     c.pitch = TextOf(pitch_);
     c.liveLoadCaption0 = liveLoad_->Button(0)->text().toStdString();
+    c.figureColours = figureColours_->ItemIndex();
+    c.figureFontSize = figureFont_->value();
     return c;
 }
 
@@ -265,6 +311,18 @@ void InputPage::Apply(const DesignConditions& c) {
     LiveLoadClicked(liveLoad_->ItemIndex());
     PitchModeClicked(pitchMode_->ItemIndex());
     SetListText(pitch_, c.pitch);
+    // The figure controls act on the figures as a click or a move of the track bar would.
+    figureColours_->SetItemIndex(c.figureColours);
+    figureFont_->setValue(c.figureFontSize);
+}
+
+void InputPage::FinishEditing() {
+    for (QLineEdit* field : numericFields_) ConvertToHalfWidth(field);
+}
+
+QWidget* InputPage::FieldNamed(const std::string& name) const {
+    const auto found = namedFields_.find(name);
+    return found == namedFields_.end() ? nullptr : found->second;
 }
 
 void InputPage::SetUpFirstShowing() {
@@ -275,7 +333,9 @@ void InputPage::SetUpFirstShowing() {
 }
 
 void InputPage::SetFirstLiveLoadCaption(const QString& caption) {
+    if (liveLoad_->Button(0)->text() == caption) return;
     liveLoad_->Button(0)->setText(caption);
+    emit edited();
 }
 
 void InputPage::SetCombination(int index) {

@@ -10,6 +10,9 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QWidget>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "calc/design_conditions.h"
 #include "ui/box_picture.h"
@@ -27,9 +30,15 @@ class InputPage : public QWidget {
 
     // The page's entries; the T-load texts are left at their defaults (the dialog holds them).
     DesignConditions Read() const;
-    // Sets every page entry, running the handlers of the choices and the lower-haunch box as
-    // a click would. The T-load texts are not the page's and are ignored.
+    // Sets every page entry and the figure controls, running the handlers of the choices and
+    // the lower-haunch box as a click would. The T-load texts are not the page's and are
+    // ignored.
     void Apply(const DesignConditions& conditions);
+    // Converts full-width number characters in every numeric field, as leaving it does: for
+    // a command given while the cursor is still in a field.
+    void FinishEditing();
+    // The field that a conversion error names by its label or hint; null when none does.
+    QWidget* FieldNamed(const std::string& name) const;
     // The input-related set-up of the window's first showing.
     void SetUpFirstShowing();
 
@@ -47,6 +56,8 @@ class InputPage : public QWidget {
     void runRequested();
     void figureFontSizeChanged(int size);
     void figureColoursClicked(int item);
+    // An entry or a figure control changed, by the user or the program.
+    void edited();
 
   private:
     void BuildWeights();
@@ -62,6 +73,7 @@ class InputPage : public QWidget {
     void LiveLoadClicked(int index);
     void PitchModeClicked(int index);
     void LowerHaunchToggled(bool checked);
+    void WatchEntries();
 
     RadioGroup* soilType_;
     QComboBox* gammaS_;
@@ -82,4 +94,6 @@ class InputPage : public QWidget {
     QComboBox* pitch_;
     RadioGroup* figureColours_;
     QSlider* figureFont_;
+    std::vector<QLineEdit*> numericFields_;
+    std::map<std::string, QWidget*> namedFields_;
 };

@@ -5,6 +5,7 @@
 
 #include "calc/decimal.h"
 #include "calc/read_conditions.h"
+#include "ui/half_width.h"
 #include "ui/page_controls.h"
 #include "ui/result_pages.h"
 
@@ -80,6 +81,7 @@ void TLoadDialog::BuildTLoadTab() {
                                  QRect(184, 56, 80, 36));
     for (auto* button : {transfer, reset}) button->setAutoRaise(false);
     connect(transfer, &QToolButton::clicked, this, [this] {
+        FinishEditing();
         if (!TLoadAcceptable()) return;
         emit captionTransferred(QStringLiteral("活荷重（T-") + weight_->text() +
                                 QStringLiteral("）"));
@@ -87,6 +89,10 @@ void TLoadDialog::BuildTLoadTab() {
     });
     connect(reset, &QToolButton::clicked, this, &TLoadDialog::ResetTLoad);
     SetDefaultTexts();
+    for (QLineEdit* field : {weight_, axleDistance_, impactDepth_}) {
+        ConvertOnLeaving(field);
+        connect(field, &QLineEdit::textChanged, this, &TLoadDialog::edited);
+    }
 }
 
 void TLoadDialog::BuildCombinationTab() {
@@ -136,9 +142,26 @@ void TLoadDialog::OpenAt(const QPoint& windowCorner, int tab) {
 }
 
 void TLoadDialog::SetDefaultTexts() {
-    weight_->setText(QStringLiteral("25"));
-    axleDistance_->setText(QStringLiteral("6.0"));
-    impactDepth_->setText(QStringLiteral("4.0"));
+    const DesignConditions defaults;
+    SetTexts(defaults.tWeight, defaults.tAxleDistance, defaults.tImpactDepth);
+}
+
+void TLoadDialog::SetTexts(const std::string& weight, const std::string& axleDistance,
+                           const std::string& impactDepth) {
+    weight_->setText(QString::fromStdString(weight));
+    axleDistance_->setText(QString::fromStdString(axleDistance));
+    impactDepth_->setText(QString::fromStdString(impactDepth));
+}
+
+void TLoadDialog::FinishEditing() {
+    for (QLineEdit* field : {weight_, axleDistance_, impactDepth_}) ConvertToHalfWidth(field);
+}
+
+QLineEdit* TLoadDialog::FieldNamed(const std::string& name) const {
+    if (name == "重量（ｔ）") return weight_;
+    if (name == "軸間距離（ｍ）") return axleDistance_;
+    if (name == "衝撃係数作用深さ（ｍ）") return impactDepth_;
+    return nullptr;
 }
 
 // The run's own checks and messages; the dialog stays open for the correction.
@@ -148,13 +171,13 @@ bool TLoadDialog::TLoadAcceptable() {
         for (const std::string& failure : failures) ReportInputError(messenger_, failure);
         return failures.empty();
     } catch (const ConversionError& error) {
-        messenger_.Inform(error.what());
+        messenger_.Warn(error.what());
         return false;
     }
 }
 
 void TLoadDialog::ResetTLoad() {
     SetDefaultTexts();
-    emit captionTransferred(QStringLiteral("活荷重（T-25）"));
+    emit captionTransferred(QString::fromStdString(DesignConditions{}.liveLoadCaption0));
     hide();
 }

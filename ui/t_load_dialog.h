@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <string>
 
+#include "calc/design_conditions.h"
 #include "calc/messenger.h"
 #include "ui/radio_group.h"
 
@@ -25,11 +26,20 @@ class TLoadDialog : public QDialog {
     std::string Weight() const { return weight_->text().toStdString(); }
     std::string AxleDistance() const { return axleDistance_->text().toStdString(); }
     std::string ImpactDepth() const { return impactDepth_->text().toStdString(); }
+    // Puts T-load texts into the fields, as a design-condition file restores them.
+    void SetTexts(const std::string& weight, const std::string& axleDistance,
+                  const std::string& impactDepth);
+    // Converts full-width number characters in the three fields, as leaving them does.
+    void FinishEditing();
+    // The field that a conversion error names by its group caption; null when none does.
+    QLineEdit* FieldNamed(const std::string& name) const;
 
   signals:
     // The first live-load item's new caption.
     void captionTransferred(const QString& caption);
     void combinationTransferred(int index);
+    // A T-load text changed.
+    void edited();
 
   private:
     void BuildTLoadTab();

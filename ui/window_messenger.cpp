@@ -3,16 +3,44 @@
 
 #include <QMessageBox>
 
-void WindowMessenger::Inform(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Dolmeta"),
-                    QString::fromStdString(text), QMessageBox::Ok, parent_);
+namespace {
+
+void Show(QMessageBox::Icon icon, const std::string& text, QWidget* parent) {
+    QMessageBox box(icon, QStringLiteral("Dolmeta"), QString::fromStdString(text), QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
-bool WindowMessenger::Confirm(const std::string& text) {
+// A question at the top left of the screen, Yes preselected.
+int AskWith(QMessageBox::StandardButtons buttons, const std::string& text, QWidget* parent) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Dolmeta"), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+                    buttons, parent);
     box.setDefaultButton(QMessageBox::Yes);
     box.move(0, 80);
-    return box.exec() == QMessageBox::Yes;
+    return box.exec();
+}
+
+}  // namespace
+
+void WindowMessenger::Inform(const std::string& text) {
+    Show(QMessageBox::Information, text, parent_);
+}
+
+void WindowMessenger::Warn(const std::string& text) {
+    Show(QMessageBox::Warning, text, parent_);
+}
+
+bool WindowMessenger::Confirm(const std::string& text) {
+    return AskWith(QMessageBox::Yes | QMessageBox::No, text, parent_) == QMessageBox::Yes;
+}
+
+Messenger::Answer WindowMessenger::Ask(const std::string& text) {
+    switch (AskWith(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, text, parent_)) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:  // Cancel, or the box closed by Escape
+            return Answer::Cancel;
+    }
 }

@@ -125,7 +125,7 @@ void ComputeRebarProcessing(TKakou& record, const BarSchedule& barSchedule, Calc
                             Messenger& messenger) {
     const RebarLengths lengths = ComputeRebarLengths(record, barSchedule);
     KeepInRecord(record, lengths);
-    if (const auto message = UnbuildableBarsMessage(lengths)) messenger.Warn(*message);
+    if (const auto message = UnbuildableBarsMessage(lengths)) messenger.Unbuildable(*message);
     WriteTable(table.GridOf("StringGrid2"), record, barSchedule, lengths);
     WriteSheet(table.List("ListBox6"), record, barSchedule, lengths);
 }

@@ -24,7 +24,7 @@ namespace {
 struct FakeRun {
     RunResult result = RunResult::Completed;
     std::vector<std::string> messages;
-    std::vector<std::string> warnings;  // shown as a stage's warning
+    std::vector<std::string> warnings;  // shown as a design that cannot be built
     int exceedingRow = 0;               // a row of the section table judged "NO"
     int calls = 0;
     DesignConditions seen;
@@ -35,7 +35,7 @@ struct FakeRun {
             seen = conditions;
             table.List("ListBox7") = {"計算済み"};
             for (const auto& text : messages) m.Inform(text);
-            for (const auto& text : warnings) m.Warn(text);
+            for (const auto& text : warnings) m.Unbuildable(text);
             if (exceedingRow > 0) {
                 table.GridOf("StringGrid3").Cell(13, exceedingRow) = "NO";
                 table.labels.at("Label97").text = "許容応力度を超えました。";
@@ -83,8 +83,28 @@ TEST(Batch, FileTLoadAndPitchReachTheCalculation) {
     DesignConditions saved;
     saved.h1 = "2.80";
     saved.liveLoad = 1;
+    saved.tWeight = "30";
+    saved.tImpactDepth = "3.0";
+    saved.liveLoadCaption0 = "活荷重（T-30）";
+    saved.pitchMode = 1;
+    saved.pitch = "150";
+    saved.figureFontSize = 11;
     ASSERT_TRUE(SaveDesignConditions(folder / "c.dat", saved).ok());
 
+    // What the file holds reaches the run; the figure font size acts on the figures.
+    FakeRun fromFile;
+    CalcTable seenTable;
+    ASSERT_EQ(Batch({"--batch", folder / "c.dat"},
+                    [&](const DesignConditions& c, CalcTable& table, Messenger& m) {
+                        seenTable = table;
+                        return fromFile.Function()(c, table, m);
+                    })
+                  .status,
+              0);
+    EXPECT_EQ(fromFile.seen, saved);
+    EXPECT_EQ(seenTable.ChartOf("Chart9").Find("Series31")->markFontSize, 11);
+
+    // The arguments override the file's T load and pitch.
     FakeRun run;
     ASSERT_EQ(Batch({"--batch", folder / "c.dat", "--tload", "20,4.5,3.5", "--pitch", "200"},
                     run.Function())
@@ -105,7 +125,7 @@ TEST(Batch, FileTLoadAndPitchReachTheCalculation) {
 }
 
 // A completed run whose design does not pass exits 3 and says why; a file error outranks it.
-TEST(Batch, ExitStatusThreeWhenASectionFailsOrAStageWarns) {
+TEST(Batch, ExitStatusThreeWhenASectionFailsOrBarsCannotBeBuilt) {
     struct Case {
         std::vector<std::string> warnings;
         int exceedingRow;

@@ -1,5 +1,5 @@
-// The design-condition file: thirty lines in a fixed order, read back exactly, and a load that
-// applies nothing unless the whole file is sound.
+// The design-condition file: thirty lines in a fixed order and the extension lines after
+// them, read back exactly, and a load that applies nothing unless the whole file is sound.
 #include "files/design_file.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +28,13 @@ std::vector<std::string> DefaultLines() {
     return {std::begin(kDefaultLines), std::end(kDefaultLines)};
 }
 
+// The thirty default lines followed by the given extension lines.
+std::string WithExtension(const std::vector<std::string>& extension) {
+    auto lines = DefaultLines();
+    lines.insert(lines.end(), extension.begin(), extension.end());
+    return FileOf(lines);
+}
+
 // Conditions unlike the defaults in every field, to see that a failed load changes nothing.
 DesignConditions Changed() {
     DesignConditions c;
@@ -37,16 +44,38 @@ DesignConditions Changed() {
     c.lowerHaunch = true;
     c.liveLoad = 3;
     c.tWeight = "20";
+    c.tAxleDistance = "5.0";
+    c.liveLoadCaption0 = "活荷重（T-20）";
+    c.pitchMode = 1;
+    c.pitch = "200";
+    c.figureColours = 1;
+    c.figureFontSize = 12;
+    return c;
+}
+
+// The defaults of the thirty lines, with what the extension holds as in Changed(): what a
+// file of the thirty default lines gives when loaded over Changed().
+DesignConditions DefaultsOverChanged() {
+    DesignConditions c = Changed();
+    const DesignConditions defaults;
+    c.soilType = defaults.soilType;
+    c.gammaS = defaults.gammaS;
+    c.h1 = defaults.h1;
+    c.lowerHaunch = defaults.lowerHaunch;
+    c.liveLoad = defaults.liveLoad;
     return c;
 }
 
 }  // namespace
 
-TEST(DesignFile, DefaultsAreWrittenAsTheThirtyLinesInCp932WithCrLf) {
+TEST(DesignFile, DefaultsAreWrittenAsTheThirtyLinesThenTheExtensionInCp932WithCrLf) {
     TempFolder folder;
     const std::string path = folder / "box.dat";
     ASSERT_TRUE(SaveDesignConditions(path, DesignConditions{}).ok());
-    EXPECT_EQ(ReadBytes(path), FileOf(DefaultLines()));
+    EXPECT_EQ(ReadBytes(path),
+              WithExtension({"TLoadWeight=25", "TLoadAxleDistance=6.0", "TLoadImpactDepth=4.0",
+                             ToCp932("LiveLoadCaption=活荷重（T-25）"), "PitchSetting=0", "Pitch=-",
+                             "FigureColours=0", "FigureFontSize=9"}));
 }
 
 TEST(DesignFile, SavedConditionsLoadBackIdentical) {
@@ -63,18 +92,40 @@ TEST(DesignFile, SavedConditionsLoadBackIdentical) {
     edited.combination = 2;
     edited.q = "4,2";  // not a number: kept as text, only the run rejects it
     edited.steelGrade = "ＳＤ３９０ ①～Ⅴ";
-    edited.dBottomLower = "";  // an empty last line
+    edited.dBottomLower = "";  // the last of the thirty lines empty
+    edited.tWeight = "30";
+    edited.tImpactDepth = "";
+    edited.liveLoadCaption0 = "活荷重（T-30）=x";
+    edited.pitchMode = 1;
+    edited.pitch = "125";
+    edited.figureColours = 1;
+    edited.figureFontSize = 5;
     for (const DesignConditions& saved : {DesignConditions{}, edited}) {
         TempFolder folder;
         const std::string path = folder / "box.dat";
         ASSERT_TRUE(SaveDesignConditions(path, saved).ok());
         DesignConditions loaded = Changed();
         ASSERT_TRUE(LoadDesignConditions(path, loaded).ok());
-        // What the file does not hold stays as it was.
-        DesignConditions expected = saved;
-        expected.tWeight = Changed().tWeight;
-        EXPECT_EQ(loaded, expected);
+        EXPECT_EQ(loaded, saved);
     }
+}
+
+// A file of the thirty documented lines sets the page and keeps the T load, the pitch
+// setting and the figure controls as they are; so does a file with only some extension
+// lines for the entries it lacks.
+TEST(DesignFile, EntriesAFileLacksKeepTheirValues) {
+    TempFolder folder;
+    WriteBytes(folder / "old.dat", FileOf(DefaultLines()));
+    DesignConditions loaded = Changed();
+    ASSERT_TRUE(LoadDesignConditions(folder / "old.dat", loaded).ok());
+    DesignConditions expected = DefaultsOverChanged();
+    EXPECT_EQ(loaded, expected);
+
+    WriteBytes(folder / "part.dat", WithExtension({"", "FigureFontSize=7", " ", ""}));
+    loaded = Changed();
+    ASSERT_TRUE(LoadDesignConditions(folder / "part.dat", loaded).ok());
+    expected.figureFontSize = 7;
+    EXPECT_EQ(loaded, expected);
 }
 
 TEST(DesignFile, LoadsLinesEndedByLineFeedAlone) {
@@ -85,9 +136,7 @@ TEST(DesignFile, LoadsLinesEndedByLineFeedAlone) {
     WriteBytes(path, bytes);
     DesignConditions loaded = Changed();
     ASSERT_TRUE(LoadDesignConditions(path, loaded).ok());
-    DesignConditions expected;
-    expected.tWeight = Changed().tWeight;
-    EXPECT_EQ(loaded, expected);
+    EXPECT_EQ(loaded, DefaultsOverChanged());
 }
 
 TEST(DesignFile, LowerHaunchOnlyForUpperCaseTrue) {
@@ -178,6 +227,21 @@ TEST(DesignFile, UnsoundFileChangesNothingAndNamesTheLine) {
         // A late bad line: the lines before it must not be applied either.
         {withLine(25, "SD\x81"), FileStatus::EncodingError, "25 行目"},
         {withLine(30, "\xff\xfe"), FileStatus::EncodingError, "30 行目"},
+        {WithExtension({"FigureFontSize=13"}), FileStatus::FormatError, "31 行目"},
+        {WithExtension({"", "FigureFontSize=4"}), FileStatus::FormatError, "32 行目"},
+        {WithExtension({"FigureColours=x"}), FileStatus::FormatError, "31 行目"},
+        {WithExtension({"PitchSetting=-1"}), FileStatus::FormatError, "31 行目"},
+        {WithExtension({"Colour=1"}), FileStatus::FormatError, "31 行目の項目「Colour」"},
+        {WithExtension({"TLoadWeight"}), FileStatus::FormatError, "31 行目「TLoadWeight」"},
+        {WithExtension({"TLoadWeight=20", "TLoadWeight=25"}), FileStatus::FormatError, "32 行目"},
+        {WithExtension({"LiveLoadCaption=\x81"}), FileStatus::EncodingError, "31 行目"},
+        {WithExtension({"TLoadWeight=2\x01"
+                        "5"}),
+         FileStatus::FormatError, "31 行目「TLoadWeight=2\\x015」"},
+        // The pitch list holds "-" exactly with the automatic setting.
+        {WithExtension({"Pitch=-", "TLoadWeight=9"}), FileStatus::FormatError, "31 行目"},
+        {WithExtension({"PitchSetting=0", "Pitch=200"}), FileStatus::FormatError, "32 行目"},
+        {WithExtension({"PitchSetting=1", "Pitch=175"}), FileStatus::FormatError, "32 行目"},
     };
     for (const auto& c : cases) {
         TempFolder folder;

@@ -1,12 +1,13 @@
 // Runs from the calculation table that rely on the stages: messages of a failed check or a
-// bad number, the T load reaching the load sheet, and the figure controls acting on charts.
-// Disabled until the stages they rely on are built.
+// bad number with the cursor put into its field, the T load reaching the load sheet, the
+// figure controls acting on charts, and the note on results that are no longer current.
 #include <QSlider>
 #include <algorithm>
 
 #include "tests/calc/german_locale.h"
 #include "tests/ui/window_test_support.h"
 #include "ui/calc_table_window.h"
+#include "ui/half_width.h"
 
 namespace {
 
@@ -110,6 +111,90 @@ TEST_F(CalcTableRunTest, FiveStepsRightMoveTheViewByOneWidth) {
     EXPECT_NEAR(table.ChartOf("Chart1").bottom.minimum, before.minimum - width, 1e-9 * width);
     for (int k = 0; k < 5; ++k) Click(window, "SpeedButton13");
     EXPECT_NEAR(table.ChartOf("Chart1").bottom.minimum, before.minimum, 1e-9 * width);
+}
+
+// A conversion error puts the cursor into the field it names, on the page or in the T-load
+// dialog, for every numeric field.
+TEST_F(CalcTableRunTest, ConversionErrorPutsTheCursorIntoItsField) {
+    const char* const pageFields[] = {"ComboBox2", "ComboBox3", "Edit28",    "ComboBox1", "Edit10",
+                                      "Edit7",     "Edit2",     "Edit9",     "Edit4",     "Edit6",
+                                      "Edit11",    "Edit12",    "Edit13",    "Edit18",    "Edit21",
+                                      "Edit5",     "Edit1",     "Edit8",     "Edit17",    "Edit3",
+                                      "ComboBox4", "ComboBox5", "ComboBox6", "ComboBox7"};
+    const auto expectFocus = [&](const QWidget& owner, const char* name) {
+        const QString before = QString::fromStdString(Text(owner, name));
+        Type(owner, name, "x9");
+        messenger.messages.clear();
+        EXPECT_EQ(window.Run(), RunResult::ConversionError) << name;
+        ASSERT_EQ(messenger.messages.size(), 1u) << name;
+        EXPECT_NE(messenger.messages[0].find("x9"), std::string::npos) << name;
+        const QWidget* field = owner.findChild<QWidget*>(QString::fromLatin1(name));
+        const QWidget* focused = field->window()->focusWidget();
+        EXPECT_TRUE(focused == field || field->isAncestorOf(focused)) << name;
+        Type(owner, name, before.toUtf8().constData());
+    };
+    Choose(window.Input(), "RadioGroup1", 3);  // "なし": the q field takes input
+    for (const char* name : pageFields) expectFocus(window.Input(), name);
+    Choose(window.Input(), "RadioGroup1", 0);  // the T load of the dialog
+    for (const char* name : {"Edit1", "Edit2", "Edit3"}) expectFocus(window.TLoad(), name);
+    EXPECT_TRUE(window.TLoad().isVisible());
+}
+
+// Full-width digits, period, minus and comma become half-width when the field is left, and
+// before a run; the steel grade is no number and keeps what was typed.
+TEST_F(CalcTableRunTest, FullWidthNumbersBecomeHalfWidth) {
+    EXPECT_EQ(ToHalfWidthNumber(QStringLiteral("－１２３４５．６７８９０，−Ａ")),
+              QStringLiteral("-12345.67890,-Ａ"));
+    auto* cover = Find<QLineEdit>(window.Input(), "Edit2");
+    cover->setText(QStringLiteral("１．０"));
+    emit cover->editingFinished();
+    EXPECT_EQ(cover->text(), QStringLiteral("1.0"));
+    Type(window.Input(), "Edit2", "４．２０");
+    Type(window.Input(), "ComboBox2", "１８");
+    Type(window.TLoad(), "Edit1", "２５");
+    Type(window.Input(), "Edit14", "ＳＤ３４５");
+    EXPECT_EQ(window.Run(), RunResult::Completed);
+    EXPECT_TRUE(messenger.messages.empty());
+    EXPECT_EQ(Text(window.Input(), "Edit2"), "4.20");
+    EXPECT_EQ(Text(window.Input(), "ComboBox2"), "18");
+    EXPECT_EQ(window.TLoad().Weight(), "25");
+    EXPECT_EQ(Text(window.Input(), "Edit14"), "ＳＤ３４５");
+}
+
+// The note shows on the result tabs while they hold the results of other conditions than the
+// page's, or a later run stopped, and goes with the next run that completes.
+TEST_F(CalcTableRunTest, StaleResultsNoteAppearsAndGoes) {
+    const auto noted = [&] { return window.StaleNote().isVisible(); };
+    Type(window.Input(), "Edit2", "3.00");
+    window.Pages()->setCurrentIndex(3);
+    EXPECT_FALSE(noted()) << "before any run the tabs hold no results to be stale";
+    window.Run();
+    window.Pages()->setCurrentIndex(3);
+    EXPECT_FALSE(noted());
+    Type(window.Input(), "Edit2", "3.10");
+    EXPECT_TRUE(noted());
+    Type(window.Input(), "Edit2", "3.00");
+    EXPECT_FALSE(noted()) << "the page holds the run's conditions again";
+    Type(window.TLoad(), "Edit2", "5.0");
+    EXPECT_TRUE(noted());
+    window.Pages()->setCurrentIndex(0);
+    EXPECT_FALSE(noted()) << "only on the result tabs";
+    window.Run();
+    window.Pages()->setCurrentIndex(5);
+    EXPECT_FALSE(noted());
+    Find<QSlider>(window.Input(), "TrackBar1")->setValue(11);
+    EXPECT_FALSE(noted()) << "a figure control changes no result";
+
+    Type(window.Input(), "Edit18", "1.0");
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    Type(window.Input(), "Edit18", "4.00");
+    window.Pages()->setCurrentIndex(1);
+    EXPECT_TRUE(noted()) << "the last run stopped";
+    EXPECT_TRUE(
+        window.Pages()->currentWidget()->geometry().intersects(window.StaleNote().geometry()));
+    window.Run();
+    window.Pages()->setCurrentIndex(1);
+    EXPECT_FALSE(noted());
 }
 
 }  // namespace

@@ -134,4 +134,23 @@ TEST_F(CalcTableWindowTest, NothingIsCutOff) {
     ExpectInsideParent(*window.Pages());
 }
 
+// Larger, the window gives its lists, grids and figures the room while the input page keeps
+// its layout; back at the form's size every control stands where the form puts it, and it
+// gets no smaller than that.
+TEST_F(CalcTableWindowTest, GrowsAndComesBackToTheFormsLayout) {
+    window.show();
+    const QWidget* formulas = window.Results().List("ListBox9");
+    const QLineEdit* cover = Find<QLineEdit>(window.Input(), "Edit2");
+    const QRect formulasAtDesign = formulas->geometry(), coverAtDesign = cover->geometry();
+    window.resize(1600, 1000);
+    ExpectInsideParent(*window.Pages());
+    EXPECT_GT(formulas->height(), 2 * formulasAtDesign.height());
+    EXPECT_GT(window.Results().Figure("Chart1")->width(), 1300);
+    EXPECT_GT(window.Results().GridView("StringGrid3")->width(), 1000);
+    EXPECT_EQ(cover->geometry(), coverAtDesign);
+    window.resize(300, 200);
+    EXPECT_EQ(window.size(), QSize(683, 439));
+    EXPECT_EQ(formulas->geometry(), formulasAtDesign);
+}
+
 }  // namespace

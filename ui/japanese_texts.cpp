@@ -1,0 +1,18 @@
+// Qt's texts in Japanese.
+#include "ui/japanese_texts.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+bool UseJapaneseQtTexts(QCoreApplication& application) {
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
