@@ -20,5 +20,8 @@ struct FileFunctions {
 
 // The program's file functions.
 inline FileFunctions ProgramFileFunctions() {
-    return {SaveDesignConditions, LoadDesignConditions, ::WriteTextReport};
+    return {SaveDesignConditions, LoadDesignConditions,
+            [](const std::string& path, const CalcTable& table) {
+                return ::WriteTextReport(path, table);
+            }};
 }

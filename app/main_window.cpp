@@ -12,8 +12,8 @@
 #include <QToolButton>
 #include <exception>
 
+#include "app/report_pdf_file.h"
 #include "calc/results_ready.h"
-#include "report/report_pdf.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -323,7 +323,7 @@ void MainWindow::WritePdf() {
     if (!ResultsReady(table_, messenger_)) return;
     const std::string path = askPdfPath_();
     if (path.empty()) return;
-    const ReportOutcome outcome =
+    const FileResult written =
         WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice());
-    if (!outcome.Succeeded()) messenger_.Warn(outcome.message);
+    if (!written.ok()) messenger_.Warn(written.message);
 }

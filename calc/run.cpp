@@ -45,6 +45,10 @@ class FlagKeepingMessenger : public Messenger {
         const FlagKeeper keeper;
         inner_.Warn(text);
     }
+    void Unbuildable(const std::string& text) override {
+        const FlagKeeper keeper;
+        inner_.Unbuildable(text);
+    }
 
   private:
     struct FlagKeeper {
