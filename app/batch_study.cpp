@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <mutex>
 #include <sstream>
@@ -53,6 +54,17 @@ std::string Governing(const DesignResult& result) {
            " " + CriterionName(result.governingCriterion) + ")";
 }
 
+// Stages one output and commits it, never over the design file read; says why not.
+bool Written(const StudyOptions& options, std::ostream& out, std::ostream& err,
+             const std::function<FileResult(FileCommit&)>& stage) {
+    FileCommit commit(&out);
+    if (!options.inputFile.empty()) commit.KeepUnchanged(options.inputFile);
+    const FileResult written = CommitWhenStaged(commit, stage(commit));
+    if (!written.ok())
+        err << written.message << "\nno output written; earlier files are unchanged\n";
+    return written.ok();
+}
+
 int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::ostream& out,
           std::ostream& err, const std::atomic<bool>& cancel, bool showProgress) {
     std::vector<StudyRow> rows = SweepRows(options.sweeps);
@@ -71,18 +83,13 @@ int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::
             (!worst || row.result.maxUtilisation > worst->result.maxUtilisation))
             worst = &row;
     }
-    if (!options.csvPath.empty()) {
+    if (options.csvPath) {
         std::vector<std::string> names;
         for (const SweepRange& range : options.sweeps) names.push_back(range.input->name);
-        if (options.csvPath == "-") {
-            out << StudyCsv(names, rows) << std::flush;
-        } else {
-            const FileResult written = WriteStudyCsv(options.csvPath, names, rows);
-            if (!written.ok()) {
-                err << written.message << '\n';
-                return kFailed;
-            }
-        }
+        if (!Written(options, out, err, [&](FileCommit& commit) {
+                return WriteStudyCsv(commit, *options.csvPath, names, rows);
+            }))
+            return kFailed;
     }
     std::ostream& report = options.csvPath == "-" ? err : out;
     report << rows.size() << " designs, " << passing << " pass";
@@ -92,8 +99,8 @@ int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::
             report << ' ' << options.sweeps[k].input->name << '=' << worst->values[k];
     }
     report << '\n';
-    if (!options.csvPath.empty() && options.csvPath != "-")
-        report << "study table written to " << std::filesystem::absolute(options.csvPath).string()
+    if (options.csvPath && *options.csvPath != "-")
+        report << "study table written to " << std::filesystem::absolute(*options.csvPath).string()
                << '\n';
     return passing == rows.size() ? kCompleted : kSomeFail;
 }
@@ -120,18 +127,19 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
         return kSomeFail;
     }
     const DesignConditions& box = sized->sized;
-    out << "thinnest box: Tu=" << box.Tu << " TL=" << box.TL << " Tb=" << box.Tb
-        << " m, B=" << box.B << " H=" << box.H << " m\n"
-        << "governing cover h1=" << sized->governingCover << " m, utilisation "
-        << Governing(sized->governing) << '\n';
-    if (!options.outPath.empty()) {
-        const FileResult saved = SaveDesignConditions(options.outPath, box);
-        if (!saved.ok()) {
-            err << saved.message << '\n';
+    std::ostream& report = options.outPath == "-" ? err : out;
+    report << "thinnest box: Tu=" << box.Tu << " TL=" << box.TL << " Tb=" << box.Tb
+           << " m, B=" << box.B << " H=" << box.H << " m\n"
+           << "governing cover h1=" << sized->governingCover << " m, utilisation "
+           << Governing(sized->governing) << '\n';
+    if (options.outPath) {
+        if (!Written(options, out, err, [&](FileCommit& commit) {
+                return SaveDesignConditions(commit, *options.outPath, box);
+            }))
             return kFailed;
-        }
-        out << "sized design written to " << std::filesystem::absolute(options.outPath).string()
-            << '\n';
+        if (*options.outPath != "-")
+            report << "sized design written to "
+                   << std::filesystem::absolute(*options.outPath).string() << '\n';
     }
     return kCompleted;
 }
@@ -159,11 +167,11 @@ bool CheckStudyOptions(const StudyOptions& options, std::string& error) {
     for (const SweepRange& range : options.sweeps) designs *= RangeValues(range).size();
     if (designs > kMaxSweepDesigns)
         error = "--sweep: more than " + std::to_string(kMaxSweepDesigns) + " designs";
-    else if (!options.csvPath.empty() && options.sweeps.empty())
+    else if (options.csvPath && options.sweeps.empty())
         error = "--csv needs --sweep";
-    else if (!options.outPath.empty() && !options.size)
+    else if (options.outPath && !options.size)
         error = "--out needs --size";
-    else if (options.size && !options.csvPath.empty())
+    else if (options.size && options.csvPath)
         error = "--size writes no table; leave out --csv";
     else if (options.size &&
              (options.sweeps.size() > 1 ||

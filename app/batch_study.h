@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,10 +11,11 @@
 #include "calc/study/sweep.h"
 
 struct StudyOptions {
-    std::vector<SweepRange> sweeps;  // --sweep, once or twice
-    std::string csvPath;             // --csv; "-" is standard output
-    bool size = false;               // --size
-    std::string outPath;             // --out, the sized design file
+    std::vector<SweepRange> sweeps;      // --sweep, once or twice
+    std::optional<std::string> csvPath;  // --csv; "-" is standard output
+    bool size = false;                   // --size
+    std::optional<std::string> outPath;  // --out, the sized design file
+    std::string inputFile;               // the design file read, which no output replaces
 
     bool Requested() const { return !sweeps.empty() || size; }
 };

@@ -20,5 +20,11 @@ struct FileFunctions {
 
 // The program's file functions.
 inline FileFunctions ProgramFileFunctions() {
-    return {SaveDesignConditions, LoadDesignConditions, ::WriteTextReport};
+    return {[](const std::string& path, const DesignConditions& conditions) {
+                return ::SaveDesignConditions(path, conditions);
+            },
+            LoadDesignConditions,
+            [](const std::string& path, const CalcTable& table) {
+                return ::WriteTextReport(path, table);
+            }};
 }

@@ -12,8 +12,8 @@
 #include <QToolButton>
 #include <exception>
 
+#include "app/report_pdf_file.h"
 #include "calc/results_ready.h"
-#include "report/report_pdf.h"
 #include "report/study_report_page.h"
 #include "ui/fonts.h"
 
@@ -329,7 +329,7 @@ void MainWindow::WritePdf() {
     const StudyPage& study = calcTable_->Study();
     if (study.HasStudy() && messenger_.Confirm("設計検討のページも出力しますか。"))
         extra.push_back(BuildStudyPage(study.Figure(), study.Governing()));
-    const ReportOutcome outcome =
+    const FileResult written =
         WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice(), extra);
-    if (!outcome.Succeeded()) messenger_.Warn(outcome.message);
+    if (!written.ok()) messenger_.Warn(written.message);
 }

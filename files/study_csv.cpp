@@ -7,7 +7,6 @@
 
 #include "calc/study/study_names.h"
 #include "files/cp932.h"
-#include "files/whole_file.h"
 
 namespace {
 
@@ -118,5 +117,11 @@ std::string StudyCsv(const std::vector<std::string>& names, const std::vector<St
 
 FileResult WriteStudyCsv(const std::string& path, const std::vector<std::string>& names,
                          const std::vector<StudyRow>& rows) {
-    return WriteWholeFile(path, StudyCsv(names, rows));
+    FileCommit commit;
+    return CommitWhenStaged(commit, WriteStudyCsv(commit, path, names, rows));
+}
+
+FileResult WriteStudyCsv(FileCommit& commit, const std::string& path,
+                         const std::vector<std::string>& names, const std::vector<StudyRow>& rows) {
+    return commit.Stage(path, StudyCsv(names, rows));
 }

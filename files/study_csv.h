@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/study/sweep.h"
+#include "files/file_commit.h"
 #include "files/file_result.h"
 
 // The file's bytes. Columns: each varied input under its name, the load case, the overall
@@ -19,3 +20,6 @@ std::string StudyCsv(const std::vector<std::string>& names, const std::vector<St
 // half-written table behind.
 FileResult WriteStudyCsv(const std::string& path, const std::vector<std::string>& names,
                          const std::vector<StudyRow>& rows);
+// The same, staged as one output of the commit.
+FileResult WriteStudyCsv(FileCommit& commit, const std::string& path,
+                         const std::vector<std::string>& names, const std::vector<StudyRow>& rows);

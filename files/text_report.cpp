@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "files/cp932.h"
-#include "files/whole_file.h"
 
 namespace {
 
@@ -89,12 +88,17 @@ std::string ReportText(const CalcTable& table) {
 
 }  // namespace
 
-FileResult WriteTextReport(const std::string& path, const CalcTable& table) {
+FileResult WriteTextReport(FileCommit& commit, const std::string& path, const CalcTable& table) {
     std::string bytes;
     try {
         bytes = ReportText(table);
     } catch (const EncodingError& error) {
         return FileResult::Failure(FileStatus::EncodingError, error.what());
     }
-    return WriteWholeFile(path, bytes);
+    return commit.Stage(path, bytes);
+}
+
+FileResult WriteTextReport(const std::string& path, const CalcTable& table) {
+    FileCommit commit;
+    return CommitWhenStaged(commit, WriteTextReport(commit, path, table));
 }

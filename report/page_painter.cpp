@@ -6,6 +6,7 @@
 
 #include "report/draw_kekka.h"
 #include "report/fixed_pitch.h"
+#include "report/table_columns.h"
 #include "ui/charts/chart_frame.h"
 #include "ui/charts/chart_painter.h"
 
@@ -13,7 +14,6 @@ namespace {
 
 constexpr double kBandHeight = Mm(10.6);
 constexpr int kTitleHeight = 16;
-constexpr int kCellTextHeight = 11;
 constexpr int kChartTitleHeight = 13;
 
 QString Q(const std::string& text) {
@@ -28,7 +28,8 @@ void PaintLines(QPainter& painter, const QFont& font, double left, double top,
 }
 
 // A grid chart as a table: the rule series as connected lines, each cell text centred just
-// above the lower rule of its row. The plot area keeps the chart's usual margins.
+// above the lower rule of its row. The plot area keeps the chart's usual margins; a column too
+// narrow for a text there grows to hold it.
 void PaintTable(QPainter& painter, const ReportChart& table) {
     const Chart& chart = table.chart;
     QRectF area(table.left, table.top, table.width, table.height);
@@ -44,8 +45,9 @@ void PaintTable(QPainter& painter, const ReportChart& table) {
     const Axis& x = chart.bottom;
     const Axis& y = chart.left;
     if (x.maximum <= x.minimum || y.maximum <= y.minimum) return;
+    const TableColumns columns = LayOutTableColumns(table, area);
     auto at = [&](const ChartPoint& p) {
-        return QPointF(area.left() + (p.x - x.minimum) / (x.maximum - x.minimum) * area.width(),
+        return QPointF(columns.PageX(p.x),
                        area.top() + (y.maximum - p.y) / (y.maximum - y.minimum) * area.height());
     };
 
@@ -57,7 +59,7 @@ void PaintTable(QPainter& painter, const ReportChart& table) {
             painter.drawLine(at(rules.points[i - 1]), at(rules.points[i]));
     }
     if (static_cast<std::size_t>(kCellTexts) >= chart.series.size()) return;
-    const QFont font = GothicFont(kCellTextHeight);
+    const QFont font = TableCellFont();
     painter.setFont(font);
     const QFontMetricsF metrics(font);
     for (const ChartPoint& p : chart.series[kCellTexts].points) {

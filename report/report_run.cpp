@@ -86,12 +86,20 @@ void Preview(const std::vector<ReportPage>& pages, const std::string& title,
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.resize(dialog.screen()->availableGeometry().size() * 0.8);  // room for a whole page
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&pages](QPrinter* printer) {
-        QPainter painter;
+        // The preview shows every page on one sheet, the first page's: a page of the other
+        // orientation stands turned on it, as a printer loaded with that sheet prints it.
+        QPainter painter(printer);
         for (std::size_t k = 0; k < pages.size(); ++k) {
-            // The next page's orientation is set before the page is begun.
-            printer->setPageLayout(ReportPageLayout(pages[k]));
-            if (!(k == 0 ? painter.begin(printer) : printer->newPage())) return;
+            if (k > 0 && !printer->newPage()) return;
+            if (pages[k].orientation == pages.front().orientation) {
+                PaintReportPage(painter, pages[k]);
+                continue;
+            }
+            painter.save();
+            painter.translate(painter.device()->width(), 0);
+            painter.rotate(90);
             PaintReportPage(painter, pages[k]);
+            painter.restore();
         }
     });
     dialog.exec();

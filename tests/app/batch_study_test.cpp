@@ -174,3 +174,22 @@ TEST(BatchStudy, SizingPrintsTheBoxAndWritesItAsADesignFile) {
         EXPECT_TRUE(DesignPasses(EvaluateDesign(loaded))) << cover;
     }
 }
+
+// A study's table or sized design never replaces the design file read, and an empty path is
+// no path; the file is left as it was.
+TEST(BatchStudy, OutputsRefuseTheInputFileAndAnEmptyPath) {
+    TempFolder folder;
+    const std::string input = folder / "box.dat";
+    ASSERT_TRUE(SaveDesignConditions(input, DesignConditions{}).ok());
+    const std::string before = ReadBytes(input);
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--batch", input, "--sweep", "h1=1:2:1", "--csv", input},
+          {"--batch", input, "--size", "--out", input},
+          {"--batch", input, "--sweep", "h1=1:2:1", "--csv", ""}}) {
+        const Outcome outcome = Batch(arguments);
+        EXPECT_EQ(outcome.status, 1) << arguments.back();
+        EXPECT_NE(outcome.err.find("no output written"), std::string::npos) << outcome.err;
+    }
+    EXPECT_EQ(ReadBytes(input), before);
+    EXPECT_EQ(folder.EntryCount(), 1);
+}

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -114,6 +115,23 @@ TEST_F(PrintFixture, PreviewHidesTheTableAndShowsItAgainWhenClosed) {
     EXPECT_TRUE(outcome.Succeeded());
     EXPECT_EQ(window.calls, (std::vector<std::string>{"hide", "show"}));
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+// The whole report: the ten pages in one preview, each whole on its sheet.
+TEST_F(PrintFixture, WholeReportPreviewHoldsTheTenPages) {
+    QWidget parent;
+    context.parent = &parent;
+    int pages = 0;
+    QTimer::singleShot(0, [&pages] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) pages = view->pageCount();
+            dialog->close();
+        }
+    });
+    window.visible = true;
+    PreviewWholeReport(context);
+    EXPECT_EQ(pages, kReportPageCount);
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"hide", "show"}));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The mark texts of a series, each beside its point.
+// The mark texts of a chart, each beside its point.
 #pragma once
 
 #include <QPainter>
@@ -6,9 +6,6 @@
 #include "calc/calc_table.h"
 #include "ui/charts/chart_frame.h"
 
-// Draws the marks of a series that shows them: transparent, without frame, centred on the
-// point and set off by the series' mark offset (screen pixels; positive above, negative
-// below). On a vertical run of a line the text turns to read upwards, so the line does not
-// cross it: "above" is then to the left. A blank mark shows nothing, nor does the mark of a
-// point outside the plot.
-void PaintMarks(QPainter& painter, const Series& series, const ChartFrame& frame);
+// Draws the marks of every series that shows them where PlaceMarks puts them: transparent,
+// without frame, in the series' mark font; a mark set off from its point gets a thin leader.
+void PaintMarks(QPainter& painter, const Chart& chart, const ChartFrame& frame);

@@ -19,8 +19,6 @@ void PaintChartInFrame(QPainter& painter, const Chart& chart, const ChartFrame& 
     painter.setClipRect(frame.plot, Qt::IntersectClip);
     for (const Series& series : chart.series) PaintSeries(painter, series, frame);
     painter.restore();
-    // Marks may reach into the margins beside the plot, never beyond the chart.
-    painter.setClipRect(frame.area, Qt::IntersectClip);
-    for (const Series& series : chart.series) PaintMarks(painter, series, frame);
+    PaintMarks(painter, chart, frame);
     painter.restore();
 }

@@ -15,29 +15,6 @@ constexpr double kArrowLength = 9;  // pixels
 constexpr double kArrowHalfWidth = 4;
 constexpr double kPointRadius = 3;
 
-// Clips the segment a-b to the box (Liang-Barsky), so that points far outside a zoomed view
-// never reach the device as huge coordinates.
-std::optional<std::pair<QPointF, QPointF>> Clip(QPointF a, QPointF b, const QRectF& box) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
-                        box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return std::nullopt;
-    }
-    return std::pair{a + t0 * (b - a), a + t1 * (b - a)};
-}
-
 QPen SeriesPen(const Series& series, const QColor& colour, const ChartFrame& frame) {
     QPen pen(colour, std::max(series.lineWidth, 1) * frame.pixel);
     if (series.penStyle == PenStyle::Dot) {
@@ -77,7 +54,7 @@ void PaintLine(QPainter& painter, const Series& series, const ChartFrame& frame)
         }
         const QPointF here = frame.Map(p.x, p.y);
         if (previous) {
-            const auto clipped = Clip(*previous, here, box);
+            const auto clipped = ClipSegment(*previous, here, box);
             if (!clipped) {
                 flush();
             } else {
@@ -101,7 +78,7 @@ void PaintArrows(QPainter& painter, const Series& series, const ChartFrame& fram
         if (!HasPosition(p) || !std::isfinite(p.endX) || !std::isfinite(p.endY)) continue;
         const QPointF tail = frame.Map(p.x, p.y);
         const QPointF head = frame.Map(p.endX, p.endY);
-        const auto clipped = Clip(tail, head, box);
+        const auto clipped = ClipSegment(tail, head, box);
         if (!clipped) continue;
         const QColor colour = ToQColor(p.colour);
         painter.setPen(SeriesPen(series, colour, frame));
@@ -135,6 +112,27 @@ void PaintPoints(QPainter& painter, const Series& series, const ChartFrame& fram
 }
 
 }  // namespace
+
+std::optional<std::pair<QPointF, QPointF>> ClipSegment(QPointF a, QPointF b, const QRectF& box) {
+    double t0 = 0, t1 = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
+                        box.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return std::nullopt;
+    }
+    return std::pair{a + t0 * (b - a), a + t1 * (b - a)};
+}
 
 std::vector<std::size_t> DrawingOrder(const Series& series) {
     std::vector<std::size_t> order(series.points.size());

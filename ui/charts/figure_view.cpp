@@ -3,13 +3,17 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
 #include <functional>
 
 #include "ui/charts/chart_painter.h"
 
 namespace {
 
-constexpr int kMinimumDrag = 4;  // pixels; less is a click
+constexpr int kMinimumDrag = 4;     // pixels; less is a click
+constexpr double kWheelZoom = 1.2;  // per notch of the wheel
+constexpr double kNotch = 120;      // angle delta of one notch
 
 // Identifies the data of a chart, so the view can tell a new run from a change of view.
 std::size_t DataFingerprint(const Chart& chart) {
@@ -32,6 +36,11 @@ void SetRange(Axis& axis, double minimum, double maximum) {
     axis.minimum = minimum;
     axis.maximum = maximum;
     axis.automatic = false;
+}
+
+// The range scaled by 1/factor about the value that stays put.
+void ZoomAbout(Axis& axis, const AxisScale& now, double fixed, double factor) {
+    SetRange(axis, fixed + (now.minimum - fixed) / factor, fixed + (now.maximum - fixed) / factor);
 }
 
 }  // namespace
@@ -81,6 +90,48 @@ void FigureView::paintEvent(QPaintEvent*) {
     }
 }
 
+void FigureView::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (delta == 0) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    NoticeNewData();
+    const ChartFrame frame = LayOutChart(QPainter(), chart(), rect());
+    const QPointF fixed = frame.Unmap(event->position());
+    const double factor = std::pow(kWheelZoom, delta / kNotch);
+    Chart& c = chart();
+    ZoomAbout(c.bottom, frame.x, fixed.x(), factor);
+    ZoomAbout(c.left, frame.y, fixed.y(), factor);
+    // New scale labels may move the plot's edges: follow them so the point stays put.
+    for (int pass = 0; pass < 2; ++pass) {
+        const ChartFrame now = LayOutChart(QPainter(), c, rect());
+        const QPointF drift = now.Unmap(event->position()) - fixed;
+        SetRange(c.bottom, now.x.minimum - drift.x(), now.x.maximum - drift.x());
+        SetRange(c.left, now.y.minimum - drift.y(), now.y.maximum - drift.y());
+    }
+    event->accept();
+    ApplyChange();
+}
+
+void FigureView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    NoticeNewData();
+    ReturnToRunRanges();
+}
+
+void FigureView::ReturnToRunRanges() {
+    Chart& c = chart();
+    c.left = runLeft_;
+    c.bottom = runBottom_;
+    c.right = runRight_;
+    c.top = runTop_;
+    ApplyChange();
+}
+
 void FigureView::mousePressEvent(QMouseEvent* event) {
     if (!panZoom_ || dragButton_ != Qt::NoButton ||
         (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)) {
@@ -128,17 +179,14 @@ void FigureView::mouseReleaseEvent(QMouseEvent* event) {
         update();
         return;
     }
-    Chart& c = chart();
-    if (moved.x() > 0 && moved.y() > 0) {
-        const QPointF topLeft = frame_.Unmap(dragStart_);
-        const QPointF bottomRight = frame_.Unmap(dragNow_);
-        SetRange(c.bottom, topLeft.x(), bottomRight.x());
-        SetRange(c.left, bottomRight.y(), topLeft.y());
-    } else {
-        c.left = runLeft_;
-        c.bottom = runBottom_;
-        c.right = runRight_;
-        c.top = runTop_;
+    if (!(moved.x() > 0 && moved.y() > 0)) {
+        ReturnToRunRanges();
+        return;
     }
+    Chart& c = chart();
+    const QPointF topLeft = frame_.Unmap(dragStart_);
+    const QPointF bottomRight = frame_.Unmap(dragNow_);
+    SetRange(c.bottom, topLeft.x(), bottomRight.x());
+    SetRange(c.left, bottomRight.y(), topLeft.y());
     ApplyChange();
 }

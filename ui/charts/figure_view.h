@@ -1,8 +1,9 @@
-// A chart of the result model on screen; repaints from the model. With pan and zoom on (the
-// acting-load diagram), a right-button drag moves the view and a left-button drag from top
-// left to bottom right enlarges the dragged rectangle; dragged the other way it returns to
-// the ranges the last run set. Both change the chart's axis ranges in the model, so the
-// report page shows the same view.
+// A chart of the result model on screen; repaints from the model. On every figure the mouse
+// wheel zooms about the cursor (forward enlarges) and a double click returns to the ranges the
+// last run set. With pan and zoom on (the acting-load diagram), a right-button drag moves the
+// view and a left-button drag from top left to bottom right enlarges the dragged rectangle;
+// dragged the other way it returns to the run's ranges. All of them change the chart's axis
+// ranges in the model, so the report page shows the same view.
 #pragma once
 
 #include <QPoint>
@@ -20,7 +21,7 @@ class FigureView : public QWidget {
 
     // Shows the model's chart as it is now (after a run, a figure control or a button).
     void refresh();
-    // Mouse pan and zoom; on from the start for "Chart1".
+    // Mouse pan and zoom by dragging; on from the start for "Chart1".
     void setPanZoom(bool on) { panZoom_ = on; }
     bool panZoom() const { return panZoom_; }
 
@@ -33,12 +34,15 @@ class FigureView : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     Chart& chart() { return table_.ChartOf(chartName_); }
     // New data come from a run, and with them the ranges a drag back returns to.
     void NoticeNewData();
     void RememberRunRanges();
+    void ReturnToRunRanges();
     void ApplyChange();
 
     CalcTable& table_;

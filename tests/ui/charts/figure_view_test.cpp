@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace {
 
@@ -88,7 +89,45 @@ TEST_F(LoadDiagram, AClickChangesNothing) {
     EXPECT_EQ(chart().left.maximum, 1);
 }
 
-TEST(FigureView, OtherFiguresIgnoreTheMouse) {
+void Wheel(QWidget& widget, QPoint at, int notches) {
+    QWheelEvent event(QPointF(at), widget.mapToGlobal(QPointF(at)), QPoint(),
+                      QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(&widget, &event);
+}
+
+// Every figure zooms about the cursor: the point under it stays there, the ranges narrow by
+// 1.2 a notch forwards and widen back; a double click returns to the run's ranges.
+TEST(FigureView, TheWheelZoomsAboutTheCursorOnEveryFigure) {
+    for (const char* name : {"Chart1", "Chart9", "Chart13"}) {
+        CalcTable table;
+        Chart& chart = table.ChartOf(name);
+        SetChartRange(chart, -3, 3, -2, 4);
+        FigureView view(table, name, nullptr);
+        view.resize(338, 309);
+        view.grab();
+        QImage image(view.size(), QImage::Format_ARGB32);
+        QPainter painter(&image);
+        const ChartFrame frame = LayOutChart(painter, chart, view.rect());
+        const QPoint cursor = frame.Map(1, 0).toPoint();
+        const QPointF under = frame.Unmap(cursor);
+        Wheel(view, cursor, 2);
+        EXPECT_NEAR(chart.bottom.maximum - chart.bottom.minimum, 6 / 1.44, 1e-6) << name;
+        EXPECT_NEAR(chart.left.maximum - chart.left.minimum, 6 / 1.44, 1e-6) << name;
+        const ChartFrame zoomed = LayOutChart(painter, chart, view.rect());
+        EXPECT_NEAR(zoomed.Unmap(cursor).x(), under.x(), 0.005) << name;
+        EXPECT_NEAR(zoomed.Unmap(cursor).y(), under.y(), 0.005) << name;
+        Wheel(view, cursor, -2);
+        EXPECT_NEAR(chart.bottom.minimum, -3, 0.005) << name;
+        EXPECT_NEAR(chart.left.maximum, 4, 0.005) << name;
+        Wheel(view, cursor, 1);
+        Send(view, QEvent::MouseButtonDblClick, cursor, Qt::LeftButton);
+        EXPECT_EQ(chart.bottom.minimum, -3) << name;
+        EXPECT_EQ(chart.left.maximum, 4) << name;
+    }
+}
+
+TEST(FigureView, OtherFiguresIgnoreDrags) {
     CalcTable table;
     SetChartRange(table.ChartOf("Chart9"), -3, 3, -3, 3);
     FigureView view(table, "Chart9", nullptr);
