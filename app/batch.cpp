@@ -2,14 +2,20 @@
 // and pitch of the arguments over the file's, runs the calculation and writes the reports.
 #include "app/batch.h"
 
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <array>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
 
+#include "app/batch_study.h"
+#include "app/report_pdf_file.h"
 #include "calc/drawing/title_block.h"
 #include "calc/figure_controls.h"
 #include "files/design_file.h"
@@ -17,28 +23,44 @@
 #include "files/json_report.h"
 #include "files/quantity_csv.h"
 #include "files/text_report.h"
-#include "report/report_pdf.h"
 
 namespace {
 
 const char* const kUsage =
     "usage: dolmeta --batch [FILE.dat] [--text PATH] [--json PATH] [--pdf PATH]\n"
     "                       [--quantities FILE.csv] [--dxf FILE.dxf]\n"
-    "                       [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n";
+    "                       [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n"
+    "       dolmeta --batch [FILE.dat] --sweep NAME=FROM:TO:STEP [--sweep ...] [--csv PATH]\n"
+    "       dolmeta --batch [FILE.dat] --size [--sweep h1=FROM:TO:STEP] [--out PATH.dat]\n"
+    "       dolmeta --batch --help\n";
+
+const char* const kHelp =
+    "One calculation without a window, on the default design conditions or those of\n"
+    "FILE.dat. Every output is written in full or not at all: when one cannot be written,\n"
+    "none replaces its earlier file. PATH \"-\" writes to standard output.\n"
+    "Exit status:\n"
+    "  0  completed, and every section passes\n"
+    "  3  completed, but a section exceeds its allowable stresses, or the bar search or\n"
+    "     the bar processing showed its message (the reason is on standard error)\n"
+    "  2  a design condition failed its check\n"
+    "  1  a conversion or file error\n";
 
 constexpr int kCompleted = 0;
 constexpr int kFailed = 1;
 constexpr int kCheckFailed = 2;
+constexpr int kNotPassed = 3;
 
 struct BatchOptions {
+    bool help = false;
     std::string conditionsFile;
-    std::string textPath;
-    std::string jsonPath;
-    std::string pdfPath;
-    std::string quantitiesPath;
-    std::string dxfPath;
+    std::optional<std::string> textPath;
+    std::optional<std::string> jsonPath;
+    std::optional<std::string> pdfPath;
+    std::optional<std::string> quantitiesPath;
+    std::optional<std::string> dxfPath;
     std::optional<std::array<std::string, 3>> tLoad;  // weight (t), axle distance, impact depth
     std::optional<std::string> pitch;                 // "auto" or one of the pitch choices
+    StudyOptions study;
 };
 
 // Writes every message to the stream as it comes and keeps it for the JSON report. Nobody
@@ -54,8 +76,13 @@ class StreamMessenger : public Messenger {
         Inform(text);
         return true;
     }
+    void Unbuildable(const std::string& text) override {
+        unbuildable = true;
+        Inform(text);
+    }
 
     std::vector<std::string> messages;
+    bool unbuildable = false;  // a stage said the design cannot be built as computed
 
   private:
     std::ostream& stream_;
@@ -86,10 +113,15 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string& argument = arguments[k];
         if (argument == "--batch") continue;
+        if (argument == "--help") {
+            options.help = true;
+            continue;
+        }
         const bool takesValue = argument == "--text" || argument == "--json" ||
                                 argument == "--pdf" || argument == "--quantities" ||
                                 argument == "--dxf" || argument == "--tload" ||
-                                argument == "--pitch";
+                                argument == "--pitch" || argument == "--sweep" ||
+                                argument == "--csv" || argument == "--out";
         if (takesValue && k + 1 >= arguments.size()) {
             error = argument + " needs a value";
             return std::nullopt;
@@ -116,12 +148,26 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
                 error = "--pitch takes auto, 125, 150, 200, 250 or 300, not '" + arguments[k] + "'";
                 return std::nullopt;
             }
+        } else if (argument == "--sweep") {
+            if (!AddSweep(options.study, arguments[++k], error)) return std::nullopt;
+        } else if (argument == "--csv") {
+            options.study.csvPath = arguments[++k];
+        } else if (argument == "--out") {
+            options.study.outPath = arguments[++k];
+        } else if (argument == "--size") {
+            options.study.size = true;
         } else if (argument.starts_with("-") || !options.conditionsFile.empty()) {
             error = "unknown argument '" + argument + "'";
             return std::nullopt;
         } else {
             options.conditionsFile = argument;
         }
+    }
+    if (!CheckStudyOptions(options.study, error)) return std::nullopt;
+    if (options.study.Requested() && (options.textPath || options.jsonPath || options.pdfPath ||
+                                      options.quantitiesPath || options.dxfPath)) {
+        error = "--text, --json, --pdf, --quantities and --dxf report one run, not a study";
+        return std::nullopt;
     }
     return options;
 }
@@ -142,35 +188,92 @@ void ApplyOptions(const BatchOptions& options, DesignConditions& conditions) {
     }
 }
 
-// Writes one report; says where, or why not.
-bool Report(const FileResult& result, const char* what, const std::string& path, std::ostream& out,
-            std::ostream& err) {
-    if (!result.ok()) {
-        err << result.message << '\n';
-        return false;
-    }
-    out << what << " written to " << std::filesystem::absolute(path).string() << '\n';
+// Whether a section of the section-design table is judged "NO"; tells which.
+bool TellExceededSections(const CalcTable& table, std::ostream& err) {
+    const Grid& grid = table.GridOf("StringGrid3");
+    std::string sections;
+    for (int row = 1; row < grid.rows; ++row)
+        if (grid.Cell(13, row) == "NO")
+            sections += (sections.empty() ? "" : ", ") + grid.Cell(0, row);
+    if (sections.empty()) return false;
+    err << table.labels.at("Label97").text << "（" << sections << "）\n";
     return true;
 }
 
 // The report pages need Qt's fonts and painting; without a display they render offscreen.
-bool WritePdf(const std::string& path, const CalcTable& table, int colourChoice, std::ostream& out,
-              std::ostream& err) {
-    std::unique_ptr<QGuiApplication> application;
-    if (!QGuiApplication::instance()) {
-        if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "dolmeta";
-        static char* argv[] = {name, nullptr};
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    const ReportOutcome outcome = WriteReportPdf(path, table, colourChoice);
-    if (!outcome.Succeeded()) {
-        err << outcome.message << '\n';
+std::unique_ptr<QGuiApplication> PaintingApplication() {
+    if (QGuiApplication::instance()) return nullptr;
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "dolmeta";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// One requested output: what it is, where it goes and how it is staged.
+struct Output {
+    const char* what;
+    std::string path;
+    std::function<FileResult(FileCommit&, const std::string&)> stage;
+};
+
+std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTable& table,
+                                     const std::vector<std::string>& messages, int colourChoice) {
+    std::vector<Output> outputs;
+    if (options.textPath)
+        outputs.push_back(
+            {"text report", *options.textPath, [&](FileCommit& commit, const std::string& path) {
+                 return WriteTextReport(commit, path, table);
+             }});
+    if (options.jsonPath)
+        outputs.push_back(
+            {"JSON report", *options.jsonPath, [&](FileCommit& commit, const std::string& path) {
+                 return WriteJsonReport(commit, path, table, messages);
+             }});
+    if (options.pdfPath)
+        outputs.push_back(
+            {"report pages", *options.pdfPath, [&](FileCommit& commit, const std::string& path) {
+                 const auto application = PaintingApplication();
+                 return WriteReportPdf(commit, path, table, colourChoice);
+             }});
+    if (options.quantitiesPath)
+        outputs.push_back({"quantities", *options.quantitiesPath,
+                           [&](FileCommit& commit, const std::string& path) {
+                               return WriteQuantityCsv(commit, path, table);
+                           }});
+    if (options.dxfPath)
+        outputs.push_back(
+            {"drawing", *options.dxfPath, [&](FileCommit& commit, const std::string& path) {
+                 // The drawing is named after the design-condition file, or after itself.
+                 const std::string& named =
+                     options.conditionsFile.empty() ? path : options.conditionsFile;
+                 return WriteSectionDxf(commit, path, table,
+                                        std::filesystem::path(named).filename().string(),
+                                        DateText(std::time(nullptr)));
+             }});
+    return outputs;
+}
+
+// Writes every output to its temporary file, and puts them in place only when all of them
+// succeeded; says where, or why not. The input file is never replaced.
+bool WriteOutputs(const std::vector<Output>& outputs, const std::string& input, std::ostream& out,
+                  std::ostream& err) {
+    FileCommit commit(&out);
+    if (!input.empty()) commit.KeepUnchanged(input);
+    FileResult result;
+    for (const Output& output : outputs)
+        if (result = output.stage(commit, output.path); !result.ok()) break;
+    if (result.ok()) result = commit.Commit();
+    if (!result.ok()) {
+        err << result.message << "\nno output written; earlier files are unchanged\n";
         return false;
     }
-    out << "report pages written to " << std::filesystem::absolute(path).string() << '\n';
+    std::ostream& status = commit.WritesStandardOutput() ? err : out;
+    for (const Output& output : outputs)
+        if (output.path != "-")
+            status << output.what << " written to "
+                   << std::filesystem::absolute(output.path).string() << '\n';
     return true;
 }
 
@@ -184,6 +287,10 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
         err << "dolmeta: " << error << '\n' << kUsage;
         return kFailed;
     }
+    if (options->help) {
+        out << kUsage << kHelp << StudyUsage();
+        return kCompleted;
+    }
 
     DesignConditions conditions;
     if (!options->conditionsFile.empty()) {
@@ -194,6 +301,12 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
         }
     }
     ApplyOptions(*options, conditions);
+    if (options->study.Requested()) {
+        StudyOptions study = options->study;
+        study.inputFile = options->conditionsFile;
+        return RunStudyUntilInterrupted(conditions, study, out, err,
+                                        &err == &std::cerr && isatty(STDERR_FILENO));
+    }
 
     CalcTable table;
     // The figure controls a file holds act on the figures as on the window, before the run.
@@ -209,28 +322,13 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
             return kFailed;
     }
 
-    bool written = true;
-    if (!options->textPath.empty())
-        written &= Report(WriteTextReport(options->textPath, table), "text report",
-                          options->textPath, out, err);
-    if (!options->jsonPath.empty())
-        written &= Report(WriteJsonReport(options->jsonPath, table, messenger.messages),
-                          "JSON report", options->jsonPath, out, err);
-    if (!options->pdfPath.empty())
-        written &= WritePdf(options->pdfPath, table, conditions.figureColours, out, err);
-    if (!options->quantitiesPath.empty())
-        written &= Report(WriteQuantityCsv(options->quantitiesPath, table), "quantities",
-                          options->quantitiesPath, out, err);
-    if (!options->dxfPath.empty()) {
-        // The drawing is named after the design-condition file, or after itself.
-        const std::string& named =
-            options->conditionsFile.empty() ? options->dxfPath : options->conditionsFile;
-        const std::string name = std::filesystem::path(named).filename().string();
-        written &=
-            Report(WriteSectionDxf(options->dxfPath, table, name, DateText(std::time(nullptr))),
-                   "drawing", options->dxfPath, out, err);
-    }
-    return written ? kCompleted : kFailed;
+    if (!WriteOutputs(
+            RequestedOutputs(*options, table, messenger.messages, conditions.figureColours),
+            options->conditionsFile, out, err))
+        return kFailed;
+    // Every section is judged even after such a message, so that each reason is told.
+    const bool exceeds = TellExceededSections(table, err);
+    return exceeds || messenger.unbuildable ? kNotPassed : kCompleted;
 }
 
 int RunBatch(int argc, char** argv) {

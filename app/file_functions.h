@@ -24,5 +24,15 @@ struct FileFunctions {
 
 // The program's file functions.
 inline FileFunctions ProgramFileFunctions() {
-    return {SaveDesignConditions, LoadDesignConditions, ::WriteTextReport, WriteSectionDxf};
+    return {[](const std::string& path, const DesignConditions& conditions) {
+                return ::SaveDesignConditions(path, conditions);
+            },
+            LoadDesignConditions,
+            [](const std::string& path, const CalcTable& table) {
+                return ::WriteTextReport(path, table);
+            },
+            [](const std::string& path, const CalcTable& table, const std::string& designName,
+               const std::string& date) {
+                return ::WriteSectionDxf(path, table, designName, date);
+            }};
 }

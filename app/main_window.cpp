@@ -14,9 +14,10 @@
 #include <exception>
 #include <filesystem>
 
+#include "app/report_pdf_file.h"
 #include "calc/drawing/title_block.h"
 #include "calc/results_ready.h"
-#include "report/report_pdf.h"
+#include "report/study_report_page.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -337,9 +338,14 @@ void MainWindow::WritePdf() {
     if (!ResultsReady(table_, messenger_)) return;
     const std::string path = askPdfPath_();
     if (path.empty()) return;
-    const ReportOutcome outcome =
-        WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice());
-    if (!outcome.Succeeded()) messenger_.Warn(outcome.message);
+    // The design study, once there is one, may follow the ten pages.
+    std::vector<ReportPage> extra;
+    const StudyPage& study = calcTable_->Study();
+    if (study.HasStudy() && messenger_.Confirm("設計検討のページも出力しますか。"))
+        extra.push_back(BuildStudyPage(study.Figure(), study.Governing()));
+    const FileResult written =
+        WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice(), extra);
+    if (!written.ok()) messenger_.Warn(written.message);
 }
 
 void MainWindow::WriteDrawing() {

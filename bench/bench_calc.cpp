@@ -1,5 +1,5 @@
-// Timing of the calculation: the whole run on two designs, and the number formatting of the
-// report lines alone.
+// Timing of the calculation: the whole run and the numbers-only evaluation on two designs, and
+// the number formatting of the report lines alone.
 #include <benchmark/benchmark.h>
 
 #include "calc/calc_table.h"
@@ -7,6 +7,7 @@
 #include "calc/messenger.h"
 #include "calc/run.h"
 #include "calc/sheet/format_line.h"
+#include "calc/study/design_result.h"
 
 namespace {
 
@@ -27,13 +28,41 @@ void BM_RunDefaults(benchmark::State& state) {
 BENCHMARK(BM_RunDefaults);
 
 // T-25 under 1.0 m of cover, standard combination (load case 1).
-void BM_RunShallowCover(benchmark::State& state) {
+DesignConditions ShallowCover() {
     DesignConditions conditions;
     conditions.h1 = "1.00";
     conditions.combination = 0;
-    RunDesign(state, conditions);
+    return conditions;
+}
+
+void BM_RunShallowCover(benchmark::State& state) {
+    RunDesign(state, ShallowCover());
 }
 BENCHMARK(BM_RunShallowCover);
+
+// The window's case: one table, run again and again.
+void BM_RunDefaultsIntoOneTable(benchmark::State& state) {
+    CalcTable table;
+    for (auto _ : state) {
+        RecordingMessenger messenger;
+        benchmark::DoNotOptimize(RunCalculation(DesignConditions{}, table, messenger));
+    }
+}
+BENCHMARK(BM_RunDefaultsIntoOneTable);
+
+void EvaluateOne(benchmark::State& state, const DesignConditions& conditions) {
+    for (auto _ : state) benchmark::DoNotOptimize(EvaluateDesign(conditions));
+}
+
+void BM_EvaluateDefaults(benchmark::State& state) {
+    EvaluateOne(state, DesignConditions{});
+}
+BENCHMARK(BM_EvaluateDefaults);
+
+void BM_EvaluateShallowCover(benchmark::State& state) {
+    EvaluateOne(state, ShallowCover());
+}
+BENCHMARK(BM_EvaluateShallowCover);
 
 void FormatOne(benchmark::State& state, const char* pattern, double value) {
     const std::string text = pattern;

@@ -5,9 +5,9 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "app/report_pdf_file.h"
 #include "calc/run.h"
 #include "report/report_pages.h"
-#include "report/report_pdf.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ void BM_ReportPdf(benchmark::State& state) {
     QTemporaryDir folder;
     const std::string path = folder.filePath("report.pdf").toStdString();
     for (auto _ : state) {
-        const ReportOutcome outcome = WriteReportPdf(path, table, kColourFigures);
-        if (!outcome.Succeeded()) state.SkipWithError(outcome.message.c_str());
+        const FileResult written = WriteReportPdf(path, table, kColourFigures);
+        if (!written.ok()) state.SkipWithError(written.message.c_str());
     }
 }
 BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

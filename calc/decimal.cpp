@@ -6,9 +6,11 @@
 
 #include <cerrno>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <system_error>
 
 namespace {
 
@@ -61,19 +63,27 @@ ConversionError::ConversionError(const std::string& text, const std::string& fie
       text_(text),
       field_(field) {}
 
-double ParseDouble(const std::string& text, const std::string& field) {
+double ParseDouble(const std::string& text, std::string_view field) {
     const std::string s = Trimmed(text);
-    if (!IsDecimal(s)) throw ConversionError(text, field);
-    errno = 0;
-    const double value = strtod_l(s.c_str(), nullptr, ClassicLocale());
-    if (errno == ERANGE && std::isinf(value)) throw ConversionError(text, field);
-    if (!std::isfinite(value)) throw ConversionError(text, field);
+    if (!IsDecimal(s)) throw ConversionError(text, std::string(field));
+    // from_chars reads a number as strtod does, correctly rounded and without a locale, but
+    // knows no "+" in front and leaves a value beyond the range of a double unread.
+    const std::string_view number = s.front() == '+' ? std::string_view(s).substr(1) : s;
+    double value = 0;
+    if (std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc()) {
+        // Too large is no number; too small is read as strtod reads it, as 0 or subnormal.
+        errno = 0;
+        value = strtod_l(s.c_str(), nullptr, ClassicLocale());
+        if (errno == ERANGE && std::isinf(value)) throw ConversionError(text, std::string(field));
+    }
+    if (!std::isfinite(value)) throw ConversionError(text, std::string(field));
     return value;
 }
 
-float ParseSingle(const std::string& text, const std::string& field) {
+float ParseSingle(const std::string& text, std::string_view field) {
     const double value = ParseDouble(text, field);
-    if (std::fabs(value) > static_cast<double>(FLT_MAX)) throw ConversionError(text, field);
+    if (std::fabs(value) > static_cast<double>(FLT_MAX))
+        throw ConversionError(text, std::string(field));
     return static_cast<float>(value);
 }
 

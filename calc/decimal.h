@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 class ConversionError : public std::runtime_error {
   public:
@@ -21,8 +22,8 @@ class ConversionError : public std::runtime_error {
 std::string Trimmed(const std::string& text);
 
 // A value for a Double field.
-double ParseDouble(const std::string& text, const std::string& field);
+double ParseDouble(const std::string& text, std::string_view field);
 // A value for a Single field: also rejects what a float cannot hold.
-float ParseSingle(const std::string& text, const std::string& field);
+float ParseSingle(const std::string& text, std::string_view field);
 // An integer (choice indices): optional sign and digits, surrounding blanks.
 int ParseInteger(const std::string& text, const std::string& field);

@@ -2,7 +2,6 @@
 #include "calc/run.h"
 
 #include <cfenv>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -16,11 +15,11 @@
 #include "calc/loads/load_sheet.h"
 #include "calc/loads/loads.h"
 #include "calc/read_conditions.h"
+#include "calc/run_work.h"
 #include "calc/section/main_rebar.h"
 #include "calc/section/quantity_sheet.h"
 #include "calc/section/rebar_processing.h"
 #include "calc/section/section_design.h"
-#include "calc/work_arrays.h"
 
 namespace {
 
@@ -48,6 +47,10 @@ class FlagKeepingMessenger : public Messenger {
         const FlagKeeper keeper;
         inner_.Warn(text);
     }
+    void Unbuildable(const std::string& text) override {
+        const FlagKeeper keeper;
+        inner_.Unbuildable(text);
+    }
 
   private:
     struct FlagKeeper {
@@ -61,40 +64,67 @@ class FlagKeepingMessenger : public Messenger {
 // What the stages share during one run.
 struct RunState {
     const DesignConditions& conditions;
-    TKakou& record;
-    int loadCase;
-    BarSchedule barSchedule;
-    SectionSteel sectionSteel;
-    CalcTable& table;
+    RunWork& work;
     Messenger& messenger;
 };
 
-// A stage, named as the message names it when it meets a value it cannot compute.
+// A stage: its computation fills the record and the work arrays; its writers format them.
+// Named as the message names it when it meets a value it cannot compute.
 struct Stage {
     const char* name;
-    void (*run)(RunState&);
+    void (*compute)(RunState&);
+    void (*write)(const RunState&, CalcTable&);
 };
+
+void NothingToCompute(RunState&) {}
+void NothingToWrite(const RunState&, CalcTable&) {}
 
 // The stages in order.
 constexpr Stage kStages[] = {
-    {"設計条件の整理", [](RunState& s) { WriteConditionSummary(s.record, s.conditions, s.table); }},
-    {"荷重値の計算", [](RunState& s) { ComputeLoads(s.record, s.loadCase); }},
-    {"荷重計算書の作成",
-     [](RunState& s) { WriteLoadSheet(s.record, s.loadCase, s.conditions, s.table); }},
-    {"作用荷重図の作成", [](RunState& s) { DrawLoadDiagram(s.record, s.loadCase, s.table); }},
+    {"設計条件の整理", NothingToCompute,
+     [](const RunState& s, CalcTable& t) {
+         WriteConditionSummary(s.work.record, s.conditions, t);
+     }},
+    {"荷重値の計算", [](RunState& s) { ComputeLoads(s.work.record, s.work.loadCase); },
+     NothingToWrite},
+    {"荷重計算書の作成", NothingToCompute,
+     [](const RunState& s, CalcTable& t) {
+         WriteLoadSheet(s.work.record, s.work.loadCase, s.conditions, t);
+     }},
+    {"作用荷重図の作成", NothingToCompute,
+     [](const RunState& s, CalcTable& t) { DrawLoadDiagram(s.work.record, s.work.loadCase, t); }},
     {"節点モーメントの計算",
-     [](RunState& s) { ComputeJointMoments(s.record, s.table, s.messenger); }},
-    {"部材断面力の計算", [](RunState& s) { ComputeMemberForces(s.record, s.loadCase, s.table); }},
+     [](RunState& s) { s.work.frame = ComputeJointMoments(s.work.record, s.messenger); },
+     [](const RunState& s, CalcTable& t) { WriteJointMoments(s.work.record, s.work.frame, t); }},
+    {"部材断面力の計算", [](RunState& s) { ComputeMemberForces(s.work.record); },
+     [](const RunState& s, CalcTable& t) { WriteMemberForces(s.work.record, s.work.loadCase, t); }},
     {"部材断面計算",
      [](RunState& s) {
-         DesignSections(s.record, s.conditions, s.barSchedule, s.sectionSteel, s.table,
-                        s.messenger);
+         RunWork& w = s.work;
+         w.sections =
+             DesignSections(w.record, s.conditions, w.barSchedule, w.sectionSteel, s.messenger);
+     },
+     [](const RunState& s, CalcTable& t) {
+         WriteSectionDesign(s.work.sections, s.work.barSchedule, s.work.sectionSteel, t);
      }},
     {"主鉄筋加工寸法の計算",
-     [](RunState& s) { ComputeRebarProcessing(s.record, s.barSchedule, s.table, s.messenger); }},
-    {"主鉄筋図の作成", [](RunState& s) { DrawMainRebar(s.record, s.barSchedule, s.table); }},
-    {"数量の計算", [](RunState& s) { ShowQuantities(s.record, s.barSchedule, s.table); }},
-    {"図面の作成", [](RunState& s) { DrawSection(s.record, s.barSchedule, s.loadCase, s.table); }},
+     [](RunState& s) {
+         s.work.rebar = ComputeRebarProcessing(s.work.record, s.work.barSchedule, s.messenger);
+     },
+     [](const RunState& s, CalcTable& t) {
+         WriteRebarProcessing(s.work.record, s.work.barSchedule, s.work.rebar, t);
+     }},
+    {"主鉄筋図の作成", NothingToCompute,
+     [](const RunState& s, CalcTable& t) { DrawMainRebar(s.work.record, s.work.barSchedule, t); }},
+    {"数量の計算",
+     [](RunState& s) {
+         s.work.quantities = ComputeQuantities(s.work.record, s.work.barSchedule, s.work.rebar);
+     },
+     [](const RunState& s, CalcTable& t) { WriteQuantities(s.work.quantities, t); }},
+    {"図面の作成", NothingToCompute,
+     [](const RunState& s, CalcTable& t) {
+         DrawSection(s.work.record, s.work.barSchedule, s.work.rebar, s.work.loadCase, t);
+     }},
 };
 
 // Puts back the initial contents of every result component; the charts keep their series
@@ -137,25 +167,26 @@ int ChooseLoadCase(const DesignConditions& conditions, const TKakou& record) {
     }
 }
 
-RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
-                         Messenger& messenger) {
-    table.tabs = {kInputTab, kLoadValuesSubTab, kMemberForcesSubTab};
-    table.completedRun = false;
-    ClearForceGrid(table.GridOf("StringGrid1"));
+RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenger& messenger,
+                     CalcTable* table) {
+    if (table) {
+        table->tabs = {kInputTab, kLoadValuesSubTab, kMemberForcesSubTab};
+        table->completedRun = false;
+        ClearForceGrid(table->GridOf("StringGrid1"));
+    }
 
-    // The record is large; it lives on the heap for the run only.
-    auto record = std::make_unique<TKakou>();
+    TKakou& record = work.record;
     std::optional<std::string> uncomputable;
     try {
-        uncomputable = ReadDesignConditions(conditions, *record);
+        uncomputable = ReadDesignConditions(conditions, record);
     } catch (const ConversionError& error) {
         messenger.Warn(error.what());
         return RunResult::ConversionError;
     }
-    const int loadCase = ChooseLoadCase(conditions, *record);
+    work.loadCase = ChooseLoadCase(conditions, record);
     // A value that cannot be formed from the entries usually comes of an entry that a check
     // rejects, and the check says better what to correct.
-    if (CheckDesignConditions(*record, messenger) != 0) return RunResult::CheckFailed;
+    if (CheckDesignConditions(record, messenger) != 0) return RunResult::CheckFailed;
     if (uncomputable) {
         messenger.Warn(UncomputableValueMessage(*uncomputable));
         return RunResult::ConversionError;
@@ -164,18 +195,28 @@ RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
     // A stage that meets a value it cannot compute (entries far outside any real box) stops
     // the run without results rather than show INF or NAN.
     FlagKeepingMessenger stageMessenger(messenger);
-    RunState state{conditions, *record, loadCase, {}, {}, table, stageMessenger};
+    RunState state{conditions, work, stageMessenger};
     for (const Stage& stage : kStages) {
         std::feclearexcept(kFloatErrors);
-        stage.run(state);
+        stage.compute(state);
+        if (table) stage.write(state, *table);
         if (FloatErrorRaised()) {
             messenger.Warn(UncomputableStageMessage(stage.name));
-            ClearResults(table);
+            if (table) ClearResults(*table);
             return RunResult::ConversionError;
         }
     }
 
-    table.tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
-    table.completedRun = true;
+    if (table) {
+        table->tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
+        table->completedRun = true;
+    }
     return RunResult::Completed;
+}
+
+RunResult RunCalculation(const DesignConditions& conditions, CalcTable& table,
+                         Messenger& messenger) {
+    // The record lives for the run only.
+    RunWork work;
+    return ComputeRun(conditions, work, messenger, &table);
 }

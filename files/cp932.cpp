@@ -5,8 +5,6 @@
 
 #include <cerrno>
 
-#include "files/whole_file.h"
-
 namespace {
 
 // Converts the whole text or returns false at the first sequence without a counterpart.
@@ -59,12 +57,13 @@ std::string PadLeft(const std::string& utf8, std::size_t width) {
     return std::string(width - length, ' ') + utf8;
 }
 
-FileResult WriteCp932File(const std::string& path, const std::function<std::string()>& make) {
+FileResult StageCp932(FileCommit& commit, const std::string& path,
+                      const std::function<std::string()>& make) {
     std::string bytes;
     try {
         bytes = make();
     } catch (const EncodingError& error) {
         return FileResult::Failure(FileStatus::EncodingError, error.what());
     }
-    return WriteWholeFile(path, bytes);
+    return commit.Stage(path, bytes);
 }

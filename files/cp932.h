@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "files/file_commit.h"
 #include "files/file_result.h"
 
 class EncodingError : public std::runtime_error {
@@ -25,6 +26,7 @@ std::string FromCp932(const std::string& cp932);
 // EncodingError for a text that has no CP932 form.
 std::string PadLeft(const std::string& utf8, std::size_t width);
 
-// Writes the CP932 bytes that `make` returns, replacing the file only when complete; a text
-// without a CP932 form fails as an EncodingError and leaves the file as it was.
-FileResult WriteCp932File(const std::string& path, const std::function<std::string()>& make);
+// Stages the CP932 bytes that `make` returns as one output of the commit; a text without a
+// CP932 form fails as an EncodingError and stages nothing.
+FileResult StageCp932(FileCommit& commit, const std::string& path,
+                      const std::function<std::string()>& make);

@@ -163,6 +163,12 @@ std::optional<std::string> LineProblem(const Line& line, const std::string& text
 }  // namespace
 
 FileResult SaveDesignConditions(const std::string& path, const DesignConditions& conditions) {
+    FileCommit commit;
+    return CommitWhenStaged(commit, SaveDesignConditions(commit, path, conditions));
+}
+
+FileResult SaveDesignConditions(FileCommit& commit, const std::string& path,
+                                const DesignConditions& conditions) {
     std::vector<std::string> texts;
     for (const Line& line : Lines()) texts.push_back(LineText(line, conditions));
     for (std::string& extension : ExtensionLines(conditions)) texts.push_back(std::move(extension));
@@ -182,7 +188,7 @@ FileResult SaveDesignConditions(const std::string& path, const DesignConditions&
                                        std::to_string(k + 1) + " 行目: " + error.what());
         }
     }
-    return WriteWholeFile(path, bytes);
+    return commit.Stage(path, bytes);
 }
 
 FileResult LoadDesignConditions(const std::string& path, DesignConditions& conditions) {

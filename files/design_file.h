@@ -7,12 +7,16 @@
 #include <string>
 
 #include "calc/design_conditions.h"
+#include "files/file_commit.h"
 #include "files/file_result.h"
 
 // Writes the thirty lines and the extension; the earlier file stays as it was when the save
 // fails. A value that a load would refuse (a control character, an index outside its choice)
 // is not saved.
 FileResult SaveDesignConditions(const std::string& path, const DesignConditions& conditions);
+// The same, staged as one output of the commit.
+FileResult SaveDesignConditions(FileCommit& commit, const std::string& path,
+                                const DesignConditions& conditions);
 
 // Reads the whole file and checks every line before it changes anything: a file over 64 KiB,
 // a missing line, bytes that are no CP932 text, a control character in a line, an index line

@@ -16,7 +16,6 @@
 #include "calc/drawing/title_block.h"
 #include "calc/results_ready.h"
 #include "files/cp932.h"
-#include "files/whole_file.h"
 
 namespace {
 
@@ -196,16 +195,17 @@ FileResult DxfBytes(const CadDrawing& drawing, std::string& bytes) {
     return {};
 }
 
-FileResult WriteDxf(const std::string& path, const CadDrawing& drawing) {
+FileResult WriteSectionDxf(FileCommit& commit, const std::string& path, const CalcTable& table,
+                           const std::string& designName, const std::string& date) {
+    if (!table.completedRun || !table.drawing)
+        return FileResult::Failure(FileStatus::FileError, kNoResultsMessage);
     std::string bytes;
-    const FileResult made = DxfBytes(drawing, bytes);
-    if (!made.ok()) return made;
-    return WriteWholeFile(path, bytes);
+    const FileResult made = DxfBytes(DrawingSheet(table, designName, date), bytes);
+    return made.ok() ? commit.Stage(path, bytes) : made;
 }
 
 FileResult WriteSectionDxf(const std::string& path, const CalcTable& table,
                            const std::string& designName, const std::string& date) {
-    if (!table.completedRun || !table.drawing)
-        return FileResult::Failure(FileStatus::FileError, kNoResultsMessage);
-    return WriteDxf(path, DrawingSheet(table, designName, date));
+    FileCommit commit;
+    return CommitWhenStaged(commit, WriteSectionDxf(commit, path, table, designName, date));
 }

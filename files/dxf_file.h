@@ -7,14 +7,16 @@
 
 #include "calc/calc_table.h"
 #include "calc/drawing/cad_drawing.h"
+#include "files/file_commit.h"
 #include "files/file_result.h"
 
 // The whole file. Fails with EncodingError for a text without a CP932 form.
 FileResult DxfBytes(const CadDrawing& drawing, std::string& bytes);
 
-// The earlier file stays as it was when the write fails.
-FileResult WriteDxf(const std::string& path, const CadDrawing& drawing);
-
-// The last run's section with its title block; refused when no run has left a drawing.
+// The last run's section with its title block, staged as one output of the commit; refused
+// when no run has left a drawing.
+FileResult WriteSectionDxf(FileCommit& commit, const std::string& path, const CalcTable& table,
+                           const std::string& designName, const std::string& date);
+// The same alone: the earlier file stays as it was when the write fails.
 FileResult WriteSectionDxf(const std::string& path, const CalcTable& table,
                            const std::string& designName, const std::string& date);

@@ -1,6 +1,7 @@
 // How a file operation ended, with the text to show the user when it failed.
 #pragma once
 
+#include <cstring>
 #include <string>
 
 enum class FileStatus {
@@ -19,3 +20,9 @@ struct FileResult {
         return {status, std::move(message)};
     }
 };
+
+// A file operation the system refused: the file, what could not be done and the system's reason.
+inline FileResult SystemFileError(const std::string& what, const std::string& path, int error) {
+    return FileResult::Failure(FileStatus::FileError, "ファイル「" + path + "」" + what + "（" +
+                                                          std::strerror(error) + "）");
+}

@@ -3,8 +3,6 @@
 
 #include <cstdio>
 
-#include "files/whole_file.h"
-
 namespace {
 
 using json = nlohmann::ordered_json;
@@ -104,10 +102,10 @@ nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
             {"messages", messages}};
 }
 
-FileResult WriteJsonReport(const std::string& path, const CalcTable& table,
+FileResult WriteJsonReport(FileCommit& commit, const std::string& path, const CalcTable& table,
                            const std::vector<std::string>& messages) {
     // A text that is no valid UTF-8 is written with replacement characters rather than lost.
     const std::string text =
         CalcTableToJson(table, messages).dump(2, ' ', false, json::error_handler_t::replace) + "\n";
-    return WriteWholeFile(path, text);
+    return commit.Stage(path, text);
 }

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "calc/calc_table.h"
-#include "files/file_result.h"
+#include "files/file_commit.h"
 
 nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
                                        const std::vector<std::string>& messages);
 
-// Writes the JSON as UTF-8; the earlier file stays as it was when the write fails.
-FileResult WriteJsonReport(const std::string& path, const CalcTable& table,
+// Writes the JSON as UTF-8, as one output of the commit.
+FileResult WriteJsonReport(FileCommit& commit, const std::string& path, const CalcTable& table,
                            const std::vector<std::string>& messages);

@@ -32,6 +32,6 @@ std::string QuantityCsv(const CalcTable& table) {
     return ToCp932(text);
 }
 
-FileResult WriteQuantityCsv(const std::string& path, const CalcTable& table) {
-    return WriteCp932File(path, [&] { return QuantityCsv(table); });
+FileResult WriteQuantityCsv(FileCommit& commit, const std::string& path, const CalcTable& table) {
+    return StageCp932(commit, path, [&] { return QuantityCsv(table); });
 }

@@ -5,10 +5,11 @@
 #include <string>
 
 #include "calc/calc_table.h"
+#include "files/file_commit.h"
 #include "files/file_result.h"
 
 // Throws EncodingError for a text without a CP932 form.
 std::string QuantityCsv(const CalcTable& table);
 
-// The earlier file stays as it was when the write fails.
-FileResult WriteQuantityCsv(const std::string& path, const CalcTable& table);
+// Staged as one output of the commit.
+FileResult WriteQuantityCsv(FileCommit& commit, const std::string& path, const CalcTable& table);

@@ -88,6 +88,11 @@ std::string ReportText(const CalcTable& table) {
 
 }  // namespace
 
+FileResult WriteTextReport(FileCommit& commit, const std::string& path, const CalcTable& table) {
+    return StageCp932(commit, path, [&] { return ReportText(table); });
+}
+
 FileResult WriteTextReport(const std::string& path, const CalcTable& table) {
-    return WriteCp932File(path, [&] { return ReportText(table); });
+    FileCommit commit;
+    return CommitWhenStaged(commit, WriteTextReport(commit, path, table));
 }

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "calc/calc_table.h"
-#include "files/file_result.h"
+#include "files/file_commit.h"
 
-// Writes whatever the components hold, before or after a run. The earlier file stays as it
-// was when the write fails.
+// Writes whatever the components hold, before or after a run, as one output of the commit.
+FileResult WriteTextReport(FileCommit& commit, const std::string& path, const CalcTable& table);
+
+// The same alone; the earlier file stays as it was when the write fails.
 FileResult WriteTextReport(const std::string& path, const CalcTable& table);

@@ -1,6 +1,5 @@
-// Reading a file whole, and writing one so that a failure never leaves it half-written: the
-// bytes go to a temporary file in the same folder, which is renamed over the target only
-// when it is complete. A failed write leaves the earlier file as it was.
+// Reading a file whole, and writing one alone as a commit of one file (files/file_commit.h):
+// a failed write leaves the earlier file as it was.
 #pragma once
 
 #include <cstddef>

@@ -1,45 +1,59 @@
-// Writing the report pages into one PDF file.
+// Painting the report pages into one PDF document.
 #include "report/report_pdf.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "report/page_painter.h"
 #include "report/report_pages.h"
 
 namespace {
 
-ReportOutcome FileFailure(const std::string& path, const QString& reason) {
-    return {ReportResult::FileError,
-            "計算書PDFを書き込めませんでした。\n" + path + "\n" + reason.toStdString()};
+ReportOutcome Failure(const char* reason) {
+    return {ReportResult::FileError, std::string("計算書PDFを作れませんでした。") + reason};
 }
 
 // Paints every page into the writer; false when the writer cannot be painted on.
-bool PaintPages(QPdfWriter& writer, const CalcTable& table, int colourChoice) {
+bool PaintPages(QPdfWriter& writer, const CalcTable& table, int colourChoice,
+                const std::vector<ReportPage>& extraPages) {
     QPainter painter;
-    for (int number = 1; number <= kReportPageCount; ++number) {
-        const ReportPage page = BuildReportPage(number, table, colourChoice);
+    const auto paint = [&](const ReportPage& page) {
         writer.setPageLayout(ReportPageLayout(page));
-        const bool started = number == 1 ? painter.begin(&writer) : writer.newPage();
-        if (!started) return false;
-        PaintReportPage(painter, page);
-    }
+        const bool started = painter.isActive() ? writer.newPage() : painter.begin(&writer);
+        if (started) PaintReportPage(painter, page);
+        return started;
+    };
+    for (int number = 1; number <= kReportPageCount; ++number)
+        if (!paint(BuildReportPage(number, table, colourChoice))) return false;
+    for (const ReportPage& page : extraPages)
+        if (!paint(page)) return false;
     return painter.end();
+}
+
+// A document is complete when its trailer and the start of its cross-reference table are
+// followed by the end-of-file mark.
+bool Complete(const QByteArray& pdf) {
+    const QByteArray end = pdf.trimmed();
+    const auto trailer = end.lastIndexOf("trailer");
+    const auto startXref = end.lastIndexOf("startxref");
+    return end.startsWith("%PDF-") && end.endsWith("%%EOF") && trailer >= 0 && startXref > trailer;
 }
 
 }  // namespace
 
-ReportOutcome WriteReportPdf(const std::string& path, const CalcTable& table, int colourChoice) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return FileFailure(path, file.errorString());
+ReportOutcome RenderReportPdf(const CalcTable& table, int colourChoice,
+                              const std::vector<ReportPage>& extraPages, std::string& pdf) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     bool painted = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setCreator("Dolmeta");
-        painted = PaintPages(writer, table, colourChoice);
-    }
-    if (!painted) return FileFailure(path, "PDFのページを作れませんでした。");
-    if (!file.commit()) return FileFailure(path, file.errorString());
+        painted = PaintPages(writer, table, colourChoice, extraPages);
+    }  // the writer ends the document when it goes
+    if (!painted) return Failure("ページを描けません。");
+    if (!Complete(buffer.data())) return Failure("文書が最後まで書かれていません。");
+    pdf.assign(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size()));
     return {};
 }

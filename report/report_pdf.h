@@ -1,11 +1,14 @@
-// The ten report pages as one PDF file, each page in its own orientation.
+// The ten report pages as one PDF document, each page in its own orientation.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calc/calc_table.h"
+#include "report/report_page.h"
 #include "report/report_result.h"
 
-// Writes through a temporary file in the same folder, renamed over the path when complete:
-// a failed write leaves no file behind and the outcome says why.
-ReportOutcome WriteReportPdf(const std::string& path, const CalcTable& table, int colourChoice);
+// Paints the ten pages, then those of extraPages, into `pdf` in memory. Fails, saying why,
+// when a page cannot be painted or the document does not end with its trailer and "%%EOF".
+ReportOutcome RenderReportPdf(const CalcTable& table, int colourChoice,
+                              const std::vector<ReportPage>& extraPages, std::string& pdf);

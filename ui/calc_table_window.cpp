@@ -59,6 +59,10 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
                        "padding: 0px 3px; }"));
     staleNote_->adjustSize();
     staleNote_->hide();
+    study_ = new StudyPage([this] { return Conditions(); }, messenger_);
+    study_->setObjectName(QStringLiteral("StudyTab"));
+    pageControl1_->addTab(study_, QStringLiteral("設計検討"));
+    RememberDesignPlaces(study_);
 
     stressDialog_ = new AllowableStressDialog(this);
     tLoadDialog_ = new TLoadDialog(messenger_, this);
@@ -75,6 +79,18 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
     connect(tLoadDialog_, &TLoadDialog::captionTransferred, input_,
             &InputPage::SetFirstLiveLoadCaption);
     connect(tLoadDialog_, &TLoadDialog::combinationTransferred, input_, &InputPage::SetCombination);
+    connect(pageControl1_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (pageControl1_->widget(index) == study_) study_->DefaultRange();
+    });
+    connect(study_, &StudyPage::thicknessesApplied, this, [this](const DesignConditions& sized) {
+        DesignConditions conditions = input_->Read();
+        conditions.Tu = sized.Tu;
+        conditions.TL = sized.TL;
+        conditions.Tb = sized.Tb;
+        conditions.B = sized.B;
+        conditions.H = sized.H;
+        input_->Apply(conditions);
+    });
     connect(input_, &InputPage::figureFontSizeChanged, this, [this](int size) {
         SetFigureFontSize(table_, size);
         results_->RepaintFigures();
@@ -143,7 +159,8 @@ void CalcTableWindow::UpdateStaleNote() {
     const bool stale =
         resultConditions_ && (lastRunFailed_ || !SameCalculation(Conditions(), *resultConditions_));
     const int tab = pageControl1_->currentIndex();
-    if (!stale || tab < 1) {
+    // The study tab evaluates the page's conditions afresh: it has no results to be stale.
+    if (!stale || tab < 1 || tab > static_cast<int>(std::size(kNotePlaces))) {
         staleNote_->hide();
         return;
     }

@@ -18,6 +18,7 @@
 #include "ui/allowable_stress_dialog.h"
 #include "ui/input_page.h"
 #include "ui/result_pages.h"
+#include "ui/study_page.h"
 #include "ui/t_load_dialog.h"
 
 class CalcTableWindow : public QDialog {
@@ -43,6 +44,7 @@ class CalcTableWindow : public QDialog {
     ResultPages& Results() const { return *results_; }
     AllowableStressDialog& StressDialog() const { return *stressDialog_; }
     TLoadDialog& TLoad() const { return *tLoadDialog_; }
+    StudyPage& Study() const { return *study_; }
     QTabWidget* Pages() const { return pageControl1_; }
     // The note on the result tabs that they are not the current conditions' results.
     const QLabel& StaleNote() const { return *staleNote_; }
@@ -61,6 +63,7 @@ class CalcTableWindow : public QDialog {
     QTabWidget* pageControl1_;
     InputPage* input_;
     std::unique_ptr<ResultPages> results_;
+    StudyPage* study_;
     AllowableStressDialog* stressDialog_;
     TLoadDialog* tLoadDialog_;
     QLabel* staleNote_;

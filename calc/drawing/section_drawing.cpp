@@ -185,9 +185,8 @@ CadDrawing DrawSectionCad(const TData& record, const BarSchedule& barSchedule,
     return d;
 }
 
-void DrawSection(const TKakou& record, const BarSchedule& barSchedule, int loadCase,
-                 CalcTable& table) {
-    const RebarLengths lengths = ComputeRebarLengths(record, barSchedule);
+void DrawSection(const TData& record, const BarSchedule& barSchedule, const RebarLengths& lengths,
+                 int loadCase, CalcTable& table) {
     table.drawing = SectionDrawing{DrawSectionCad(record, barSchedule, lengths),
                                    DrawingTextHeight(record), loadCase};
 }

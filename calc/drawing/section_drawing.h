@@ -16,5 +16,5 @@ CadDrawing DrawSectionCad(const TData& record, const BarSchedule& barSchedule,
                           const RebarLengths& lengths);
 
 // The stage: keeps the drawing of the run's box and bars, with its load case, in the table.
-void DrawSection(const TKakou& record, const BarSchedule& barSchedule, int loadCase,
-                 CalcTable& table);
+void DrawSection(const TData& record, const BarSchedule& barSchedule, const RebarLengths& lengths,
+                 int loadCase, CalcTable& table);

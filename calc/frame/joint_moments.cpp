@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "calc/frame/frame_solution.h"
 #include "calc/frame/joint_moment_sheet.h"
 #include "calc/frame/linear_solver.h"
 #include "calc/frame/load_term_sheet.h"
@@ -69,12 +68,16 @@ void ComputeCheckSums(const TKakou& r, FrameSolution& s) {
 
 }  // namespace
 
-void ComputeJointMoments(TKakou& record, CalcTable& table, Messenger& messenger) {
+FrameSolution ComputeJointMoments(TKakou& record, Messenger& messenger) {
     FrameSolution solution;
     ComputeStiffnessRatios(record, solution);
     SolveRotations(record, solution, messenger);
     ComputeMoments(record, solution);
     ComputeCheckSums(record, solution);
+    return solution;
+}
+
+void WriteJointMoments(const TKakou& record, const FrameSolution& solution, CalcTable& table) {
     WriteLoadTermSheet(record, table.List("ListBox3"));
     WriteJointMomentSheet(record, solution, table.List("ListBox5"));
 }

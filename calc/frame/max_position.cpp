@@ -2,6 +2,7 @@
 #include "calc/frame/max_position.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -70,24 +71,31 @@ float BottomSlabMaxPosition(const FrameMember& slab, const ShearQuadratic& shear
 namespace {
 
 // The 1 mm step of the search grid, taken in extended precision and rounded to a 4-byte x.
-float GridStep(float x) {
+constexpr float GridStep(float x) {
     return static_cast<float>(x + 0.001L);
 }
 
 // Every 64th point of the grid from 0 up to 16 m. The grid is the same for every slab, so it
-// is stepped through once.
-const std::vector<float>& BlockStarts() {
-    static const std::vector<float> starts = [] {
-        constexpr int kBlock = 64;
-        constexpr float kEnd = 16.0f;
-        std::vector<float> points;
-        float x = 0;
-        for (int k = 0; x < kEnd; ++k, x = GridStep(x))
-            if (k % kBlock == 0) points.push_back(x);
-        return points;
-    }();
-    return starts;
+// is stepped through once, by the compiler.
+constexpr int kBlock = 64;
+constexpr float kBlocksEnd = 16.0f;
+
+constexpr std::size_t BlockCount() {
+    std::size_t count = 0;
+    float x = 0;
+    for (int k = 0; x < kBlocksEnd; ++k, x = GridStep(x))
+        if (k % kBlock == 0) ++count;
+    return count;
 }
+
+constexpr auto kBlockStarts = [] {
+    std::array<float, BlockCount()> starts{};
+    std::size_t n = 0;
+    float x = 0;
+    for (int k = 0; x < kBlocksEnd; ++k, x = GridStep(x))
+        if (k % kBlock == 0) starts[n++] = x;
+    return starts;
+}();
 
 // Where no load on the top slab pulls upwards and the rear band has a width, the shear only
 // falls along the span. Its computed value then stays within rounding of a falling function,
@@ -115,7 +123,7 @@ float FindTopSlabMaxPosition(const FrameMember& slab) {
     // A clearly positive shear at a later block start vouches for every point up to it.
     const Extended slack = FallingShearSlack(slab);
     if (std::isfinite(slack)) {
-        const auto& starts = BlockStarts();
+        const auto& starts = kBlockStarts;
         for (std::size_t k = 1;
              k < starts.size() && starts[k] < span && ShearAt(slab, starts[k]) > slack; ++k)
             x = starts[k];

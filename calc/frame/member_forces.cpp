@@ -111,12 +111,15 @@ void SetAxialForces(TKakou& r) {
 
 }  // namespace
 
-void ComputeMemberForces(TKakou& record, int loadCase, CalcTable& table) {
+void ComputeMemberForces(TKakou& record) {
     LeftWall(record);
     RightWall(record);
     TopSlab(record);
     BottomSlab(record);
     SetAxialForces(record);
+}
+
+void WriteMemberForces(const TKakou& record, int loadCase, CalcTable& table) {
     WriteMemberForceSheet(record, table.List("ListBox2"));
     ShowForceSummary(record, table);
     DrawMemberLoadCharts(record, loadCase, table);

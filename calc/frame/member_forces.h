@@ -4,4 +4,9 @@
 #include "calc/calc_table.h"
 #include "calc/record.h"
 
-void ComputeMemberForces(TKakou& record, int loadCase, CalcTable& table);
+// The section forces of the four members, kept in the record.
+void ComputeMemberForces(TKakou& record);
+
+// The member-force sheet ListBox2, the force summary, the member load figures and the
+// moment and shear diagrams.
+void WriteMemberForces(const TKakou& record, int loadCase, CalcTable& table);

@@ -35,8 +35,7 @@ int FixedPitch(const std::string& entry) {
 }
 
 void ArrangeBars(const TTekkin& tables, const DesignConditions& conditions,
-                 BarSchedule& barSchedule, SectionSteel& sectionSteel, Grid& grid,
-                 Messenger& messenger) {
+                 BarSchedule& barSchedule, SectionSteel& sectionSteel, Messenger& messenger) {
     const int pitch = CommonPitch(tables, conditions, sectionSteel, messenger);
 
     for (int entry = 2; entry <= 6; ++entry) barSchedule[entry] = 0;
@@ -47,13 +46,21 @@ void ArrangeBars(const TTekkin& tables, const DesignConditions& conditions,
     }
     barSchedule[1] = pitch;
 
-    for (std::size_t row = 0; row < sectionSteel.size(); ++row) {
-        const int diameter = barSchedule[kBarOfRow[row]];
-        // A bar that found no diameter leaves its sections with their required steel.
-        sectionSteel[row] = SteelForBar(tables, pitch, diameter).value_or(sectionSteel[row]);
-        const int r = static_cast<int>(row) + 1;
-        grid.Cell(6, r) = FormatLine("0", sectionSteel[row]);
-        grid.Cell(7, r) = FormatLine("D00", diameter);
-        grid.Cell(8, r) = FormatLine("@000", pitch);
+    // A bar that found no diameter leaves its sections with their required steel.
+    for (std::size_t row = 0; row < sectionSteel.size(); ++row)
+        sectionSteel[row] =
+            SteelForBar(tables, pitch, barSchedule[kBarOfRow[row]]).value_or(sectionSteel[row]);
+}
+
+int DiameterOfSection(const BarSchedule& barSchedule, int k) {
+    return barSchedule[kBarOfRow[k]];
+}
+
+void WriteBarArrangement(const BarSchedule& barSchedule, const SectionSteel& sectionSteel,
+                         Grid& grid) {
+    for (int k = 0; k < 12; ++k) {
+        grid.Cell(6, k + 1) = FormatLine("0", sectionSteel[k]);
+        grid.Cell(7, k + 1) = FormatLine("D00", DiameterOfSection(barSchedule, k));
+        grid.Cell(8, k + 1) = FormatLine("@000", barSchedule[1]);
     }
 }

@@ -14,7 +14,13 @@
 int FixedPitch(const std::string& entry);
 
 // Takes the required steel of the twelve sections in sectionSteel and leaves the provided
-// steel there; fills barSchedule entries 1 to 6 and columns 6 to 8 of the section grid.
+// steel there; fills barSchedule entries 1 to 6.
 void ArrangeBars(const TTekkin& tables, const DesignConditions& conditions,
-                 BarSchedule& barSchedule, SectionSteel& sectionSteel, Grid& grid,
-                 Messenger& messenger);
+                 BarSchedule& barSchedule, SectionSteel& sectionSteel, Messenger& messenger);
+
+// The diameter of the bar that serves design section k (0 to 11).
+int DiameterOfSection(const BarSchedule& barSchedule, int k);
+
+// Columns 6 to 8 of the section grid: provided steel, bar and pitch of every section.
+void WriteBarArrangement(const BarSchedule& barSchedule, const SectionSteel& sectionSteel,
+                         Grid& grid);

@@ -42,7 +42,7 @@ BarChoice SelectBarsAuto(const TTekkin& tables, float demand, Messenger& messeng
                 best = BarChoice{As, tables.barDiameterTable[k], pitch};
         }
     if (best) return *best;
-    messenger.Inform("予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)");
+    messenger.Unbuildable("予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)");
     return BarChoice{kFailedSteel, kFailed, kFailed};
 }
 

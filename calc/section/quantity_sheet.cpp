@@ -73,7 +73,3 @@ void WriteQuantities(const Quantities& q, CalcTable& table) {
     table.quantities = q;
 }
 
-void ShowQuantities(const TKakou& record, const BarSchedule& barSchedule, CalcTable& table) {
-    WriteQuantities(
-        ComputeQuantities(record, barSchedule, ComputeRebarLengths(record, barSchedule)), table);
-}

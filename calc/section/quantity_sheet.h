@@ -21,6 +21,3 @@ std::vector<std::string> QuantityNoteLines(const CalcTable& table);
 
 // Fills the grid and its note, and keeps the numbers in the table for the files.
 void WriteQuantities(const Quantities& quantities, CalcTable& table);
-
-// The stage: the quantities of the run's box and bars.
-void ShowQuantities(const TKakou& record, const BarSchedule& barSchedule, CalcTable& table);

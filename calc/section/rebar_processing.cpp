@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "calc/section/rebar_lengths.h"
 #include "calc/sheet/chapter_list.h"
 #include "calc/sheet/format_line.h"
 
@@ -117,11 +116,16 @@ void WriteSheet(ChapterList& list, const TData& record, const BarSchedule& barSc
 
 }  // namespace
 
-void ComputeRebarProcessing(TKakou& record, const BarSchedule& barSchedule, CalcTable& table,
-                            Messenger& messenger) {
+RebarLengths ComputeRebarProcessing(TKakou& record, const BarSchedule& barSchedule,
+                                    Messenger& messenger) {
     const RebarLengths lengths = ComputeRebarLengths(record, barSchedule);
     KeepInRecord(record, lengths);
-    if (const auto message = UnbuildableBarsMessage(lengths)) messenger.Inform(*message);
+    if (const auto message = UnbuildableBarsMessage(lengths)) messenger.Unbuildable(*message);
+    return lengths;
+}
+
+void WriteRebarProcessing(const TData& record, const BarSchedule& barSchedule,
+                          const RebarLengths& lengths, CalcTable& table) {
     WriteTable(table.GridOf("StringGrid2"), barSchedule, lengths);
     WriteSheet(table.List("ListBox6"), record, barSchedule, lengths);
 }

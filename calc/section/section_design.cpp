@@ -68,73 +68,50 @@ RowPatterns PatternsOf(int row) {
     return {"0.0", "#,##0", "0.00"};
 }
 
-std::string Cell(const char* pattern, std::optional<float> value) {
-    return value ? FormatLine(pattern, *value) : "-";
-}
-
 // Shear stress S*1000/(b*d) in N/mm2; none without an effective depth.
 std::optional<float> ShearStress(float S, float d) {
     if (!(d > 0)) return std::nullopt;
     return static_cast<float>(std::fabs(S) / d);
 }
 
-// Actual and shear stresses and the verdict of one row. A row whose stresses cannot be
-// formed shows "-" for them and fails.
-void WriteStresses(const TKakou& record, bool lowerHaunch, int k, bool requiredFormed, float As,
-                   Grid& grid) {
-    const int row = k + 1;
-    const DesignSection& section = kSections[k];
-    const SectionForces f = ForcesOf(record, section);
-    const RowPatterns patterns = PatternsOf(row);
-    const auto stress = ActualStresses(record, section.code, As, f.N, f.M);
-    std::optional<float> sigmaC, sigmaS;
-    if (stress) sigmaC = stress->sigmaC, sigmaS = stress->sigmaS;
-    const bool formed = stress && requiredFormed;
-    grid.Cell(9, row) = Cell(patterns.sigmaC, sigmaC);
-
-    if (section.where == Where::Span) {
-        // Only a positive span moment is checked; the section is shown all the same.
-        const bool judged = f.M > 0;
-        grid.Cell(10, row) = judged && sigmaS > 0.0f ? Cell(patterns.sigmaS, sigmaS) : "-";
-        // Shear is not checked at mid-span. (Assigned from a std::string: GCC 12 at -O3
-        // mistakes assigning the literal for an overlapping copy.)
-        static const std::string notChecked = "-";
-        grid.Cell(11, row) = notChecked;
-        grid.Cell(12, row) = notChecked;
+// Actual and shear stresses and the verdict of one section. A section whose stresses cannot
+// be formed fails.
+void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& section, float As,
+                   DesignedSection& s) {
+    s.stress = ActualStresses(record, section.code, As, s.N, s.M);
+    const bool formed = s.stress && s.required;
+    if (s.middle) {
+        // Only a positive span moment is checked; shear is not checked at mid-span.
         if (!formed)
-            grid.Cell(13, row) = "NO";
-        else
-            grid.Cell(13, row) =
-                judged ? JudgeSection(record, lowerHaunch, 1, *sigmaC, *sigmaS, 0, 0) : "-";
+            s.verdict = "NO";
+        else if (s.M > 0)
+            s.verdict =
+                JudgeSection(record, lowerHaunch, 1, s.stress->sigmaC, s.stress->sigmaS, 0, 0);
         return;
     }
-
     const float d = DepthsOf(record, section.code).d;
-    const auto tau = ShearStress(f.S, d);
-    const auto tau2d = ShearStress(f.S2d, d);
+    s.tau = ShearStress(s.S, d);
+    s.tau2d = ShearStress(s.S2d, d);
+    s.verdict = formed && s.tau && s.tau2d
+                    ? JudgeSection(record, lowerHaunch, section.judgementType, s.stress->sigmaC,
+                                   s.stress->sigmaS, *s.tau, *s.tau2d)
+                    : "NO";
+}
+
+std::string Cell(const char* pattern, std::optional<float> value) {
+    return value ? FormatLine(pattern, *value) : "-";
+}
+
+void WriteStresses(const DesignedSection& s, int row, Grid& grid) {
+    const RowPatterns patterns = PatternsOf(row);
+    std::optional<float> sigmaC, sigmaS;
+    if (s.stress) sigmaC = s.stress->sigmaC;
+    if (s.ShowsSigmaS()) sigmaS = s.stress->sigmaS;
+    grid.Cell(9, row) = Cell(patterns.sigmaC, sigmaC);
     grid.Cell(10, row) = Cell(patterns.sigmaS, sigmaS);
-    grid.Cell(11, row) = Cell(patterns.tau, tau);
-    grid.Cell(12, row) = Cell(patterns.tau, tau2d);
-    grid.Cell(13, row) = formed && tau && tau2d
-                             ? JudgeSection(record, lowerHaunch, section.judgementType, *sigmaC,
-                                            *sigmaS, *tau, *tau2d)
-                             : "NO";
-}
-
-void WriteFormulas(CalcTable& table) {
-    table.List("ListBox9") = RequiredSteelFormulas();
-    table.List("ListBox10") = ActualStressFormulas();
-}
-
-void WriteVerdict(CalcTable& table) {
-    Label& label = table.labels.at("Label97");
-    label = {"許容応力度内", colours::blue};
-    const Grid& grid = table.GridOf("StringGrid3");
-    for (int row = 1; row < grid.rows; ++row)
-        if (grid.Cell(13, row) == "NO") {
-            label = {"許容応力度を超えました。", colours::red};
-            return;
-        }
+    grid.Cell(11, row) = Cell(patterns.tau, s.tau);
+    grid.Cell(12, row) = Cell(patterns.tau, s.tau2d);
+    grid.Cell(13, row) = s.verdict;
 }
 
 }  // namespace
@@ -148,31 +125,52 @@ int StressTypeOf(float wallMoment, float topMoment, float bottomMoment) {
     return 0;
 }
 
-void DesignSections(TKakou& record, const DesignConditions& conditions, BarSchedule& barSchedule,
-                    SectionSteel& sectionSteel, CalcTable& table, Messenger& messenger) {
-    FillBarTables(record);
-    Grid& grid = table.GridOf("StringGrid3");
+bool DesignedSection::ShowsSigmaS() const {
+    return stress && (!middle || (M > 0 && stress->sigmaS > 0.0f));
+}
 
+SectionDesign DesignSections(TKakou& record, const DesignConditions& conditions,
+                             BarSchedule& barSchedule, SectionSteel& sectionSteel,
+                             Messenger& messenger) {
+    FillBarTables(record);
     barSchedule[0] = StressTypeOf(record.forcesAB.MMax, record.forcesBC.MMax, record.forcesDA.MMax);
     if (barSchedule[0] == 0) messenger.Inform("応力分布タイプが普通ではありません。");
-    WriteFormulas(table);
 
     // Required steel; a section that cannot be computed keeps no demand of its own.
-    std::optional<float> required[12];
+    SectionDesign sections;
     for (int k = 0; k < 12; ++k) {
+        DesignedSection& s = sections[k];
         const SectionForces f = ForcesOf(record, kSections[k]);
-        const bool middle = kSections[k].where == Where::Span;
-        required[k] = middle && !(f.M > 0) ? std::optional<float>(0.0f)
-                                           : RequiredSteel(record, kSections[k].code, f.M, f.N);
-        sectionSteel[k] = required[k].value_or(0.0f);
-        grid.Cell(5, k + 1) = Cell("0", required[k]);
+        s.M = f.M, s.N = f.N, s.S = f.S, s.S2d = f.S2d;
+        s.middle = kSections[k].where == Where::Span;
+        s.judgementType = kSections[k].judgementType;
+        s.required = s.middle && !(f.M > 0) ? std::optional<float>(0.0f)
+                                            : RequiredSteel(record, kSections[k].code, f.M, f.N);
+        sectionSteel[k] = s.required.value_or(0.0f);
     }
 
-    ArrangeBars(record, conditions, barSchedule, sectionSteel, grid, messenger);
+    ArrangeBars(record, conditions, barSchedule, sectionSteel, messenger);
 
     for (int k = 0; k < 12; ++k)
-        WriteStresses(record, conditions.lowerHaunch, k, required[k].has_value(), sectionSteel[k],
-                      grid);
+        CheckStresses(record, conditions.lowerHaunch, kSections[k], sectionSteel[k], sections[k]);
+    return sections;
+}
 
-    WriteVerdict(table);
+bool AllSectionsPass(const SectionDesign& sections) {
+    for (const DesignedSection& s : sections)
+        if (s.verdict == "NO") return false;
+    return true;
+}
+
+void WriteSectionDesign(const SectionDesign& sections, const BarSchedule& barSchedule,
+                        const SectionSteel& sectionSteel, CalcTable& table) {
+    Grid& grid = table.GridOf("StringGrid3");
+    table.List("ListBox9") = RequiredSteelFormulas();
+    table.List("ListBox10") = ActualStressFormulas();
+    for (int k = 0; k < 12; ++k) grid.Cell(5, k + 1) = Cell("0", sections[k].required);
+    WriteBarArrangement(barSchedule, sectionSteel, grid);
+    for (int k = 0; k < 12; ++k) WriteStresses(sections[k], k + 1, grid);
+    table.labels.at("Label97") = AllSectionsPass(sections)
+                                     ? Label{"許容応力度内", colours::blue}
+                                     : Label{"許容応力度を超えました。", colours::red};
 }

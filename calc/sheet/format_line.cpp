@@ -51,6 +51,7 @@ struct Section {
     std::string_view text;
     Layout layout;
     std::size_t next = std::string_view::npos;
+    std::size_t plainPrefix = 0;  // leading characters without a meaning, copied as they stand
 };
 
 bool IsExponentAt(std::string_view s, std::size_t k) {
@@ -65,6 +66,8 @@ Section ParseSection(std::string_view pattern, std::size_t start) {
     Layout& layout = section.layout;
     bool afterPoint = false;
     std::size_t k = start;
+    while (k < pattern.size() && IsPlain(pattern[k])) ++k;
+    section.plainPrefix = k - start;
     for (; k < pattern.size(); ++k) {
         const char c = pattern[k];
         if (IsPlain(c)) continue;
@@ -229,21 +232,82 @@ BinaryValue Decompose(float value) {
     return {fraction | 0x80'0000u, static_cast<int>(biased) - 150};
 }
 
+using Wide = unsigned __int128;
+
+constexpr int kWideBits = 127;  // the digits below are formed from numbers below 2^127
+
+constexpr int BitWidth(Wide value) {
+    int bits = 0;
+    for (; value != 0; value >>= 1) ++bits;
+    return bits;
+}
+
+struct WidePower {
+    Wide value;
+    int bits;
+};
+
+// Powers of five while they stay below 2^127, with their widths.
+constexpr auto kWidePowersOfFive = [] {
+    std::array<WidePower, 55> powers{};
+    Wide power = 1;
+    for (WidePower& p : powers) {
+        p = {power, BitWidth(power)};
+        power *= 5;
+    }
+    return powers;
+}();
+
+// The leading decimal digits of a whole number below 2^127, at most `capacity`; returns how
+// many digits there are.
+int WideDigits(Wide value, char* out, int capacity) {
+    constexpr std::uint64_t kTen19 = 10'000'000'000'000'000'000u;
+    char buffer[40];
+    char* end = buffer;
+    if (value < kTen19) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(value)).ptr;
+    } else {
+        const auto high = static_cast<std::uint64_t>(value / kTen19);
+        const auto low = static_cast<std::uint64_t>(value % kTen19);
+        end = std::to_chars(buffer, buffer + sizeof buffer, high).ptr;
+        char lowDigits[20];
+        const auto length = std::to_chars(lowDigits, lowDigits + 20, low).ptr - lowDigits;
+        end = std::fill_n(end, 19 - length, '0');
+        end = std::copy_n(lowDigits, length, end);
+    }
+    const auto length = static_cast<int>(end - buffer);
+    std::copy_n(buffer, std::min(length, capacity), out);
+    return length;
+}
+
 // The exact decimal expansion rounded to its significant digits. Every binary fraction has a
 // finite expansion: with e < 0, mantissa × 2^e = mantissa × 5^-e × 10^e, so the digits are
-// those of the integer mantissa × 5^-e.
+// those of the integer mantissa × 5^-e. Where that integer fits 128 bits it is formed
+// directly, else in base-10^9 limbs.
 Digits SignificantDigits(BinaryValue value) {
     Digits d;
     if (value.mantissa == 0) return d;
     const int zeros = std::countr_zero(value.mantissa);
     const int exponent = value.exponent + zeros;
-    DecimalInteger whole(value.mantissa >> zeros);
-    if (exponent >= 0)
-        whole.MultiplyByPowerOfTwo(exponent);
-    else
-        whole.MultiplyByPowerOfFive(-exponent);
-    const int length = whole.LeadingDigits(d.text.data(), static_cast<int>(d.text.size()));
-    d.count = std::min(length, static_cast<int>(d.text.size()));
+    const std::uint64_t mantissa = value.mantissa >> zeros;
+    const int capacity = static_cast<int>(d.text.size());
+    const int bits = std::bit_width(mantissa);
+    int length = 0;
+    const bool fivesFit = exponent < 0 && -exponent < static_cast<int>(kWidePowersOfFive.size()) &&
+                          bits + kWidePowersOfFive[-exponent].bits <= kWideBits;
+    if (exponent >= 0 && bits + exponent <= kWideBits) {
+        length = WideDigits(Wide{mantissa} << exponent, d.text.data(), capacity);
+    } else if (fivesFit) {
+        length = WideDigits(mantissa * kWidePowersOfFive[-exponent].value, d.text.data(), capacity);
+    } else {
+        DecimalInteger whole(mantissa);
+        if (exponent >= 0)
+            whole.MultiplyByPowerOfTwo(exponent);
+        else
+            whole.MultiplyByPowerOfFive(-exponent);
+        length = whole.LeadingDigits(d.text.data(), capacity);
+    }
+    d.count = std::min(length, capacity);
     d.exponent = length + (exponent < 0 ? exponent : 0);
     while (d.text[d.count - 1] == '0') --d.count;
     RoundDigits(d, kSignificantDigits);
@@ -266,87 +330,115 @@ int RoundForLayout(const Layout& layout, Digits& d) {
     return exponent;
 }
 
-// Integer and fraction digit strings of a rounded value in fixed notation.
-void Split(const Digits& d, std::string& integer, std::string& fraction) {
-    const std::string_view digits(d.text.data(), d.count);
-    if (d.exponent > 0) {
-        integer.assign(digits.substr(0, d.exponent));
-        if (d.exponent > d.count) integer.append(d.exponent - d.count, '0');
-        if (d.count > d.exponent) fraction.assign(digits.substr(d.exponent));
-    } else if (d.count > 0) {
-        fraction.assign(-d.exponent, '0');
-        fraction.append(digits);
+// The digits a rounded value shows in fixed notation, looked up by their place: the integer
+// digits with the zeros the layout puts before them, the fraction digits up to the last one
+// the layout keeps.
+class Places {
+  public:
+    Places(const Layout& layout, const Digits& d) : d_(d) {
+        const int own = std::max(d.exponent, 0);
+        integerLength_ = std::max(own, layout.forcedInteger);
+        leadingZeros_ = integerLength_ - own;
+        fractionLength_ = layout.decimals;
+        while (fractionLength_ > layout.forcedDecimals && Fraction(fractionLength_ - 1) == '0')
+            --fractionLength_;
     }
+    int IntegerLength() const { return integerLength_; }
+    int FractionLength() const { return fractionLength_; }
+    char Integer(int k) const {
+        const int place = k - leadingZeros_;
+        return place >= 0 && place < d_.count ? d_.text[place] : '0';
+    }
+    char Fraction(int k) const {
+        const int place = d_.exponent + k;
+        return place >= 0 && place < d_.count ? d_.text[place] : '0';
+    }
+
+  private:
+    const Digits& d_;
+    int integerLength_ = 0, leadingZeros_ = 0, fractionLength_ = 0;
+};
+
+// The exponent as exponent notation writes it: its sign, then at least as many digits as the
+// layout asks for.
+std::string ExponentText(const Layout& layout, int exponent) {
+    const std::string digits = std::to_string(std::abs(exponent));
+    std::string text;
+    if (exponent < 0)
+        text += '-';
+    else if (layout.exponentSigned)
+        text += '+';
+    if (layout.exponentDigits > static_cast<int>(digits.size()))
+        text.append(layout.exponentDigits - digits.size(), '0');
+    return text + digits;
 }
 
 // Appends the section's text with the digits, rounded for its layout, in place of the
 // placeholders.
-void Render(std::string& out, std::string_view section, const Layout& layout, const Digits& digits,
-            int exponent) {
-    std::string integer, fraction, exponentText;
-    Split(digits, integer, fraction);
-    if (layout.scientific) {
-        const std::string exponentDigits = std::to_string(std::abs(exponent));
-        if (exponent < 0)
-            exponentText += '-';
-        else if (layout.exponentSigned)
-            exponentText += '+';
-        if (layout.exponentDigits > static_cast<int>(exponentDigits.size()))
-            exponentText.append(layout.exponentDigits - exponentDigits.size(), '0');
-        exponentText += exponentDigits;
-    }
-    if (static_cast<int>(integer.size()) < layout.forcedInteger)
-        integer.insert(0, layout.forcedInteger - integer.size(), '0');
-    fraction.resize(layout.decimals, '0');
-    while (static_cast<int>(fraction.size()) > layout.forcedDecimals && fraction.back() == '0')
-        fraction.pop_back();
+void Render(std::string& out, const Section& chosen, const Digits& digits, int exponent) {
+    const std::string_view section = chosen.text;
+    const Layout& layout = chosen.layout;
+    const Places places(layout, digits);
+    const std::string exponentText = layout.scientific ? ExponentText(layout, exponent) : "";
+    const int integerLength = places.IntegerLength();
+
+    // Each character of the section writes at most one, but for the first integer placeholder
+    // (every spare digit with its separators) and the exponent.
+    const std::size_t start = out.size();
+    out.resize(start + section.size() + integerLength + integerLength / 3 + exponentText.size());
+    char* const begin = out.data();
+    char* at = begin + start;
+    const auto append = [&at](std::string_view text) {
+        at = std::copy(text.begin(), text.end(), at);
+    };
 
     // Integer digits fill the integer placeholders from the right; extra ones go to the first.
-    const int spare = static_cast<int>(integer.size()) - layout.integerPlaceholders;
-    auto writeInteger = [&](int slot) {
+    const int spare = integerLength - layout.integerPlaceholders;
+    const auto writeInteger = [&](int slot) {
         const int last = slot + spare;  // inclusive
         for (int k = slot == 0 ? 0 : std::max(last, 0); k <= last; ++k) {
-            out += integer[k];
-            const std::size_t after = integer.size() - 1 - k;  // digits still to come
-            if (layout.thousands && after > 0 && after % 3 == 0) out += ',';
+            *at++ = places.Integer(k);
+            const int after = integerLength - 1 - k;  // digits still to come
+            if (layout.thousands && after > 0 && after % 3 == 0) *at++ = ',';
         }
     };
     int integerSlot = 0, fractionSlot = 0;
     bool afterPoint = false, inExponent = false;
-    out.reserve(out.size() + section.size() + integer.size() * 4 / 3 + exponentText.size());
-    for (std::size_t k = 0; k < section.size(); ++k) {
+    append(section.substr(0, chosen.plainPrefix));
+    for (std::size_t k = chosen.plainPrefix; k < section.size(); ++k) {
         const char c = section[k];
         if (IsPlain(c)) {  // with the plain characters that follow it
             std::size_t end = k + 1;
             while (end < section.size() && IsPlain(section[end])) ++end;
-            out.append(section.substr(k, end - k));
+            append(section.substr(k, end - k));
             k = end - 1;
         } else if (c == '\'' || c == '"') {  // quoted text, without its quotes
             const std::size_t end = ClosingQuote(section, k);
-            out.append(section.substr(k + 1, end - k - 1));
+            append(section.substr(k + 1, end - k - 1));
             k = end;
         } else if (inExponent) {
-            if (c != '0' && c != '#') out += c;
+            if (c != '0' && c != '#') *at++ = c;
         } else if (c == '0' || c == '#') {
             if (afterPoint) {
-                if (fractionSlot < static_cast<int>(fraction.size())) out += fraction[fractionSlot];
+                if (fractionSlot < places.FractionLength()) *at++ = places.Fraction(fractionSlot);
                 ++fractionSlot;
             } else {
                 writeInteger(integerSlot++);
             }
         } else if (c == '.') {
-            if (!afterPoint && !fraction.empty()) out += '.';
+            if (!afterPoint && places.FractionLength() > 0) *at++ = '.';
             afterPoint = true;
         } else if (c == ',') {
         } else if (layout.scientific && IsExponentAt(section, k)) {
-            out += c;
-            out += exponentText;
+            *at++ = c;
+            append(exponentText);
             inExponent = true;
             ++k;
         } else {
-            out += c;
+            *at++ = c;
         }
     }
+    out.resize(static_cast<std::size_t>(at - begin));
 }
 
 // Up to three sections: for positive values, for negative ones, for zero. A value takes the
@@ -368,10 +460,10 @@ std::string Format(std::string_view pattern, Number value) {
             negative ? second.next : ParseSection(pattern, first.next).next;
         const Section third = ParseSection(pattern, secondStart);
         const Section& zero = third.text.empty() ? first : third;
-        Render(out, zero.text, zero.layout, Digits{}, 0);
+        Render(out, zero, Digits{}, 0);
     } else {
         if (negative && !hasNegative) out += '-';
-        Render(out, chosen.text, chosen.layout, digits, exponent);
+        Render(out, chosen, digits, exponent);
     }
     return out;
 }

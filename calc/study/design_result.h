@@ -17,17 +17,19 @@ inline constexpr int kDesignSectionCount = 12;
 
 // One row of the section-design table. A value the table shows as "-" is empty here.
 struct SectionResult {
-    float M = 0, N = 0, S = 0, S2d = 0;  // kN·m, kN; S and S2d are 0 at mid-span
-    std::optional<float> Asn;            // required steel, mm² per metre
-    float As = 0;                        // provided steel, mm² per metre
-    int diameter = 0;                    // mm; 0 when no bar was found
-    int pitch = 0;                       // mm; 9999 when the bar search failed
+    float M = 0, N = 0, S = 0, S2d = 0;               // kN·m, kN; S and S2d are 0 at mid-span
+    std::optional<float> Asn;                         // required steel, mm² per metre
+    float As = 0;                                     // provided steel, mm² per metre
+    int diameter = 0;                                 // mm; 0 when no bar was found
+    int pitch = 0;                                    // mm; 9999 when the bar search failed
     std::optional<float> sigmaC, sigmaS, tau, tau2d;  // N/mm²
     std::string verdict;                              // "OK", "NO" or "-"
     // Stress over its limit, by Criterion: σc/σca (or σc/(¾·σca) where that limit holds),
     // σs/σsa, τ/(2·τa), τ2d/τa. Empty where the criterion is not judged; +∞ where the
     // section is judged "NO" because that stress cannot be formed.
     std::array<std::optional<double>, kCriterionCount> utilisation;
+
+    bool operator==(const SectionResult&) const = default;
 };
 
 struct DesignResult {
@@ -41,6 +43,8 @@ struct DesignResult {
     // Every message the run would have shown, in order (check failures, conversion errors,
     // the solver's, the stress type's and the bar search's).
     std::vector<std::string> messages;
+
+    bool operator==(const DesignResult&) const = default;
 };
 
 // Runs the computations of a calculation without writing any sheet line or chart. Agrees

@@ -3,6 +3,7 @@
 #include "app/batch.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,7 +13,10 @@
 
 #include "files/design_file.h"
 #include "tests/calc/german_locale.h"
+#include "tests/files/nearly_full_disk.h"
 #include "tests/files/temp_folder.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -20,6 +24,8 @@ namespace {
 struct FakeRun {
     RunResult result = RunResult::Completed;
     std::vector<std::string> messages;
+    std::vector<std::string> warnings;  // shown as a design that cannot be built
+    int exceedingRow = 0;               // a row of the section table judged "NO"
     int calls = 0;
     DesignConditions seen;
 
@@ -29,6 +35,11 @@ struct FakeRun {
             seen = conditions;
             table.List("ListBox7") = {"計算済み"};
             for (const auto& text : messages) m.Inform(text);
+            for (const auto& text : warnings) m.Unbuildable(text);
+            if (exceedingRow > 0) {
+                table.GridOf("StringGrid3").Cell(13, exceedingRow) = "NO";
+                table.labels.at("Label97").text = "許容応力度を超えました。";
+            }
             return result;
         };
     }
@@ -113,6 +124,40 @@ TEST(Batch, FileTLoadAndPitchReachTheCalculation) {
     EXPECT_EQ(automatic.seen, DesignConditions{});
 }
 
+// A completed run whose design does not pass exits 3 and says why; a file error outranks it.
+TEST(Batch, ExitStatusThreeWhenASectionFailsOrBarsCannotBeBuilt) {
+    struct Case {
+        std::vector<std::string> warnings;
+        int exceedingRow;
+        bool writable;
+        int status;
+        std::string err;
+    } cases[] = {
+        {{}, 0, true, 0, ""},
+        {{"予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)"},
+         0,
+         true,
+         3,
+         "予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)\n"},
+        {{}, 2, true, 3, "許容応力度を超えました。（側壁(L)M）\n"},
+        {{}, 2, false, 1, "書き込みが許可されていない"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        WriteBytes(folder / "Box.txt", "earlier");
+        if (!c.writable) chmod((folder / "Box.txt").c_str(), 0444);
+        FakeRun run;
+        run.warnings = c.warnings;
+        run.exceedingRow = c.exceedingRow;
+        const Outcome outcome = Batch({"--batch", "--text", folder / "Box.txt"}, run.Function());
+        EXPECT_EQ(outcome.status, c.status) << outcome.err;
+        EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
+        if (c.status == 0) {
+            EXPECT_EQ(outcome.err, "");
+        }
+    }
+}
+
 TEST(Batch, ExitStatusFollowsHowTheRunEnded) {
     struct Case {
         RunResult result;
@@ -165,6 +210,88 @@ TEST(Batch, ReportThatCannotBeWrittenIsAFileError) {
     const Outcome outcome = Batch({"--batch", "--text", folder / "Box.txt"}, run.Function());
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.err.find(folder / "Box.txt"), std::string::npos) << outcome.err;
+}
+
+// Every output is refused before any is written: the earlier files stay as they were.
+TEST(Batch, OutputsAreAllOrNothing) {
+    TempFolder folder;
+    WriteBytes(folder / "Box.txt", "earlier text");
+    WriteBytes(folder / "r.json", "earlier json");
+    WriteBytes(folder / "r.pdf", "earlier pdf");
+    ASSERT_TRUE(SaveDesignConditions(folder / "c.dat", DesignConditions{}).ok());
+    const std::string input = ReadBytes(folder / "c.dat");
+    fs::create_hard_link(folder / "c.dat", folder / "same.dat");
+    mkfifo((folder / "fifo").c_str(), 0644);
+    const std::vector<std::string> text = {"--text", folder / "Box.txt"};
+    const std::vector<std::string> json = {"--json", folder / "r.json"};
+    const std::vector<std::string> pdf = {"--pdf", folder / "r.pdf"};
+    struct Case {
+        std::vector<std::string> failing;
+        std::string says;
+    } cases[] = {
+        {{"--pdf", folder / "r.pdf"}, "書き込みが許可されていない"},  // read-only, below
+        {{"--json", folder / "same.dat"}, "入力の設計条件ファイル"},
+        {{"--text", folder / "fifo"}, "通常のファイルではない"},
+        {{"--text", ""}, "ファイル名が空"},
+    };
+    chmod((folder / "r.pdf").c_str(), 0444);
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = {"--batch", folder / "c.dat"};
+        for (const auto& output : {text, json, pdf})
+            if (output[0] != c.failing[0])
+                arguments.insert(arguments.end(), output.begin(), output.end());
+        arguments.insert(arguments.end(), c.failing.begin(), c.failing.end());
+        const Outcome outcome = Batch(arguments, RunCalculation);
+        EXPECT_EQ(outcome.status, 1) << c.says;
+        EXPECT_NE(outcome.err.find(c.says), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(ReadBytes(folder / "Box.txt"), "earlier text");
+        EXPECT_EQ(ReadBytes(folder / "r.json"), "earlier json");
+        EXPECT_EQ(ReadBytes(folder / "r.pdf"), "earlier pdf");
+        EXPECT_EQ(ReadBytes(folder / "c.dat"), input);
+        EXPECT_TRUE(fs::is_fifo(folder / "fifo"));
+        EXPECT_EQ(folder.EntryCount(), 6);
+    }
+}
+
+// "-" sends one report to standard output; what was written where then goes to standard error.
+TEST(Batch, DashWritesTheReportToStandardOutput) {
+    TempFolder folder;
+    FakeRun run;
+    const Outcome outcome =
+        Batch({"--batch", "--json", "-", "--text", folder / "Box.txt"}, run.Function());
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(nlohmann::ordered_json::parse(outcome.out)["lists"]["ListBox7"][0], "計算済み");
+    EXPECT_NE(outcome.err.find("text report written to"), std::string::npos) << outcome.err;
+}
+
+TEST(Batch, HelpTellsTheExitStatus) {
+    FakeRun run;
+    const Outcome outcome = Batch({"--help"}, run.Function());
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(run.calls, 0);
+    for (const char* line : {"usage: dolmeta --batch", "  3  completed, but a section exceeds"})
+        EXPECT_NE(outcome.out.find(line), std::string::npos) << outcome.out;
+}
+
+// A PDF that does not fit on the disk leaves the earlier, complete PDF in place.
+TEST(Batch, PdfOnANearlyFullDiskKeepsTheEarlierPdf) {
+    TempFolder folder;
+    fs::create_directory(folder / "disk");
+    NearlyFullDisk disk(folder / "disk");
+    const std::string path = folder / "disk/r.pdf";
+    ASSERT_EQ(Batch({"--batch", "--pdf", path}, RunCalculation).status, 0);
+    const std::string earlier = ReadBytes(path);
+    disk.LeaveFree(earlier.size() / 2);
+    DesignConditions other;
+    other.B = "5.00";
+    ASSERT_TRUE(SaveDesignConditions(folder / "c.dat", other).ok());
+    const Outcome outcome = Batch({"--batch", folder / "c.dat", "--pdf", path}, RunCalculation);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.err.find("元のファイルはそのままです"), std::string::npos) << outcome.err;
+    EXPECT_EQ(ReadBytes(path), earlier);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder / "disk"), fs::directory_iterator()),
+              1 + disk.OwnEntries());
 }
 
 TEST(Batch, DefaultsCompleteWithoutMessages) {

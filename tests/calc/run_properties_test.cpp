@@ -39,10 +39,9 @@ Analysed Analyse(const DesignConditions& conditions) {
     a.loadCase = ChooseLoadCase(conditions, *a.record);
     a.passed = CheckDesignConditions(*a.record, messenger) == 0;
     if (!a.passed) return a;
-    CalcTable scratch;
     ComputeLoads(*a.record, a.loadCase);
-    ComputeJointMoments(*a.record, scratch, messenger);
-    ComputeMemberForces(*a.record, a.loadCase, scratch);
+    ComputeJointMoments(*a.record, messenger);
+    ComputeMemberForces(*a.record);
     return a;
 }
 

@@ -105,7 +105,8 @@ TEST(DrawingFile, RefusedBeforeAnyRun) {
 TEST(QuantityCsv, ReadsBackAsCp932RowsWithCrLf) {
     const CalcTable table = RunOf(DesignConditions{});
     TempFolder folder;
-    ASSERT_TRUE(WriteQuantityCsv(folder / "q.csv", table).ok());
+    FileCommit commit;
+    ASSERT_TRUE(CommitWhenStaged(commit, WriteQuantityCsv(commit, folder / "q.csv", table)).ok());
     const auto csv = ReadBack("csv", folder / "q.csv");
     EXPECT_TRUE(csv["crlf"]);
     const Grid& grid = table.GridOf("StringGrid4");
@@ -123,7 +124,11 @@ TEST(DrawingFiles, FailedWriteKeepsTheEarlierFileAndSaysWhy) {
     } cases[] = {
         {"drawing", [](const std::string& path,
                        const CalcTable& t) { return WriteSectionDxf(path, t, "box", "today"); }},
-        {"quantities", WriteQuantityCsv},
+        {"quantities",
+         [](const std::string& path, const CalcTable& t) {
+             FileCommit commit;
+             return CommitWhenStaged(commit, WriteQuantityCsv(commit, path, t));
+         }},
     };
     // A disk that takes no more than 200 bytes a file.
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);

@@ -59,7 +59,9 @@ TEST(JsonReport, WrittenFileParsesBackToTheSameJson) {
     TempFolder folder;
     CalcTable table;
     table.List("ListBox6") = {"Ｌ１＝ 1,234"};
-    ASSERT_TRUE(WriteJsonReport(folder / "Box.json", table, {"注意"}).ok());
+    FileCommit commit;
+    ASSERT_TRUE(WriteJsonReport(commit, folder / "Box.json", table, {"注意"}).ok());
+    ASSERT_TRUE(commit.Commit().ok());
     EXPECT_EQ(nlohmann::ordered_json::parse(ReadBytes(folder / "Box.json")),
               CalcTableToJson(table, {"注意"}));
 }

@@ -1,7 +1,8 @@
 // Fuzz target: the whole calculation run on input pages built from the bytes. Each text is
 // kept, scaled, replaced by a built number (any size and sign, with or without an exponent)
 // or by raw bytes; each choice index may leave its range. Whatever arrives, the run ends with
-// one of its three results, and no component shows NaN, infinity or a broken line.
+// one of its three results, no component shows NaN, infinity or a broken line, and the
+// numbers-only evaluation ends as the run does.
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -16,6 +17,7 @@
 #include "calc/design_conditions.h"
 #include "calc/messenger.h"
 #include "calc/run.h"
+#include "calc/study/design_result.h"
 
 namespace {
 
@@ -218,5 +220,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const std::string& message : messenger.messages)
             Require(!ShowsNonFinite(message), "non-finite value in a message", message);
     CheckTable(table);
+
+    // The numbers-only evaluation ends as the run ends and gives the run's verdict.
+    const DesignResult evaluated = EvaluateDesign(conditions);
+    Require(evaluated.status == result, "evaluation ends otherwise than the run");
+    Require(evaluated.messages == messenger.messages, "evaluation tells other messages");
+    if (result == RunResult::Completed)
+        Require(evaluated.passed == (table.labels.at("Label97").text == "許容応力度内"),
+                "evaluation gives another verdict");
     return 0;
 }

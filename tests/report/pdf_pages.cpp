@@ -7,7 +7,11 @@
 QStringList PdfPageSizes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
-    const QString text = QString::fromLatin1(file.readAll());
+    return PdfPageSizesOf(file.readAll().toStdString());
+}
+
+QStringList PdfPageSizesOf(const std::string& pdf) {
+    const QString text = QString::fromLatin1(pdf.data(), static_cast<qsizetype>(pdf.size()));
     static const QRegularExpression box(R"(/MediaBox \[0 0 (\d+)\.\d+ (\d+)\.\d+\])");
     QStringList sizes;
     for (const auto& match : box.globalMatch(text))

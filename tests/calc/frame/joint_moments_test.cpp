@@ -35,7 +35,7 @@ TEST(ComputeJointMoments, SymmetricLoadsGiveMirroredMomentsAndNoSway) {
     stiff->Tb = 0.70f;
     for (TKakou* r : {plain.get(), stiff.get()}) {
         StageRun run;
-        ComputeJointMoments(*r, run.table, run.messenger);
+        WriteJointMoments(*r, ComputeJointMoments(*r, run.messenger), run.table);
         EXPECT_TRUE(run.messenger.messages.empty());
         EXPECT_EQ(r->Astory, 0.0f);
         const float tolerance = 1e-4f * std::abs(r->Mab);
@@ -56,7 +56,7 @@ TEST(ComputeJointMoments, CheckSumsAreZeroAtEveryJoint) {
     r->Cab += 5.0f;  // an unsymmetric load: sway and four different rotations
     r->Astory = 1.5f;
     StageRun run;
-    ComputeJointMoments(*r, run.table, run.messenger);
+    WriteJointMoments(*r, ComputeJointMoments(*r, run.messenger), run.table);
     const ChapterList& lines = run.moments();
     ASSERT_EQ(lines.size(), 59u);
     const char* sums[] = {
@@ -76,7 +76,7 @@ TEST(ComputeJointMoments, FailedSolveKeepsZeroRotationsAndWritesTheSheet) {
     r->Tu = -r->TL;
     r->Tb = -r->TL;
     StageRun run;
-    ComputeJointMoments(*r, run.table, run.messenger);
+    WriteJointMoments(*r, ComputeJointMoments(*r, run.messenger), run.table);
     ASSERT_EQ(run.messenger.messages.size(), 1u);
     EXPECT_EQ(run.messenger.messages[0], "Matrix[4] Error\n平衡方程式が解けません。");
     EXPECT_EQ(r->Mab, -r->Cab);
@@ -100,7 +100,7 @@ TEST(ComputeJointMoments, EqualThicknessesAndSquareFrameGiveUnitStiffness) {
     r->Ho = r->Bo;
     r->Tu = r->Tb = r->TL;
     StageRun run;
-    ComputeJointMoments(*r, run.table, run.messenger);
+    WriteJointMoments(*r, ComputeJointMoments(*r, run.messenger), run.table);
     const ChapterList& lines = run.moments();
     EXPECT_EQ(lines[6], "    K1               =1.00000");
     EXPECT_EQ(lines[8], "    K2=----･(----)^3 =1.00000");
@@ -118,7 +118,7 @@ TEST(ComputeJointMoments, StoreyTermLineUsesTheSectionOfItsSign) {
         auto r = DefaultDesignRecord();
         r->Astory = c.astory;
         StageRun run;
-        ComputeJointMoments(*r, run.table, run.messenger);
+        WriteJointMoments(*r, ComputeJointMoments(*r, run.messenger), run.table);
         ASSERT_EQ(run.terms().size(), 47u);
         EXPECT_EQ(run.terms()[46], c.line) << c.astory;
     }
@@ -127,7 +127,7 @@ TEST(ComputeJointMoments, StoreyTermLineUsesTheSectionOfItsSign) {
 TEST(ComputeJointMoments, LoadTermSheetShowsTheDefaultDesign) {
     auto r = DefaultDesignRecord();
     StageRun run;
-    ComputeJointMoments(*r, run.table, run.messenger);
+    WriteJointMoments(*r, ComputeJointMoments(*r, run.messenger), run.table);
     const ChapterList& lines = run.terms();
     // Pv1 = 75.6 + 10.0 + 40.18/3.5 = 97.08 kN/m², K1 = Pv1·3.5²/12 = 99.10 kNm.
     EXPECT_EQ(lines[11], "  Cbc=K1+K2+K3             =99.10kNm");

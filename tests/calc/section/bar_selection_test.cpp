@@ -25,7 +25,8 @@ void Arrange(Arranged& a, int mode = 0, const std::string& pitch = "-") {
     DesignConditions conditions;
     conditions.pitchMode = mode;
     conditions.pitch = pitch;
-    ArrangeBars(Tables(), conditions, a.schedule, a.steel, a.grid, a.messenger);
+    ArrangeBars(Tables(), conditions, a.schedule, a.steel, a.messenger);
+    WriteBarArrangement(a.schedule, a.steel, a.grid);
 }
 
 }  // namespace

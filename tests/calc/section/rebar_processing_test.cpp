@@ -82,7 +82,8 @@ TEST(RebarProcessing, RecordTableAndSheet) {
     CalcTable table;
     table.List("ListBox6") = {"from an earlier run"};
     RecordingMessenger messenger;
-    ComputeRebarProcessing(record, kSchedule, table, messenger);
+    WriteRebarProcessing(record, kSchedule, ComputeRebarProcessing(record, kSchedule, messenger),
+                         table);
     EXPECT_TRUE(messenger.messages.empty());
 
     EXPECT_EQ(record.L1Upper, 1000.0f);
@@ -123,7 +124,7 @@ TEST(RebarProcessing, BarsThatCannotBeBuiltAreNamed) {
     const BarSchedule d51 = {1, 125, 51, 51, 13, 19, 22};  // R = 540: L3 = 1250 - 2 (90 + 540)
     CalcTable table;
     RecordingMessenger messenger;
-    ComputeRebarProcessing(record, d51, table, messenger);
+    WriteRebarProcessing(record, d51, ComputeRebarProcessing(record, d51, messenger), table);
     EXPECT_EQ(
         messenger.messages,
         std::vector<std::string>{"鉄筋の加工寸法が成り立ちません（L3(①頂版筋)=-10mm、"

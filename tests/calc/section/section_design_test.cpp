@@ -37,7 +37,9 @@ struct Designed {
     explicit Designed(TKakou record, bool lowerHaunch = false) {
         DesignConditions conditions;
         conditions.lowerHaunch = lowerHaunch;
-        DesignSections(record, conditions, schedule, steel, table, messenger);
+        const SectionDesign sections =
+            DesignSections(record, conditions, schedule, steel, messenger);
+        WriteSectionDesign(sections, schedule, steel, table);
     }
     std::string Cell(int column, int row) const {
         return table.GridOf("StringGrid3").Cell(column, row);

@@ -1,0 +1,32 @@
+// Runs the calculation of the default design a given number of times, for instruction counts
+// under callgrind: `count_instructions run|evaluate N`.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "calc/calc_table.h"
+#include "calc/design_conditions.h"
+#include "calc/messenger.h"
+#include "calc/run.h"
+#include "calc/study/design_result.h"
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: count_instructions run|evaluate N\n");
+        return 64;
+    }
+    const bool run = std::strcmp(argv[1], "run") == 0;
+    const int times = std::atoi(argv[2]);
+    const DesignConditions defaults;
+    int completed = 0;
+    for (int k = 0; k < times; ++k) {
+        if (run) {
+            CalcTable table;
+            RecordingMessenger messenger;
+            completed += RunCalculation(defaults, table, messenger) == RunResult::Completed;
+        } else {
+            completed += EvaluateDesign(defaults).status == RunResult::Completed;
+        }
+    }
+    return completed == times ? 0 : 1;
+}

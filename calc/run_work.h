@@ -1,0 +1,32 @@
+// What one run computes apart from any sheet line: the record and the run's work arrays, from
+// which the stages' writers format every line, cell and figure.
+#pragma once
+
+#include "calc/calc_table.h"
+#include "calc/design_conditions.h"
+#include "calc/frame/frame_solution.h"
+#include "calc/messenger.h"
+#include "calc/record.h"
+#include "calc/run.h"
+#include "calc/section/quantities.h"
+#include "calc/section/rebar_lengths.h"
+#include "calc/section/section_design.h"
+#include "calc/work_arrays.h"
+
+struct RunWork {
+    TKakou record;
+    int loadCase = 0;  // 0 until the conditions were read
+    BarSchedule barSchedule{};
+    SectionSteel sectionSteel{};
+    FrameSolution frame;
+    SectionDesign sections;
+    RebarLengths rebar;
+    Quantities quantities;
+};
+
+// Reads and checks the design conditions, then computes the stages in order. With a table,
+// each stage's writers follow its computation; without one nothing is formatted. The full run
+// and a numbers-only evaluation both go this one way, so that they meet the same checks and
+// the same conversion and floating-point errors, with the same messages.
+RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenger& messenger,
+                     CalcTable* table);

@@ -1,0 +1,127 @@
+// Rows of a study, formatted field by field and converted to CP932 once.
+#include "files/study_csv.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "calc/study/study_names.h"
+#include "files/cp932.h"
+
+namespace {
+
+// A field in quotes when it holds a separator, a quote or a line break.
+std::string Field(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// The shortest text that reads back as the same Single.
+std::string Number(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+std::string Number(const std::optional<float>& value) {
+    return value ? Number(*value) : std::string();
+}
+
+std::string Utilisation(double value) {
+    if (std::isinf(value)) return "∞";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4f", value);
+    return text;
+}
+
+void Append(std::string& line, const std::string& field) {
+    if (!line.empty()) line += ',';
+    line += Field(field);
+}
+
+std::string Header(const std::vector<std::string>& names) {
+    std::string line;
+    for (const auto& name : names) Append(line, name);
+    for (const char* title : {"荷重ケース", "判定", "最大応力度比", "支配断面", "支配照査"})
+        Append(line, title);
+    for (const auto& section : DesignSectionNames())
+        for (const char* value : {"σc", "σs", "τ", "τ2d", "鉄筋径", "ﾋﾟｯﾁ"})
+            Append(line, section + " " + value);
+    Append(line, "メッセージ");
+    return line;
+}
+
+std::string Messages(const std::vector<std::string>& messages) {
+    std::string joined;
+    for (const auto& message : messages) {
+        if (!joined.empty()) joined += " / ";
+        for (char c : message) joined += c == '\n' || c == '\r' ? ' ' : c;
+    }
+    return joined;
+}
+
+std::string Row(const StudyRow& row) {
+    const DesignResult& r = row.result;
+    std::string line;
+    for (const auto& value : row.values) Append(line, value);
+    const bool completed = r.status == RunResult::Completed;
+    Append(line, r.loadCase ? std::to_string(r.loadCase) : "");
+    Append(line, !completed ? "-" : r.passed ? "OK" : "NO");
+    const bool governed = completed && r.governingSection >= 0;
+    Append(line, governed ? Utilisation(r.maxUtilisation) : "");
+    Append(line, governed ? DesignSectionNames()[r.governingSection] : "");
+    Append(line, governed ? CriterionName(r.governingCriterion) : "");
+    for (const SectionResult& s : r.sections) {
+        for (const auto& value : {s.sigmaC, s.sigmaS, s.tau, s.tau2d})
+            Append(line, completed ? Number(value) : "");
+        Append(line, completed && s.diameter > 0 ? "D" + std::to_string(s.diameter) : "");
+        Append(line, completed ? std::to_string(s.pitch) : "");
+    }
+    Append(line, Messages(r.messages));
+    return line;
+}
+
+// CP932 of a text, with '?' for each character that has no CP932 form (a message may quote
+// whatever was typed).
+std::string Cp932Lenient(const std::string& utf8) {
+    try {
+        return ToCp932(utf8);
+    } catch (const EncodingError&) {
+    }
+    std::string bytes;
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::size_t length = 1;
+        while (i + length < utf8.size() && (utf8[i + length] & 0xC0) == 0x80) ++length;
+        try {
+            bytes += ToCp932(utf8.substr(i, length));
+        } catch (const EncodingError&) {
+            bytes += '?';
+        }
+        i += length;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::string StudyCsv(const std::vector<std::string>& names, const std::vector<StudyRow>& rows) {
+    std::string text = Header(names) + "\r\n";
+    for (const StudyRow& row : rows) text += Row(row) + "\r\n";
+    return Cp932Lenient(text);
+}
+
+FileResult WriteStudyCsv(const std::string& path, const std::vector<std::string>& names,
+                         const std::vector<StudyRow>& rows) {
+    FileCommit commit;
+    return CommitWhenStaged(commit, WriteStudyCsv(commit, path, names, rows));
+}
+
+FileResult WriteStudyCsv(FileCommit& commit, const std::string& path,
+                         const std::vector<std::string>& names, const std::vector<StudyRow>& rows) {
+    return commit.Stage(path, StudyCsv(names, rows));
+}

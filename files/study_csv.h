@@ -1,0 +1,25 @@
+// The table of a design study as CSV: one row a design, CP932 with CR LF line ends, which
+// spreadsheets in Japanese open directly.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/study/sweep.h"
+#include "files/file_commit.h"
+#include "files/file_result.h"
+
+// The file's bytes. Columns: each varied input under its name, the load case, the overall
+// verdict, the largest utilisation with its section and criterion, then for each design
+// section σc, σs, τ, τ2d, the bar ("D16") and its pitch (mm), and last the run's messages. A value
+// the section-design table shows as "-" is an empty field; a design that stopped has its message
+// and nothing else.
+std::string StudyCsv(const std::vector<std::string>& names, const std::vector<StudyRow>& rows);
+
+// Writes through a temporary file, so that a failed or interrupted write leaves no
+// half-written table behind.
+FileResult WriteStudyCsv(const std::string& path, const std::vector<std::string>& names,
+                         const std::vector<StudyRow>& rows);
+// The same, staged as one output of the commit.
+FileResult WriteStudyCsv(FileCommit& commit, const std::string& path,
+                         const std::vector<std::string>& names, const std::vector<StudyRow>& rows);

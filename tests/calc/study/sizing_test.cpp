@@ -1,0 +1,99 @@
+// Sizing against evaluating every box at every cover.
+#include "calc/study/sizing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <tuple>
+
+#include "calc/decimal.h"
+#include "calc/study/numeric_inputs.h"
+
+namespace {
+
+bool PassesEverywhere(const DesignConditions& box, const std::vector<std::string>& covers) {
+    for (const auto& cover : covers) {
+        DesignConditions at = box;
+        at.h1 = cover;
+        if (!DesignPasses(EvaluateDesign(at))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+TEST(Sizing, AgreesWithEvaluatingEveryBoxAtEveryCover) {
+    const ThicknessBounds bounds{200, 500, 50};
+    DesignConditions narrow;
+    narrow.B = "2.60";
+    narrow.H = "2.40";
+    DesignConditions t20;
+    t20.liveLoad = 1;
+    t20.Hah = t20.Hab = "0.15";
+    const std::vector<std::string> covers = {"0.50", "2.00", "6.00"};
+    for (const DesignConditions& base : {DesignConditions{}, narrow, t20}) {
+        const double Bu = ParseDouble(base.B, "B") - 2 * ParseDouble(base.TL, "TL");
+        const double Hu =
+            ParseDouble(base.H, "H") - ParseDouble(base.Tu, "Tu") - ParseDouble(base.Tb, "Tb");
+        std::optional<Thicknesses> best;
+        auto key = [&](const Thicknesses& t) {
+            return std::tuple(std::round(ConcreteArea(Bu, Hu, t) * 1e7), t.Tu + t.TL + t.Tb, t.Tu,
+                              t.TL);
+        };
+        for (int tu = 200; tu <= 500; tu += 50)
+            for (int tl = 200; tl <= 500; tl += 50)
+                for (int tb = 200; tb <= 500; tb += 50) {
+                    const Thicknesses t{tu, tl, tb};
+                    if ((!best || key(t) < key(*best)) &&
+                        PassesEverywhere(WithThicknesses(base, Bu, Hu, t), covers))
+                        best = t;
+                }
+        std::string error;
+        const auto sized = SizeBox(base, covers, StudyControl{}, error, bounds);
+        ASSERT_TRUE(sized) << error;
+        ASSERT_EQ(sized->found, best.has_value()) << base.B;
+        if (best) {
+            EXPECT_EQ(sized->thicknesses, *best) << base.B;
+            EXPECT_LT(sized->evaluations, 343u * covers.size());
+        }
+    }
+}
+
+TEST(Sizing, TheDefaultBoxPassesEverywhereAndNoThinnerMemberDoes) {
+    std::vector<std::string> covers;
+    for (int k = 1; k <= 20; ++k) covers.push_back(DecimalText(0.5 * k));
+    std::string error;
+    const auto sized = SizeBox(DesignConditions{}, covers, StudyControl{}, error);
+    ASSERT_TRUE(sized && sized->found) << error;
+    const DesignConditions& box = sized->sized;
+    EXPECT_TRUE(PassesEverywhere(box, covers));
+    // The opening stays: B − 2·TL and H − Tu − Tb are those of the defaults.
+    EXPECT_NEAR(ParseDouble(box.B, "B") - 2 * ParseDouble(box.TL, "TL"), 3.0, 1e-9);
+    EXPECT_NEAR(ParseDouble(box.H, "H") - ParseDouble(box.Tu, "Tu") - ParseDouble(box.Tb, "Tb"),
+                3.0, 1e-9);
+    EXPECT_TRUE(DesignPasses(sized->governing));
+    EXPECT_GE(sized->governing.maxUtilisation, 0.0);
+
+    const Thicknesses t = sized->thicknesses;
+    for (const Thicknesses& thinner :
+         {Thicknesses{t.Tu - 50, t.TL, t.Tb}, Thicknesses{t.Tu, t.TL - 50, t.Tb},
+          Thicknesses{t.Tu, t.TL, t.Tb - 50}}) {
+        if (std::min({thinner.Tu, thinner.TL, thinner.Tb}) < 200) continue;
+        EXPECT_FALSE(
+            PassesEverywhere(WithThicknesses(DesignConditions{}, 3.0, 3.0, thinner), covers))
+            << thinner.Tu << " " << thinner.TL << " " << thinner.Tb;
+    }
+}
+
+TEST(Sizing, ABaseWithoutNumbersOrACancelledSearchGivesNoBox) {
+    DesignConditions broken;
+    broken.B = "4,00";
+    std::string error;
+    EXPECT_FALSE(SizeBox(broken, {}, StudyControl{}, error));
+    EXPECT_NE(error.find("4,00"), std::string::npos);
+
+    std::atomic<bool> cancel{true};
+    StudyControl control;
+    control.cancel = &cancel;
+    EXPECT_FALSE(SizeBox(DesignConditions{}, {}, control, error));
+}

@@ -1,0 +1,84 @@
+// The study tab "設計検討": the design evaluated at every cover of a range, drawn as the
+// utilisations against the cover with the covers that govern, and the thinnest box that
+// passes at them all. Studies run on a worker thread; the window stays responsive, shows
+// their progress and can cancel them.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "calc/calc_table.h"
+#include "calc/messenger.h"
+#include "calc/study/sizing.h"
+#include "calc/study/sweep.h"
+
+class StudyFigure;
+
+class StudyPage : public QWidget {
+    Q_OBJECT
+  public:
+    using ConditionsSource = std::function<DesignConditions()>;
+
+    StudyPage(ConditionsSource conditions, Messenger& messenger, QWidget* parent = nullptr);
+    // Cancels a study that is running and waits for its thread.
+    ~StudyPage() override;
+
+    // Asks where to save the study's table; empty when cancelled.
+    void SetCsvPathPrompt(std::function<std::string()> prompt) { askCsvPath_ = std::move(prompt); }
+
+    // The range 0.5 m to 2·h1 in 0.1 m steps, unless the engineer has typed one.
+    void DefaultRange();
+    void StartStudy();   // "検討開始"
+    void StartSizing();  // "最小部材厚"
+    void Cancel();
+    void SaveCsv();
+
+    bool Busy() const { return busy_; }
+    bool HasStudy() const { return !rows_.empty(); }
+    const Chart& Figure() const { return figure_; }
+    const Grid& Governing() const { return governing_; }
+    const std::optional<SizingResult>& Sizing() const { return sizing_; }
+
+  signals:
+    // "入力に反映": the sized box's Tu, TL, Tb, B and H go to the input page.
+    void thicknessesApplied(const DesignConditions& sized);
+    // A study or a sizing ended, completed or cancelled.
+    void finished();
+
+  private:
+    std::optional<SweepRange> Range();
+    void Begin();
+    void End();
+    void StudyDone(std::vector<StudyRow> rows, bool complete, double inputCover);
+    void SizingDone(std::optional<SizingResult> sizing, std::string error);
+    StudyControl Control();
+    void ShowGoverning();
+
+    ConditionsSource conditions_;
+    Messenger& messenger_;
+    std::function<std::string()> askCsvPath_;
+    QLineEdit *from_, *to_, *step_;
+    QPushButton *start_, *cancel_, *size_, *apply_, *saveCsv_;
+    QProgressBar* progress_;
+    QLabel* sizeResult_;
+    StudyFigure* figureView_;
+    QTableWidget* table_;
+
+    std::thread worker_;
+    std::atomic<bool> cancelled_{false};
+    bool busy_ = false;
+    std::vector<StudyRow> rows_;
+    Chart figure_;
+    Grid governing_;
+    std::optional<SizingResult> sizing_;
+};
