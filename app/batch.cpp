@@ -232,11 +232,11 @@ std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTabl
                  return WriteJsonReport(commit, path, table, messages);
              }});
     if (options.pdfPath)
-        outputs.push_back(
-            {"report pages", *options.pdfPath, [&](FileCommit& commit, const std::string& path) {
-                 const auto application = PaintingApplication();
-                 return WriteReportPdf(commit, path, table, colourChoice);
-             }});
+        outputs.push_back({"report pages", *options.pdfPath,
+                           [&table, colourChoice](FileCommit& commit, const std::string& path) {
+                               const auto application = PaintingApplication();
+                               return WriteReportPdf(commit, path, table, colourChoice);
+                           }});
     if (options.quantitiesPath)
         outputs.push_back({"quantities", *options.quantitiesPath,
                            [&](FileCommit& commit, const std::string& path) {

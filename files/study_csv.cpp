@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calc/sheet/format_line.h"
 #include "calc/study/study_names.h"
 #include "files/cp932.h"
 
@@ -52,7 +53,8 @@ std::string Header(const std::vector<std::string>& names) {
     for (const auto& section : DesignSectionNames())
         for (const char* value : {"σc", "σs", "τ", "τ2d", "鉄筋径", "ﾋﾟｯﾁ"})
             Append(line, section + " " + value);
-    Append(line, "メッセージ");
+    for (const char* title : {"コンクリート(m3/m)", "主鉄筋(kg/m)", "メッセージ"})
+        Append(line, title);
     return line;
 }
 
@@ -82,6 +84,9 @@ std::string Row(const StudyRow& row) {
         Append(line, completed && s.diameter > 0 ? "D" + std::to_string(s.diameter) : "");
         Append(line, completed ? std::to_string(s.pitch) : "");
     }
+    // As the quantity grid shows them.
+    Append(line, completed ? FormatLine("0.000", r.concrete) : "");
+    Append(line, completed && r.steel ? FormatLine("0.00", *r.steel) : "");
     Append(line, Messages(r.messages));
     return line;
 }

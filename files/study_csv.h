@@ -11,7 +11,8 @@
 
 // The file's bytes. Columns: each varied input under its name, the load case, the overall
 // verdict, the largest utilisation with its section and criterion, then for each design
-// section σc, σs, τ, τ2d, the bar ("D16") and its pitch (mm), and last the run's messages. A value
+// section σc, σs, τ, τ2d, the bar ("D16") and its pitch (mm), the concrete (m³/m) and main
+// steel (kg/m, empty when the bar search found no bars), and last the run's messages. A value
 // the section-design table shows as "-" is an empty field; a design that stopped has its message
 // and nothing else.
 std::string StudyCsv(const std::vector<std::string>& names, const std::vector<StudyRow>& rows);

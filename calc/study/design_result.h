@@ -40,6 +40,10 @@ struct DesignResult {
     int governingSection = -1;  // row − 1 of the largest utilisation; −1 when none
     Criterion governingCriterion = Criterion::SigmaC;
     double maxUtilisation = 0;
+    // Per metre of culvert: the concrete (m³) and the main bars (kg); no steel when the bar
+    // search found no bars.
+    double concrete = 0;
+    std::optional<double> steel;
     // Every message the run would have shown, in order (check failures, conversion errors,
     // the solver's, the stress type's and the bar search's).
     std::vector<std::string> messages;

@@ -85,6 +85,8 @@ DesignResult EvaluateDesign(const DesignConditions& conditions) {
     if (result.status != RunResult::Completed) return result;
 
     result.passed = AllSectionsPass(work.sections);
+    result.concrete = work.quantities.concrete;
+    if (work.quantities.steel) result.steel = work.quantities.steel->total;
     for (int k = 0; k < kDesignSectionCount; ++k) {
         result.sections[k] = ResultOf(work, conditions.lowerHaunch, k);
         for (int c = 0; c < kCriterionCount; ++c) {

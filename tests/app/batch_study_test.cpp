@@ -69,7 +69,7 @@ TEST(BatchStudy, CoverSweepRowsEqualSingleFullRuns) {
     const auto lines = ReadCsv(csv);
     ASSERT_EQ(lines.size(), 117u);
     const auto& header = lines[0];
-    ASSERT_EQ(header.size(), 1 + 5 + 12 * 6 + 1u);
+    ASSERT_EQ(header.size(), 1 + 5 + 12 * 6 + 2 + 1u);
     EXPECT_EQ(header[0], "h1");
     EXPECT_EQ(header[6], "側壁(L)A σc");
     EXPECT_EQ(header.back(), "メッセージ");
@@ -103,6 +103,11 @@ TEST(BatchStudy, CoverSweepRowsEqualSingleFullRuns) {
             EXPECT_EQ(row[at + 4], grid.Cell(7, s + 1)) << row[0] << " " << header[at + 4];
             EXPECT_EQ("@" + row[at + 5], grid.Cell(8, s + 1)) << row[0] << " " << header[at + 5];
         }
+        // The quantities as the quantity grid shows them.
+        const Grid& quantities = table.GridOf("StringGrid4");
+        EXPECT_EQ(row[header.size() - 3], quantities.Cell(6, 1)) << row[0];
+        const std::string& steel = quantities.Cell(6, quantities.rows - 1);
+        EXPECT_EQ(row[header.size() - 2], steel == "---" ? "" : steel) << row[0];
     }
 }
 

@@ -233,9 +233,11 @@ TEST(Batch, OutputsAreAllOrNothing) {
         {{"--json", folder / "same.dat"}, "入力の設計条件ファイル"},
         {{"--text", folder / "fifo"}, "通常のファイルではない"},
         {{"--text", ""}, "ファイル名が空"},
+        {{"--quantities", folder / "same.dat"}, "入力の設計条件ファイル"},
+        {{"--dxf", folder / "fifo"}, "通常のファイルではない"},
     };
-    chmod((folder / "r.pdf").c_str(), 0444);
     for (const auto& c : cases) {
+        chmod((folder / "r.pdf").c_str(), c.failing[0] == "--pdf" ? 0444 : 0644);
         std::vector<std::string> arguments = {"--batch", folder / "c.dat"};
         for (const auto& output : {text, json, pdf})
             if (output[0] != c.failing[0])
