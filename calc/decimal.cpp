@@ -22,7 +22,7 @@ bool IsDigit(char c) {
 }
 
 // sign? digits* ("." digits*)? (("e"|"E") sign? digits+)?, with at least one mantissa digit.
-bool IsDecimal(const std::string& s) {
+bool IsDecimal(std::string_view s) {
     std::size_t k = 0;
     if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
     std::size_t digits = 0;
@@ -49,13 +49,17 @@ locale_t ClassicLocale() {
     return classic;
 }
 
-}  // namespace
-
-std::string Trimmed(const std::string& text) {
+std::string_view TrimmedView(std::string_view text) {
     std::size_t begin = 0, end = text.size();
     while (begin < end && IsBlank(text[begin])) ++begin;
     while (end > begin && IsBlank(text[end - 1])) --end;
     return text.substr(begin, end - begin);
+}
+
+}  // namespace
+
+std::string Trimmed(const std::string& text) {
+    return std::string(TrimmedView(text));
 }
 
 ConversionError::ConversionError(const std::string& text, const std::string& field)
@@ -64,16 +68,16 @@ ConversionError::ConversionError(const std::string& text, const std::string& fie
       field_(field) {}
 
 double ParseDouble(const std::string& text, std::string_view field) {
-    const std::string s = Trimmed(text);
+    const std::string_view s = TrimmedView(text);
     if (!IsDecimal(s)) throw ConversionError(text, std::string(field));
     // from_chars reads a number as strtod does, correctly rounded and without a locale, but
     // knows no "+" in front and leaves a value beyond the range of a double unread.
-    const std::string_view number = s.front() == '+' ? std::string_view(s).substr(1) : s;
+    const std::string_view number = s.front() == '+' ? s.substr(1) : s;
     double value = 0;
     if (std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc()) {
         // Too large is no number; too small is read as strtod reads it, as 0 or subnormal.
         errno = 0;
-        value = strtod_l(s.c_str(), nullptr, ClassicLocale());
+        value = strtod_l(std::string(s).c_str(), nullptr, ClassicLocale());
         if (errno == ERANGE && std::isinf(value)) throw ConversionError(text, std::string(field));
     }
     if (!std::isfinite(value)) throw ConversionError(text, std::string(field));

@@ -37,9 +37,12 @@ BarChoice SelectBarsAuto(const TTekkin& tables, float demand, Messenger& messeng
     std::optional<BarChoice> best;
     for (const int pitch : tables.pitchTable)
         for (int k = 0; k < 13; ++k) {
+            // Areas grow with the index: the first that exceeds the demand is the smallest at
+            // this pitch.
             const float As = SteelAt(pitch, tables.barAreaTable[k]);
-            if (As > demand && (!best || As < best->As))
-                best = BarChoice{As, tables.barDiameterTable[k], pitch};
+            if (!(As > demand)) continue;
+            if (!best || As < best->As) best = BarChoice{As, tables.barDiameterTable[k], pitch};
+            break;
         }
     if (best) return *best;
     messenger.Unbuildable("予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)");

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace {
 
@@ -13,6 +14,93 @@ float Single(double value) {
 
 double Radians(double degrees) {
     return degrees * std::numbers::pi / 180.0;
+}
+
+// The monic cubic in Extended: its value, its slope, and the sum of the magnitudes of its terms,
+// which bounds the rounding error of the value.
+struct Cubic {
+    long double A2, A1, A0;
+    long double Value(long double y) const { return ((y + A2) * y + A1) * y + A0; }
+    long double Slope(long double y) const { return (3 * y + 2 * A2) * y + A1; }
+    long double Magnitude(long double y) const {
+        const long double a = std::fabs(y);
+        return ((a + std::fabs(A2)) * a + std::fabs(A1)) * a + std::fabs(A0);
+    }
+};
+
+struct Bracket {
+    long double low, high;
+};
+
+// A bracket [low, high] with f(low) <= 0 <= f(high) on which f rises: within the Cauchy bound
+// of every root, narrowed by the turning points when the cubic has two. The largest root lies
+// beyond the local minimum when f is not positive there, and below the local maximum
+// otherwise.
+Bracket BracketOf(const Cubic& c) {
+    const long double bound = 1 + std::max({std::fabs(c.A2), std::fabs(c.A1), std::fabs(c.A0)});
+    Bracket b{-bound, bound};
+    const long double discriminant = c.A2 * c.A2 - 3 * c.A1;
+    if (discriminant > 0) {
+        // The turning points without cancellation: their product is A1/3.
+        const long double t = -(c.A2 + std::copysign(std::sqrt(discriminant), c.A2));
+        const long double first = t / 3, second = c.A1 / t;
+        const long double minimum = std::max(first, second), maximum = std::min(first, second);
+        if (c.Value(minimum) <= 0)
+            b.low = minimum;
+        else
+            b.high = maximum;
+    }
+    return b;
+}
+
+// The bracket narrowed for Newton steps to home in from: every root lies within
+// 2·max(|A2|, |A1|^(1/2), |A0/2|^(1/3)), a bound far closer than the Cauchy one where A0 is
+// large. Each end moves only where the sign of the cubic there confirms it.
+Bracket Narrowed(const Cubic& c, Bracket b) {
+    const long double reach =
+        2 * std::max({double(std::fabs(c.A2)), std::sqrt(double(std::fabs(c.A1))),
+                      std::cbrt(double(std::fabs(c.A0)) / 2)});
+    if (reach < b.high && c.Value(reach) > 0) b.high = reach;
+    if (-reach > b.low && c.Value(-reach) < 0) b.low = -reach;
+    return b;
+}
+
+// Newton steps that stay inside the bracket, a halving instead where a step would leave it,
+// from `start` where that lies inside, else from the middle. The careful search also halves
+// where the last step shrank the bracket by less than half, so that it always ends. The eager
+// one ends where a step is below 2^-60 of y, relative, and gives up after a number of steps;
+// near the root the rounding of the cubic would send its steps to and fro.
+std::optional<long double> Search(const Cubic& c, Bracket b, bool eager, long double start) {
+    constexpr int kEagerSteps = 100;
+    long double y = start > b.low && start < b.high ? start : b.low + (b.high - b.low) / 2;
+    long double lastWidth = b.high - b.low;
+    for (int step = 0; !eager || step < kEagerSteps; ++step) {
+        const long double value = c.Value(y);
+        if (value == 0) return y;
+        (value < 0 ? b.low : b.high) = y;
+        const long double width = b.high - b.low;
+        const long double rise = c.Slope(y);
+        long double next = b.low + width / 2;
+        // The step is formed only when it is shorter than the bracket, so it cannot overflow.
+        if ((eager || width <= lastWidth / 2) && std::fabs(value) < std::fabs(rise) * width) {
+            const long double newton = y - value / rise;
+            if (eager && std::fabs(newton - y) <= 0x1p-60L * std::fabs(y)) return y;
+            if (newton > b.low && newton < b.high) next = newton;
+        }
+        lastWidth = width;
+        if (next == y || !(next > b.low && next < b.high)) return y;
+        y = next;
+    }
+    return std::nullopt;
+}
+
+// Whether every search ends with the Single of y. Where the cubic rises steeply at y against
+// the rounding error of its value, each end point of a search lies within 2^-54 of the root,
+// relative; no Single changes within 2^-50 of y.
+bool SingleIsSettled(const Cubic& c, long double y) {
+    const long double margin = std::fabs(y) * 0x1p-50L;
+    return margin > 0 && std::fabs(c.Slope(y) * y) >= 0x1p-6L * c.Magnitude(y) &&
+           static_cast<float>(y - margin) == static_cast<float>(y + margin);
 }
 
 }  // namespace
@@ -59,47 +147,12 @@ double SolveCubic(float a2, float a1, float a0) {
     return largest;
 }
 
-long double LargestRealRoot(float a2, float a1, float a0) {
-    const long double A2 = a2, A1 = a1, A0 = a0;
-    const auto f = [&](long double y) { return ((y + A2) * y + A1) * y + A0; };
-    const auto slope = [&](long double y) { return (3 * y + 2 * A2) * y + A1; };
-
-    // A bracket [low, high] with f(low) <= 0 <= f(high) on which f rises: within the Cauchy
-    // bound of every root, narrowed by the turning points when the cubic has two. The
-    // largest root lies beyond the local minimum when f is not positive there, and below
-    // the local maximum otherwise.
-    const long double bound = 1 + std::max({std::fabs(A2), std::fabs(A1), std::fabs(A0)});
-    long double low = -bound, high = bound;
-    const long double discriminant = A2 * A2 - 3 * A1;
-    if (discriminant > 0) {
-        // The turning points without cancellation: their product is A1/3.
-        const long double t = -(A2 + std::copysign(std::sqrt(discriminant), A2));
-        const long double first = t / 3, second = A1 / t;
-        const long double minimum = std::max(first, second), maximum = std::min(first, second);
-        if (f(minimum) <= 0)
-            low = minimum;
-        else
-            high = maximum;
-    }
-
-    // Newton steps that stay inside the bracket; a halving instead when a step would leave it
-    // or the last step shrank the bracket by less than half, so that the search always ends.
-    long double y = low + (high - low) / 2;
-    long double lastWidth = high - low;
-    for (;;) {
-        const long double value = f(y);
-        if (value == 0) return y;
-        (value < 0 ? low : high) = y;
-        const long double width = high - low;
-        const long double rise = slope(y);
-        long double next = low + width / 2;
-        // The step is formed only when it is shorter than the bracket, so it cannot overflow.
-        if (width <= lastWidth / 2 && std::fabs(value) < std::fabs(rise) * width) {
-            const long double newton = y - value / rise;
-            if (newton > low && newton < high) next = newton;
-        }
-        lastWidth = width;
-        if (next == y || !(next > low && next < high)) return y;
-        y = next;
-    }
+// The eager search ends in a few steps where the careful one may take a hundred; where its
+// Single could differ from the careful one's, the careful search decides.
+long double LargestRealRoot(float a2, float a1, float a0, double near) {
+    const Cubic c{a2, a1, a0};
+    const Bracket bracket = BracketOf(c);
+    if (const auto y = Search(c, Narrowed(c, bracket), true, near); y && SingleIsSettled(c, *y))
+        return *y;
+    return *Search(c, bracket, false, bracket.low);
 }

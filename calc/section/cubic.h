@@ -11,5 +11,5 @@ int SignOf(double x);
 double SolveCubic(float a2, float a1, float a0);
 
 // The largest real root of the same cubic, whatever its sign, to the precision of an
-// Extended.
-long double LargestRealRoot(float a2, float a1, float a0);
+// Extended; the search starts from `near` where that is a fair guess, such as the closed form.
+long double LargestRealRoot(float a2, float a1, float a0, double near = 0);

@@ -103,9 +103,11 @@ std::optional<ActualStress> ActualStresses(const TData& record, MemberCode code,
     // With a large eccentricity the closed form loses the neutral axis, and the stresses,
     // which hang on a small difference of two terms in x, lose more. Its stresses stand only
     // where they agree with those of the accurate root of the same cubic.
-    const auto accurate = StressesAt(s, As, N, static_cast<float>(LargestRealRoot(a2, a1, a0)));
+    const float closedRoot = Single(SolveCubic(a2, a1, a0));
+    const auto accurate =
+        StressesAt(s, As, N, static_cast<float>(LargestRealRoot(a2, a1, a0, closedRoot)));
     if (!accurate) return std::nullopt;
-    const auto closedForm = StressesAt(s, As, N, Single(SolveCubic(a2, a1, a0)));
+    const auto closedForm = StressesAt(s, As, N, closedRoot);
     if (closedForm && Agree(record, *closedForm, *accurate)) return closedForm;
     return accurate;
 }

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
+#include <vector>
 
 namespace {
 
@@ -52,6 +54,7 @@ struct Section {
     Layout layout;
     std::size_t next = std::string_view::npos;
     std::size_t plainPrefix = 0;  // leading characters without a meaning, copied as they stand
+    std::size_t plainSuffix = 0;  // where the trailing ones start
 };
 
 bool IsExponentAt(std::string_view s, std::size_t k) {
@@ -68,6 +71,7 @@ Section ParseSection(std::string_view pattern, std::size_t start) {
     std::size_t k = start;
     while (k < pattern.size() && IsPlain(pattern[k])) ++k;
     section.plainPrefix = k - start;
+    std::size_t meaningEnd = k;
     for (; k < pattern.size(); ++k) {
         const char c = pattern[k];
         if (IsPlain(c)) continue;
@@ -95,10 +99,45 @@ Section ParseSection(std::string_view pattern, std::size_t start) {
             layout.exponentSigned = pattern[k + 1] == '+';
             ++k;
         }
+        meaningEnd = k + 1;
     }
-    section.text = pattern.substr(start, std::min(k, pattern.size()) - start);
+    const std::size_t end = std::min(k, pattern.size());
+    section.text = pattern.substr(start, end - start);
+    section.plainSuffix = std::min(meaningEnd, end) - start;
     return section;
 }
+
+// A pattern's sections; the negative and zero ones have no text where the pattern has none.
+struct Sections {
+    Section positive, negative, zero;
+};
+
+// Report writers format with a few hundred patterns again and again: each thread keeps the
+// sections of the patterns it met, in a slot chosen by where the pattern lies and checked
+// against its text.
+class PatternCache {
+  public:
+    const Sections& Find(std::string_view pattern) {
+        const auto address = reinterpret_cast<std::uintptr_t>(pattern.data());
+        Entry& entry = entries_[((address >> 3) ^ (address >> 13) ^ pattern.size()) % kSlots];
+        if (entry.text != pattern) {
+            entry.text = pattern;
+            Sections& s = entry.sections;
+            s.positive = ParseSection(entry.text, 0);
+            s.negative = ParseSection(entry.text, s.positive.next);
+            s.zero = ParseSection(entry.text, s.negative.next);
+        }
+        return entry.sections;
+    }
+
+  private:
+    struct Entry {
+        std::string text;
+        Sections sections;
+    };
+    static constexpr std::size_t kSlots = 512;
+    std::vector<Entry> entries_ = std::vector<Entry>(kSlots);
+};
 
 // Writes a number below 10^9 as nine digits with leading zeros.
 void WriteNineDigits(std::uint32_t value, char* out) {
@@ -314,6 +353,37 @@ Digits SignificantDigits(BinaryValue value) {
     return d;
 }
 
+// The fixed-notation digits of a float with at most nine decimals, rounded half away from zero
+// straight from its bits: |value| × 10^decimals = mantissa × 5^decimals × 2^(exponent +
+// decimals), whole in 64 bits. They equal those of rounding to the significant digits first:
+// a float with nine or fewer decimals lies farther from each midpoint of its last decimal
+// than that first rounding moves it. False where the scaled value reaches 10^17, whose digits
+// that first rounding may cut.
+bool FixedDigits(float value, int decimals, Digits& d) {
+    constexpr std::uint64_t kLimit = 100'000'000'000'000'000u;
+    const BinaryValue binary = Decompose(value);
+    std::uint64_t scaled =
+        binary.mantissa * static_cast<std::uint64_t>(kWidePowersOfFive[decimals].value);
+    const int shift = binary.exponent + decimals;
+    if (shift >= 0) {
+        if (shift >= 64 - static_cast<int>(std::bit_width(scaled))) return false;
+        scaled <<= shift;
+    } else if (shift < -63) {
+        scaled = 0;
+    } else {
+        scaled = (scaled + (std::uint64_t{1} << (-shift - 1))) >> -shift;
+    }
+    if (scaled >= kLimit) return false;
+    d = Digits{};
+    if (scaled == 0) return true;
+    char* const text = d.text.data();
+    int count = static_cast<int>(std::to_chars(text, text + d.text.size(), scaled).ptr - text);
+    d.exponent = count - decimals;
+    while (text[count - 1] == '0') --count;
+    d.count = count;
+    return true;
+}
+
 // Rounds the significant digits to those the layout shows: to its decimals in fixed notation,
 // to its placeholders in exponent notation. Returns the exponent that exponent notation
 // writes, 0 in fixed notation. No digits remain where the value shows as zero.
@@ -373,21 +443,12 @@ std::string ExponentText(const Layout& layout, int exponent) {
     return text + digits;
 }
 
-// Appends the section's text with the digits, rounded for its layout, in place of the
-// placeholders.
-void Render(std::string& out, const Section& chosen, const Digits& digits, int exponent) {
+// Writes the section's text with the digits in place of the placeholders, at most
+// LongestText characters; returns the end of what it wrote.
+char* Render(char* at, const Section& chosen, const Places& places, std::string_view exponentText) {
     const std::string_view section = chosen.text;
     const Layout& layout = chosen.layout;
-    const Places places(layout, digits);
-    const std::string exponentText = layout.scientific ? ExponentText(layout, exponent) : "";
     const int integerLength = places.IntegerLength();
-
-    // Each character of the section writes at most one, but for the first integer placeholder
-    // (every spare digit with its separators) and the exponent.
-    const std::size_t start = out.size();
-    out.resize(start + section.size() + integerLength + integerLength / 3 + exponentText.size());
-    char* const begin = out.data();
-    char* at = begin + start;
     const auto append = [&at](std::string_view text) {
         at = std::copy(text.begin(), text.end(), at);
     };
@@ -405,7 +466,7 @@ void Render(std::string& out, const Section& chosen, const Digits& digits, int e
     int integerSlot = 0, fractionSlot = 0;
     bool afterPoint = false, inExponent = false;
     append(section.substr(0, chosen.plainPrefix));
-    for (std::size_t k = chosen.plainPrefix; k < section.size(); ++k) {
+    for (std::size_t k = chosen.plainPrefix; k < chosen.plainSuffix; ++k) {
         const char c = section[k];
         if (IsPlain(c)) {  // with the plain characters that follow it
             std::size_t end = k + 1;
@@ -438,7 +499,26 @@ void Render(std::string& out, const Section& chosen, const Digits& digits, int e
             *at++ = c;
         }
     }
-    out.resize(static_cast<std::size_t>(at - begin));
+    append(section.substr(chosen.plainSuffix));
+    return at;
+}
+
+// The section's text for the digits, rounded for its layout, after a minus where asked.
+std::string Written(const Section& chosen, const Digits& digits, int exponent, bool minus) {
+    const Layout& layout = chosen.layout;
+    const Places places(layout, digits);
+    const std::string exponentText = layout.scientific ? ExponentText(layout, exponent) : "";
+    // Each character of the section writes at most one, but for the first integer placeholder
+    // (every spare digit with its separators) and the exponent.
+    const int integerLength = places.IntegerLength();
+    const std::size_t longest =
+        minus + chosen.text.size() + integerLength + integerLength / 3 + exponentText.size();
+    char buffer[256];
+    std::string spill;
+    char* const begin = longest <= sizeof buffer ? buffer : (spill.resize(longest), spill.data());
+    char* at = begin;
+    if (minus) *at++ = '-';
+    return std::string(begin, Render(at, chosen, places, exponentText));
 }
 
 // Up to three sections: for positive values, for negative ones, for zero. A value takes the
@@ -447,25 +527,27 @@ template <typename Number>
 std::string Format(std::string_view pattern, Number value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-    const Section first = ParseSection(pattern, 0);
+    thread_local PatternCache cache;
+    const Sections& sections = cache.Find(pattern);
     const bool negative = value < 0;
-    const Section second = negative ? ParseSection(pattern, first.next) : Section{};
-    const bool hasNegative = !second.text.empty();
-    const Section& chosen = hasNegative ? second : first;
-    Digits digits = SignificantDigits(Decompose(value));
-    const int exponent = RoundForLayout(chosen.layout, digits);
-    std::string out;
-    if (digits.count == 0) {
-        const std::size_t secondStart =
-            negative ? second.next : ParseSection(pattern, first.next).next;
-        const Section third = ParseSection(pattern, secondStart);
-        const Section& zero = third.text.empty() ? first : third;
-        Render(out, zero, Digits{}, 0);
-    } else {
-        if (negative && !hasNegative) out += '-';
-        Render(out, chosen, digits, exponent);
+    const bool hasNegative = negative && !sections.negative.text.empty();
+    const Section& chosen = hasNegative ? sections.negative : sections.positive;
+    const Layout& layout = chosen.layout;
+    Digits digits;
+    int exponent = 0;
+    bool fixed = false;
+    if constexpr (std::is_same_v<Number, float>)
+        fixed = !layout.scientific && layout.decimals <= 9 &&
+                FixedDigits(value, layout.decimals, digits);
+    if (!fixed) {
+        digits = SignificantDigits(Decompose(value));
+        exponent = RoundForLayout(layout, digits);
     }
-    return out;
+    if (digits.count == 0) {
+        const Section& zero = sections.zero.text.empty() ? sections.positive : sections.zero;
+        return Written(zero, Digits{}, 0, false);
+    }
+    return Written(chosen, digits, exponent, negative && !hasNegative);
 }
 
 }  // namespace

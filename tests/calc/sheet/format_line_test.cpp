@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <random>
+
 namespace {
 
 struct Case {
@@ -127,4 +132,40 @@ TEST(FormatLine, ExponentNotation) {
 TEST(FormatFloat, WritesWithoutTheSinglePrecisionStep) {
     EXPECT_EQ(FormatFloat("0.00", 2.675L), "2.68");
     EXPECT_EQ(FormatLine("0.00", 2.675), "2.67");
+}
+
+// Single-precision values take a shortcut in fixed notation; the extended path, given the same
+// value, is the reference. Random bit patterns cover every magnitude, values next to the
+// midpoints of each decimal the hard roundings.
+TEST(FormatLine, AgreesWithTheExtendedPathOnEverySinglePrecisionValue) {
+    const char* const patterns[] = {"0",
+                                    "0.0",
+                                    "0.00kN",
+                                    "#,0.000",
+                                    "0.0000",
+                                    "#.#####",
+                                    "0.000000",
+                                    "0.0000000",
+                                    "0.00000000",
+                                    "#,##0.000000000",
+                                    "0.0000000000",
+                                    "+0.000;-0.000;'zero'",
+                                    "  A =0.00m",
+                                    "00000.0#",
+                                    "0.00E+00"};
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> decimals(0, 10);
+    for (int k = 0; k < 200000; ++k) {
+        float value = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        if (!std::isfinite(value)) continue;
+        if (k % 2 == 1) {  // the float next to a midpoint of the last decimal
+            const double unit = std::pow(10.0, -decimals(random));
+            const double midpoint =
+                (std::floor(std::fmod(std::fabs(value), 1e6) / unit) + 0.5) * unit;
+            value = std::nextafter(static_cast<float>(midpoint), random() % 2 ? 0.0f : 1e9f);
+        }
+        const char* pattern = patterns[random() % std::size(patterns)];
+        ASSERT_EQ(FormatLine(pattern, value), FormatFloat(pattern, value))
+            << "pattern '" << pattern << "' value " << std::hexfloat << value;
+    }
 }
