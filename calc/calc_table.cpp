@@ -60,6 +60,9 @@ void Grid::SetColumnText(int column, const std::string& commaText) {
 }
 
 void Series::Add(double x, double y, std::string label, Colour pointColour) {
+    // Most series hold a few points: room for eight at once spares the first regrowths.
+    constexpr std::size_t kFewPoints = 8;
+    if (points.capacity() == 0) points.reserve(kFewPoints);
     ChartPoint& point = points.emplace_back();
     point.x = x;
     point.y = y;

@@ -4,7 +4,7 @@
 #include "calc/sheet/format_line.h"
 
 void WriteJointMomentSheet(const TKakou& r, const FrameSolution& s, ChapterList& list) {
-    list.clear();
+    StartList(list);
     AddLine(list, "2.接点曲げﾓｰﾒﾝﾄ計算");
     AddLine(list, "  接点曲げﾓｰﾒﾝﾄは、平衡方程式である接点");
     AddLine(list, "  方程式及び層方程式から未知変位量を");

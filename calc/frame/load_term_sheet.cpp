@@ -4,7 +4,7 @@
 #include "calc/sheet/format_line.h"
 
 void WriteLoadTermSheet(const TKakou& r, ChapterList& list) {
-    list.clear();
+    StartList(list);
     AddLine(list, "1.荷重項");
     AddLine(list, "  ﾗｰﾒﾝ解析は、部材接点の剛域を考慮");
     AddLine(list, "  しない[たわみ角法]にて行う。");

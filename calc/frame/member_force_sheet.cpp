@@ -9,7 +9,7 @@ void WriteMemberForceSheet(const TKakou& r, ChapterList& list) {
     const MemberForces& cd = r.forcesCD;
     const MemberForces& bc = r.forcesBC;
     const MemberForces& da = r.forcesDA;
-    list.clear();
+    StartList(list);
     AddLine(list, "3．部材断面力");
     AddLine(list, "各部材のせん断力、曲げﾓｰﾒﾝﾄは次のようになる。");
     AddLine(list, "(1)側壁左");

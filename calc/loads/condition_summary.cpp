@@ -16,7 +16,7 @@ std::string ItemText(const std::vector<std::string>& items, int index) {
 }
 
 void WriteSummaryLines(const TKakou& r, const DesignConditions& c, ChapterList& list) {
-    list.clear();
+    StartList(list);
     AddLineThenEmpty(list, "1.単位体積重量");
     AddLine(list, FormatLine("  γs(土の重量)     =0.00kN/m3", r.gammaS));
     AddLine(list, FormatLine("  γc(ｺﾝｸﾘｰﾄ重量)   =0.00kN/m3", r.gammaC));

@@ -132,7 +132,7 @@ void WriteTopLoad(const TKakou& r, int loadCase, ChapterList& list) {
 void WriteLoadSheet(const TKakou& record, int loadCase, const DesignConditions& conditions,
                     CalcTable& table) {
     ChapterList& list = table.List("ListBox4");
-    list.clear();
+    StartList(list);
     WriteSelfWeight(record, conditions.lowerHaunch, list);
     WriteLiveLoad(record, loadCase, list);
     WriteVerticalEarthPressure(record, list);

@@ -139,7 +139,7 @@ void WriteReactions(const TKakou& r, bool liveLoad, ChapterList& list) {
 
 void WriteWallPressureSheet(const TKakou& record, int loadCase, std::vector<std::string>& list) {
     const bool liveLoad = loadCase == 1 || loadCase == 2;
-    list.clear();
+    StartList(list);
     WriteHorizontalEarthPressure(record, liveLoad, list);
     WriteWallTotals(record, list);
     if (liveLoad) WriteResultants(record, list);

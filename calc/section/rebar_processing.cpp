@@ -52,7 +52,7 @@ void WriteSheet(ChapterList& list, const TData& record, const BarSchedule& barSc
                 const RebarLengths& r) {
     const float dWall = static_cast<float>(record.dWall * 1000.0);
     const float dBottomLower = static_cast<float>(record.dBottomLower * 1000.0);
-    list.clear();
+    StartList(list);
     AddLine(list, "主鉄筋加工寸法計算(mm)");
     AddLine(list, " ");
     AddLine(list, " 1)鉄筋曲げ半径");

@@ -7,6 +7,12 @@
 
 using ChapterList = std::vector<std::string>;
 
+// Empties the list for a new sheet, with room for the lines of the longest sheet at once.
+inline void StartList(ChapterList& list) {
+    constexpr std::size_t kLongestSheet = 64;
+    list.clear();
+    list.reserve(kLongestSheet);
+}
 inline void AddLine(ChapterList& list, std::string line) {
     list.push_back(std::move(line));
 }
