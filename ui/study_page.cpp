@@ -13,6 +13,8 @@
 #include "files/study_csv.h"
 #include "ui/charts/chart_painter.h"
 #include "ui/fonts.h"
+#include "ui/grid_cells.h"
+#include "ui/growing_layout.h"
 #include "ui/page_controls.h"
 
 // The study's figure, drawn by the figure painter.
@@ -99,6 +101,7 @@ StudyPage::StudyPage(ConditionsSource conditions, Messenger& messenger, QWidget*
     figure_ = CoverStudyChart({});
     figureView_ = new StudyFigure(figure_, this);
     figureView_->setObjectName(QStringLiteral("StudyFigure"));
+    MarkGrowing(figureView_);
     figureView_->setGeometry(180, 2, 493, 272);
 
     governing_ = GoverningCoverGrid({});
@@ -114,8 +117,6 @@ StudyPage::StudyPage(ConditionsSource conditions, Messenger& messenger, QWidget*
     table_->setFocusPolicy(Qt::NoFocus);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (int column = 0; column < governing_.columns; ++column)
-        table_->setColumnWidth(column, governing_.columnWidths[column]);
     ShowGoverning();
 
     connect(start_, &QPushButton::clicked, this, &StudyPage::StartStudy);
@@ -286,4 +287,5 @@ void StudyPage::ShowGoverning() {
             if (row == 0 || column == 0) item->setBackground(QColor(0xD8, 0xD8, 0xD8));
             table_->setItem(row, column, item);
         }
+    FitColumns(table_, governing_);
 }
