@@ -80,7 +80,7 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
             &InputPage::SetFirstLiveLoadCaption);
     connect(tLoadDialog_, &TLoadDialog::combinationTransferred, input_, &InputPage::SetCombination);
     connect(pageControl1_, &QTabWidget::currentChanged, this, [this](int index) {
-        if (pageControl1_->widget(index) == study_) study_->DefaultRange();
+        if (pageControl1_->widget(index) == study_) study_->PageShown();
     });
     connect(study_, &StudyPage::thicknessesApplied, this, [this](const DesignConditions& sized) {
         DesignConditions conditions = input_->Read();

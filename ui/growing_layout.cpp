@@ -11,11 +11,12 @@
 namespace {
 
 const char* const kDesignPlace = "dolmetaDesignPlace";
+const char* const kGrowing = "dolmetaGrowing";
 
 bool Grows(const QWidget* control) {
     return qobject_cast<const QGroupBox*>(control) || qobject_cast<const QTabWidget*>(control) ||
            qobject_cast<const QAbstractScrollArea*>(control) ||
-           qobject_cast<const FigureView*>(control);
+           qobject_cast<const FigureView*>(control) || control->property(kGrowing).toBool();
 }
 
 // Calls back with each container whose children stand where the program placed them, and
@@ -31,6 +32,10 @@ void ForEachPlacedContainer(QWidget* control, QSize size, F&& f) {
 }
 
 }  // namespace
+
+void MarkGrowing(QWidget* control) {
+    control->setProperty(kGrowing, true);
+}
 
 int Grown(int at, int growth, int span) {
     return span > 0 ? at + growth * at / span : at;

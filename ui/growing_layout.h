@@ -8,6 +8,9 @@
 #include <QTabWidget>
 #include <QWidget>
 
+// Lets a control of the program's own kind grow like a figure.
+void MarkGrowing(QWidget* control);
+
 // Remembers where every control below the container stands; call once, with the controls at
 // their design places.
 void RememberDesignPlaces(QWidget* container);

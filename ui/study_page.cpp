@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "calc/decimal.h"
@@ -13,6 +14,8 @@
 #include "files/study_csv.h"
 #include "ui/charts/chart_painter.h"
 #include "ui/fonts.h"
+#include "ui/grid_cells.h"
+#include "ui/growing_layout.h"
 #include "ui/page_controls.h"
 
 // The study's figure, drawn by the figure painter.
@@ -35,6 +38,7 @@ namespace {
 
 constexpr std::size_t kMaxCovers = 10'000;
 constexpr int kProgressSteps = 1000;
+constexpr double kShallowestFrom = 0.5;  // m, where the default range starts
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& place) {
@@ -74,7 +78,7 @@ StudyPage::StudyPage(ConditionsSource conditions, Messenger& messenger, QWidget*
     MakeLabel(range, QStringLiteral("間隔"), {10, 70, 50, 18});
     step_ = MakeEdit(range, "StudyStep", QStringLiteral("土かぶりの間隔"), {64, 68, 60, 20});
     start_ = MakeButton(range, "StudyStart", QStringLiteral("検討開始"), {10, 98, 150, 26});
-    from_->setText(QStringLiteral("0.50"));
+    from_->setText(QString::fromStdString(DecimalText(kShallowestFrom)));
     step_->setText(QStringLiteral("0.10"));
 
     progress_ = new QProgressBar(this);
@@ -99,6 +103,7 @@ StudyPage::StudyPage(ConditionsSource conditions, Messenger& messenger, QWidget*
     figure_ = CoverStudyChart({});
     figureView_ = new StudyFigure(figure_, this);
     figureView_->setObjectName(QStringLiteral("StudyFigure"));
+    MarkGrowing(figureView_);
     figureView_->setGeometry(180, 2, 493, 272);
 
     governing_ = GoverningCoverGrid({});
@@ -114,8 +119,6 @@ StudyPage::StudyPage(ConditionsSource conditions, Messenger& messenger, QWidget*
     table_->setFocusPolicy(Qt::NoFocus);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (int column = 0; column < governing_.columns; ++column)
-        table_->setColumnWidth(column, governing_.columnWidths[column]);
     ShowGoverning();
 
     connect(start_, &QPushButton::clicked, this, &StudyPage::StartStudy);
@@ -141,10 +144,18 @@ StudyPage::~StudyPage() {
     if (worker_.joinable()) worker_.join();
 }
 
-void StudyPage::DefaultRange() {
-    if (to_->isModified()) return;
+void StudyPage::PageShown() {
+    const DesignConditions conditions = conditions_();
+    if (sizing_ && !busy_ && !SameCalculation(conditions, sizedFrom_)) {
+        sizing_.reset();
+        sizeResult_->clear();
+        apply_->setEnabled(false);
+    }
     try {
-        to_->setText(QString::fromStdString(DecimalText(2 * ParseDouble(conditions_().h1, "h1"))));
+        const double cover = ParseDouble(conditions.h1, "h1");
+        if (!from_->isModified())
+            from_->setText(QString::fromStdString(DecimalText(std::min(kShallowestFrom, cover))));
+        if (!to_->isModified()) to_->setText(QString::fromStdString(DecimalText(2 * cover)));
     } catch (const ConversionError&) {
         // The run will name the text; the range waits for a cover that is a number.
     }
@@ -243,6 +254,7 @@ void StudyPage::StartSizing() {
     std::vector<std::string> covers;
     for (const StudyRow& row : SweepRows({*range})) covers.push_back(row.values[0]);
     const DesignConditions base = conditions_();
+    sizedFrom_ = base;
     Begin();
     worker_ = std::thread([this, base, covers = std::move(covers), control = Control()] {
         std::string error;
@@ -286,4 +298,5 @@ void StudyPage::ShowGoverning() {
             if (row == 0 || column == 0) item->setBackground(QColor(0xD8, 0xD8, 0xD8));
             table_->setItem(row, column, item);
         }
+    FitColumns(table_, governing_);
 }

@@ -36,8 +36,10 @@ class StudyPage : public QWidget {
     // Asks where to save the study's table; empty when cancelled.
     void SetCsvPathPrompt(std::function<std::string()> prompt) { askCsvPath_ = std::move(prompt); }
 
-    // The range 0.5 m to 2·h1 in 0.1 m steps, unless the engineer has typed one.
-    void DefaultRange();
+    // When the tab comes to the front: the range from 0.5 m (or the page's cover, when that is
+    // shallower) to 2·h1, unless the engineer has typed one; and a sizing done on other
+    // conditions than the page's is put away, so that its thicknesses cannot be applied.
+    void PageShown();
     void StartStudy();   // "検討開始"
     void StartSizing();  // "最小部材厚"
     void Cancel();
@@ -81,4 +83,5 @@ class StudyPage : public QWidget {
     Chart figure_;
     Grid governing_;
     std::optional<SizingResult> sizing_;
+    DesignConditions sizedFrom_;  // the page's conditions the sizing started from
 };

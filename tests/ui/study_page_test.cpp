@@ -102,6 +102,23 @@ TEST(StudyPage, SizedThicknessesReachTheInputPageOnlyWhenApplied) {
     expected.B = sized.B;
     expected.H = sized.H;
     EXPECT_EQ(w.window.Conditions(), expected);
+
+    // Back on the tab with the page changed, the sizing of other conditions is put away.
+    w.window.Pages()->setCurrentIndex(0);
+    w.window.Pages()->setCurrentWidget(&w.study);
+    EXPECT_FALSE(w.study.Sizing());
+    EXPECT_FALSE(Find<QPushButton>(w.study, "StudyApply")->isEnabled());
+    EXPECT_TRUE(Find<QLabel>(w.study, "StudySizeResult")->text().isEmpty());
+}
+
+// A cover shallower than the range's usual start is inside the range it gets.
+TEST(StudyPage, TheDefaultRangeHoldsAShallowCover) {
+    StudyWindow w;
+    w.window.Pages()->setCurrentIndex(0);
+    Type(w.window, "Edit2", "0.30");
+    w.window.Pages()->setCurrentWidget(&w.study);
+    EXPECT_EQ(Text(w.study, "StudyFrom"), "0.30");
+    EXPECT_EQ(Text(w.study, "StudyTo"), "0.60");
 }
 
 TEST(StudyPage, ARangeThatIsNoRangeSaysSoAndStartsNothing) {
