@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <type_traits>
 #include <vector>
 
@@ -55,6 +56,7 @@ struct Section {
     std::size_t next = std::string_view::npos;
     std::size_t plainPrefix = 0;  // leading characters without a meaning, copied as they stand
     std::size_t plainSuffix = 0;  // where the trailing ones start
+    bool plainNumber = false;     // between them only placeholders, separators and points
 };
 
 bool IsExponentAt(std::string_view s, std::size_t k) {
@@ -104,6 +106,9 @@ Section ParseSection(std::string_view pattern, std::size_t start) {
     const std::size_t end = std::min(k, pattern.size());
     section.text = pattern.substr(start, end - start);
     section.plainSuffix = std::min(meaningEnd, end) - start;
+    section.plainNumber =
+        section.text.substr(section.plainPrefix, section.plainSuffix - section.plainPrefix)
+            .find_first_not_of("0#,.") == std::string_view::npos;
     return section;
 }
 
@@ -113,30 +118,71 @@ struct Sections {
 };
 
 // Report writers format with a few hundred patterns again and again: each thread keeps the
-// sections of the patterns it met, in a slot chosen by where the pattern lies and checked
-// against its text.
+// sections of the patterns it met, found by where the pattern lies and checked against a copy
+// of its text. Should the patterns fill half the table, or their copies a quarter megabyte,
+// it starts afresh.
 class PatternCache {
   public:
     const Sections& Find(std::string_view pattern) {
         const auto address = reinterpret_cast<std::uintptr_t>(pattern.data());
-        Entry& entry = entries_[((address >> 3) ^ (address >> 13) ^ pattern.size()) % kSlots];
-        if (entry.text != pattern) {
-            entry.text = pattern;
-            Sections& s = entry.sections;
-            s.positive = ParseSection(entry.text, 0);
-            s.negative = ParseSection(entry.text, s.positive.next);
-            s.zero = ParseSection(entry.text, s.negative.next);
+        std::size_t slot = ((address >> 3) ^ (address >> 13)) % kSlots;
+        for (; slots_[slot].entry >= 0; slot = (slot + 1) % kSlots) {
+            if (slots_[slot].address != address) continue;
+            Entry& entry = entries_[static_cast<std::size_t>(slots_[slot].entry)];
+            if (entry.text != pattern) Parse(entry, pattern);
+            return entry.sections;
         }
-        return entry.sections;
+        if (entries_.size() == kSlots / 2 || copied_ > kMostCopied) {
+            entries_.clear();
+            blocks_.clear();
+            copied_ = 0;
+            slots_.fill({});
+            return Find(pattern);
+        }
+        slots_[slot] = {address, static_cast<int>(entries_.size())};
+        Parse(entries_.emplace_back(), pattern);
+        return entries_.back().sections;
     }
 
   private:
     struct Entry {
-        std::string text;
+        std::string_view text;  // the copy
         Sections sections;
     };
-    static constexpr std::size_t kSlots = 512;
-    std::vector<Entry> entries_ = std::vector<Entry>(kSlots);
+    struct Slot {
+        std::uintptr_t address = 0;
+        int entry = -1;  // none
+    };
+    static constexpr std::size_t kSlots = 1024;
+    static constexpr std::size_t kBlock = 4096;
+    static constexpr std::size_t kMostCopied = 256 * 1024;
+
+    void Parse(Entry& entry, std::string_view pattern) {
+        entry.text = Copy(pattern);
+        Sections& s = entry.sections;
+        s.positive = ParseSection(entry.text, 0);
+        s.negative = ParseSection(entry.text, s.positive.next);
+        s.zero = ParseSection(entry.text, s.negative.next);
+    }
+
+    // A copy in blocks that stay where they are while more are added.
+    std::string_view Copy(std::string_view text) {
+        if (blocks_.empty() || used_ + text.size() > kBlock) {
+            blocks_.push_back(std::make_unique<char[]>(std::max(kBlock, text.size())));
+            used_ = 0;
+        }
+        char* const at = blocks_.back().get() + used_;
+        std::copy(text.begin(), text.end(), at);
+        used_ += text.size();
+        copied_ += text.size();
+        return {at, text.size()};
+    }
+
+    std::array<Slot, kSlots> slots_;
+    std::vector<Entry> entries_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t used_ = 0;    // of the last block
+    std::size_t copied_ = 0;  // into every block
 };
 
 // Writes a number below 10^9 as nine digits with leading zeros.
@@ -503,6 +549,24 @@ char* Render(char* at, const Section& chosen, const Places& places, std::string_
     return at;
 }
 
+// Render for a section whose number is only placeholders, separators and points: the integer
+// digits where it has integer placeholders, the point where the fraction shows, the fraction.
+char* RenderPlainNumber(char* at, const Section& chosen, const Places& places) {
+    const std::string_view section = chosen.text;
+    const Layout& layout = chosen.layout;
+    at = std::copy_n(section.data(), chosen.plainPrefix, at);
+    const int integerLength = layout.integerPlaceholders > 0 ? places.IntegerLength() : 0;
+    for (int k = 0; k < integerLength; ++k) {
+        *at++ = places.Integer(k);
+        const int after = integerLength - 1 - k;  // digits still to come
+        if (layout.thousands && after > 0 && after % 3 == 0) *at++ = ',';
+    }
+    if (places.FractionLength() > 0) *at++ = '.';
+    for (int k = 0; k < places.FractionLength(); ++k) *at++ = places.Fraction(k);
+    const std::string_view suffix = section.substr(chosen.plainSuffix);
+    return std::copy(suffix.begin(), suffix.end(), at);
+}
+
 // The section's text for the digits, rounded for its layout, after a minus where asked.
 std::string Written(const Section& chosen, const Digits& digits, int exponent, bool minus) {
     const Layout& layout = chosen.layout;
@@ -518,7 +582,8 @@ std::string Written(const Section& chosen, const Digits& digits, int exponent, b
     char* const begin = longest <= sizeof buffer ? buffer : (spill.resize(longest), spill.data());
     char* at = begin;
     if (minus) *at++ = '-';
-    return std::string(begin, Render(at, chosen, places, exponentText));
+    return std::string(begin, chosen.plainNumber ? RenderPlainNumber(at, chosen, places)
+                                                 : Render(at, chosen, places, exponentText));
 }
 
 // Up to three sections: for positive values, for negative ones, for zero. A value takes the

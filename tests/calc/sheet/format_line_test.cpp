@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -167,5 +169,40 @@ TEST(FormatLine, AgreesWithTheExtendedPathOnEverySinglePrecisionValue) {
         const char* pattern = patterns[random() % std::size(patterns)];
         ASSERT_EQ(FormatLine(pattern, value), FormatFloat(pattern, value))
             << "pattern '" << pattern << "' value " << std::hexfloat << value;
+    }
+}
+
+// Sections whose number is only placeholders, separators and points take a shortcut; an empty
+// quoted literal at the end of each section that has text changes nothing written but sends it
+// the long way.
+TEST(FormatLine, PlainNumbersAgreeWithTheGeneralRendering) {
+    const std::vector<std::vector<std::string>> patterns = {{"0"},
+                                                            {"0.00kN"},
+                                                            {"  Bo (ﾗｰﾒﾝ軸幅)  =0.000m"},
+                                                            {"#,##0.00"},
+                                                            {"#,0mm"},
+                                                            {"0,0"},
+                                                            {"#.##"},
+                                                            {".00"},
+                                                            {"00000.0#"},
+                                                            {"0.0.0"},
+                                                            {"#,##0.0,0"},
+                                                            {"D00"},
+                                                            {"@000", "-@000", "nil"},
+                                                            {"+0.000kNm", "-0.000kNm"},
+                                                            {"0.00", "", "zero"},
+                                                            {"    A =+0.000kNm", "  A=-0.000kNm"}};
+    std::mt19937 random(1209);
+    std::uniform_real_distribution<double> exponent(-12, 12);
+    for (int k = 0; k < 100000; ++k) {
+        const auto& sections = patterns[random() % patterns.size()];
+        std::string plain, quoted;
+        for (std::size_t j = 0; j < sections.size(); ++j) {
+            plain += (j ? ";" : "") + sections[j];
+            quoted += (j ? ";" : "") + sections[j] + (sections[j].empty() ? "" : "''");
+        }
+        const double value = (random() % 2 ? 1 : -1) * std::pow(10.0, exponent(random));
+        ASSERT_EQ(FormatLine(plain, value), FormatLine(quoted, value))
+            << "pattern '" << plain << "' value " << value;
     }
 }
