@@ -116,7 +116,7 @@ const MemberForces& ForcesOf(const TKakou& r, MemberId id) {
 
 }  // namespace
 
-std::string EndLabel(int i, float value, const std::string& pattern) {
+std::string EndLabel(int i, float value, std::string_view pattern) {
     return i == 0 || i == kSamples ? FormatLine(pattern, value) : " ";
 }
 
@@ -132,6 +132,7 @@ void DrawForceDiagrams(const TKakou& r, CalcTable& table) {
     DrawOutline(r, moments, "Series30");
     Series& momentLine = StyleLineSeries(moments, "Series31", colours::red, kLineWidth);
     KeepInsertionOrder(momentLine);
+    momentLine.points.reserve(1 + members.size() * (kSamples + 2));  // corners and samples
     momentLine.Add(corner(0).startX, corner(0).startY, " ");
     for (size_t k = 0; k < members.size(); ++k) {
         DrawMoments(r, members[k], ForcesOf(r, members[k].id), momentLine);
@@ -145,6 +146,7 @@ void DrawForceDiagrams(const TKakou& r, CalcTable& table) {
     DrawOutline(r, shears, "Series34");
     Series& shearLine = StyleLineSeries(shears, "Series35", colours::blue, kLineWidth);
     KeepInsertionOrder(shearLine);
+    shearLine.points.reserve(1 + members.size() * (kSamples + 2));  // corners and samples
     shearLine.Add(corner(0).startX, corner(0).startY, " ");
     for (size_t k = 0; k < members.size(); ++k) {
         DrawShears(r, members[k], shearLine);

@@ -66,6 +66,8 @@ void DrawDimensionChain(Series& series, ChainOrientation orientation, float divi
     series.markOffset = horizontal ? kHorizontalMarkOffset : kVerticalMarkOffset;
     if (lengths.empty() || (lengths.size() == 1 && lengths[0] == 0)) return;
 
+    // A tick takes at most twelve points, a segment its label's and its closing tick's.
+    series.points.reserve(12 + 13 * lengths.size());
     float px = startX, py = startY;
     DrawDimensionTick(series, orientation, TickKind::Start, px, py);
     for (std::size_t i = 0; i < lengths.size(); ++i) {

@@ -118,16 +118,16 @@ struct Sections {
 };
 
 // Report writers format with a few hundred patterns again and again: each thread keeps the
-// sections of the patterns it met, found by where the pattern lies and checked against a copy
-// of its text. Should the patterns fill half the table, or their copies a quarter megabyte,
-// it starts afresh.
+// sections of the patterns it met, found by where the pattern lies and its length and checked
+// against a copy of its text. Should the patterns fill half the table, or their copies a quarter
+// megabyte, it starts afresh.
 class PatternCache {
   public:
     const Sections& Find(std::string_view pattern) {
         const auto address = reinterpret_cast<std::uintptr_t>(pattern.data());
-        std::size_t slot = ((address >> 3) ^ (address >> 13)) % kSlots;
+        std::size_t slot = ((address >> 3) ^ (address >> 13) ^ pattern.size()) % kSlots;
         for (; slots_[slot].entry >= 0; slot = (slot + 1) % kSlots) {
-            if (slots_[slot].address != address) continue;
+            if (slots_[slot].address != address || slots_[slot].size != pattern.size()) continue;
             Entry& entry = entries_[static_cast<std::size_t>(slots_[slot].entry)];
             if (entry.text != pattern) Parse(entry, pattern);
             return entry.sections;
@@ -139,7 +139,7 @@ class PatternCache {
             slots_.fill({});
             return Find(pattern);
         }
-        slots_[slot] = {address, static_cast<int>(entries_.size())};
+        slots_[slot] = {address, pattern.size(), static_cast<int>(entries_.size())};
         Parse(entries_.emplace_back(), pattern);
         return entries_.back().sections;
     }
@@ -151,6 +151,7 @@ class PatternCache {
     };
     struct Slot {
         std::uintptr_t address = 0;
+        std::size_t size = 0;
         int entry = -1;  // none
     };
     static constexpr std::size_t kSlots = 1024;
