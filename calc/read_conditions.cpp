@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "calc/decimal.h"
@@ -266,9 +267,10 @@ std::string UnconvertibleField(const DesignConditions& conditions) {
 
 int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
     int result = 0;
-    const auto check = [&](bool fails, const std::string& message) {
+    // The message becomes a string only where the check fails.
+    const auto check = [&](bool fails, std::string_view message) {
         if (!fails) return;
-        ReportInputError(messenger, message);
+        ReportInputError(messenger, std::string(message));
         result = 1;
     };
     // Differences are rounded to Singles before they are compared, and a bound on a Single

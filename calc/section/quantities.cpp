@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 namespace {
 
@@ -40,7 +39,8 @@ std::optional<SteelQuantities> ComputeSteel(const BarSchedule& barSchedule, cons
     const int pitch = barSchedule[1];
     const auto lengths = MarkLengths(r);
     SteelQuantities steel;
-    std::map<int, double> byDiameter;
+    std::array<DiameterMass, kMainBarCount> byDiameter;  // ascending, those met so far
+    std::size_t distinct = 0;
     for (int k = 0; k < kMainBarCount; ++k) {
         BarQuantity& bar = steel.bars[k];
         bar.diameter = barSchedule[kMarks[k].entry];
@@ -49,10 +49,19 @@ std::optional<SteelQuantities> ComputeSteel(const BarSchedule& barSchedule, cons
         bar.unitMass = *UnitMass(bar.diameter);
         // L mm a bar, count bars every pitch mm: L·count/pitch m of bar per metre.
         bar.mass = double(bar.length) * bar.count / pitch * bar.unitMass;
-        byDiameter[bar.diameter] += bar.mass;
+        const auto met = byDiameter.begin() + distinct;
+        const auto at = std::find_if(byDiameter.begin(), met, [&](const DiameterMass& d) {
+            return d.diameter >= bar.diameter;
+        });
+        if (at == met || at->diameter != bar.diameter) {
+            std::move_backward(at, met, met + 1);
+            *at = {bar.diameter, 0.0};
+            ++distinct;
+        }
+        at->mass += bar.mass;
         steel.total += bar.mass;
     }
-    for (const auto& [diameter, mass] : byDiameter) steel.byDiameter.push_back({diameter, mass});
+    steel.byDiameter.assign(byDiameter.begin(), byDiameter.begin() + distinct);
     return steel;
 }
 
