@@ -2,6 +2,7 @@
 #include "calc/section/quantity_sheet.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "calc/sheet/format_line.h"
 
@@ -16,9 +17,9 @@ namespace {
 constexpr const char* kMarks[kMainBarCount] = {"①", "②", "③", "④", "⑤"};
 constexpr int kFirstBarRow = 3;
 
-void SetRow(Grid& grid, int row, std::initializer_list<std::string> cells) {
+void SetRow(Grid& grid, int row, std::initializer_list<std::string_view> cells) {
     int column = 0;
-    for (const std::string& cell : cells) grid.Cell(column++, row) = cell;
+    for (const std::string_view cell : cells) grid.Cell(column++, row) = cell;
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ std::vector<std::string> QuantityNoteLines(const CalcTable& table) {
 void WriteQuantities(const Quantities& q, CalcTable& table) {
     const auto& steel = q.steel;
     const int diameterRows = steel ? static_cast<int>(steel->byDiameter.size()) : 0;
-    Grid grid = table.GridOf("StringGrid4");
+    Grid& grid = table.GridOf("StringGrid4");
     grid.rows = kFirstBarRow + kMainBarCount + diameterRows + 1;
     grid.cells.assign(grid.rows, std::vector<std::string>(grid.columns));
     grid.SetRowText(0, kQuantityTitles);
@@ -65,11 +66,9 @@ void WriteQuantities(const Quantities& q, CalcTable& table) {
     SetRow(
         grid, row,
         {"鉄筋計", "", "", "", "", "", steel ? FormatLine("0.00", steel->total) : "---", "kg/m"});
-    table.GridOf("StringGrid4") = std::move(grid);
 
     Label& note = table.labels.at("Label98");
     note.text = steel ? kQuantityNote : std::string(kNoSteelNote) + "\n" + kQuantityNote;
     note.colour = steel ? colours::black : colours::red;
     table.quantities = q;
 }
-
