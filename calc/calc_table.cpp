@@ -66,7 +66,7 @@ void Series::Add(double x, double y, std::string label, Colour pointColour) {
     ChartPoint& point = points.emplace_back();
     point.x = x;
     point.y = y;
-    if (!label.empty()) point.label = std::move(label);
+    if (!label.empty() && label != " ") point.label = std::move(label);  // else kept blank
     point.colour = pointColour;
     point.inSeriesColour = pointColour == colour;
 }

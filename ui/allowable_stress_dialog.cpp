@@ -26,7 +26,7 @@ struct ByGrade {
 };
 constexpr std::array<ByGrade, 2> kByGrade = {{{160.0f, 180.0f}, {160.0f, 200.0f}}};
 
-QString Formatted(const char* pattern, float value) {
+QString Formatted(const Pattern& pattern, float value) {
     return QString::fromStdString(FormatLine(pattern, value));
 }
 

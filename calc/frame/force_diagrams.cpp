@@ -116,7 +116,7 @@ const MemberForces& ForcesOf(const TKakou& r, MemberId id) {
 
 }  // namespace
 
-std::string EndLabel(int i, float value, std::string_view pattern) {
+std::string EndLabel(int i, float value, const Pattern& pattern) {
     return i == 0 || i == kSamples ? FormatLine(pattern, value) : " ";
 }
 

@@ -18,8 +18,8 @@ void WriteSelfWeight(const TKakou& r, bool lowerHaunch, ChapterList& list) {
     AddLine(list, "1)自重");
     AddLine(list, FormatLine("  D1(頂版)  =  γc(B･Tu+Hab･Hah)=0.00kN", r.D1));
     AddLine(list, FormatLine("  D2(両側壁)=2･γc･Hu･TL        =0.00kN", r.D2));
-    AddLine(list, FormatLine(lowerHaunch ? "  D3(底版)  =  γc(B･Tb+Hab･Hah)=0.00kN"
-                                         : "  D3(底版)  =  γc･B･Tb         =0.00kN",
+    AddLine(list, FormatLine(lowerHaunch ? Pattern("  D3(底版)  =  γc(B･Tb+Hab･Hah)=0.00kN")
+                                         : Pattern("  D3(底版)  =  γc･B･Tb         =0.00kN"),
                              r.D3));
     AddEmpty(list);
     AddLine(list, "  ここに");
@@ -39,10 +39,10 @@ void WriteRearWheel(const TKakou& r, int loadCase, ChapterList& list) {
     AddLine(list, "                        PL1･β");
     AddLine(list, FormatLine("    PvL1(後輪鉛直荷重)=-------=0.00kN/m2", r.PvL1));
     AddLine(list, "                          W1");
-    AddLine(list,
-            FormatLine(loadCase == 1 && r.W1 > r.Bo ? "    PhL1(後輪水平荷重)=Ko･PvL1=0.00kN/m2"
-                                                    : "    PhL1(後輪水平荷重)        =0.00kN/m2",
-                       r.PhL1));
+    AddLine(list, FormatLine(loadCase == 1 && r.W1 > r.Bo
+                                 ? Pattern("    PhL1(後輪水平荷重)=Ko･PvL1=0.00kN/m2")
+                                 : Pattern("    PhL1(後輪水平荷重)        =0.00kN/m2"),
+                             r.PhL1));
     AddEmpty(list);
     AddLine(list, "    ここに");
     AddLine(list, "           2･P1");
@@ -67,8 +67,8 @@ void WriteFrontWheel(const TKakou& r, int loadCase, ChapterList& list) {
     AddLine(list, "                        PL2･β");
     AddLine(list, FormatLine("    PvL2(前輪鉛直荷重)=-------=0.00kN/m2", r.PvL2));
     AddLine(list, "                          W1");
-    AddLine(list, FormatLine(loadCase == 1 ? "    PhL2(前輪水平荷重)=Ko･PvL2=0.00kN/m2"
-                                           : "    PhL2(前輪水平荷重)        =0.00kN/m2",
+    AddLine(list, FormatLine(loadCase == 1 ? Pattern("    PhL2(前輪水平荷重)=Ko･PvL2=0.00kN/m2")
+                                           : Pattern("    PhL2(前輪水平荷重)        =0.00kN/m2"),
                              r.PhL2));
     AddEmpty(list);
     AddLine(list, "    ここに");
@@ -96,8 +96,8 @@ void WriteVerticalEarthPressure(const TKakou& r, ChapterList& list) {
     AddLine(list, " (1)カルバート頂部の鉛直土圧(Pvd),荷重(Pv1)");
     AddLine(list, "    カルバート頂部の鉛直土圧は次式で求める。");
     const bool pavement = r.ha > 0;
-    AddLine(list, FormatLine(pavement ? "    Pvd=α(γs(h1-ha)+γa･ha)=0.00kN/m2"
-                                      : "    Pvd=α･γs･h1            =0.00kN/m2",
+    AddLine(list, FormatLine(pavement ? Pattern("    Pvd=α(γs(h1-ha)+γa･ha)=0.00kN/m2")
+                                      : Pattern("    Pvd=α･γs･h1            =0.00kN/m2"),
                              r.Pvd));
     AddEmpty(list);
     AddLine(list, "    ここに");
@@ -114,8 +114,8 @@ void WriteTopLoad(const TKakou& r, int loadCase, ChapterList& list) {
     AddEmpty(list);
     AddLine(list, "    カルバート頂部の荷重(Pv1)は次式で求める。");
     AddLine(list, "               D1");
-    AddLine(list, FormatLine(uniformOnTop ? "    Pv1=Pvd+q+──           =0.00kN/m2"
-                                          : "    Pv1=Pvd + ──           =0.00kN/m2",
+    AddLine(list, FormatLine(uniformOnTop ? Pattern("    Pv1=Pvd+q+──           =0.00kN/m2")
+                                          : Pattern("    Pv1=Pvd + ──           =0.00kN/m2"),
                              r.Pv1));
     AddLine(list, "               Bo");
     AddEmpty(list);

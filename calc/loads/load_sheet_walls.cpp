@@ -54,8 +54,8 @@ void WriteWallTotals(const TKakou& r, ChapterList& list) {
 }
 
 // The left wall's lines name Ph1 and Ph2 as the right wall's do.
-void WriteWallResultant(const char* heading, const char* spPattern, float sp, const char* ePattern,
-                        float e, ChapterList& list) {
+void WriteWallResultant(const char* heading, const Pattern& spPattern, float sp,
+                        const Pattern& ePattern, float e, ChapterList& list) {
     AddLine(list, heading);
     AddLine(list, "            Ph2+Ph1");
     AddLine(list, FormatLine(spPattern, sp));
@@ -124,13 +124,13 @@ void WriteReactions(const TKakou& r, bool liveLoad, ChapterList& list) {
     const long double slab = static_cast<long double>(r.D3) / r.Bo;
     AddLine(list, liveLoad ? "6)地盤反力" : "5)地盤反力");
     AddLine(list, "             D3");
-    AddLine(list, FormatLine(liveLoad ? "  q1=Pv2(L)+----          =0.00kN/m2"
-                                      : "  q1=Pv2(L)+----  =0.00kN/m2",
+    AddLine(list, FormatLine(liveLoad ? Pattern("  q1=Pv2(L)+----          =0.00kN/m2")
+                                      : Pattern("  q1=Pv2(L)+----  =0.00kN/m2"),
                              slab + r.Pv2L));
     AddLine(list, "             Bo");
     AddLine(list, "             D3");
-    AddLine(list, FormatLine(liveLoad ? "  q2=Pv2(R)+----          =0.00kN/m2"
-                                      : "  q2=Pv2(R)+----  =0.00kN/m2",
+    AddLine(list, FormatLine(liveLoad ? Pattern("  q2=Pv2(R)+----          =0.00kN/m2")
+                                      : Pattern("  q2=Pv2(R)+----  =0.00kN/m2"),
                              slab + r.Pv2R));
     AddLine(list, "             Bo");
 }

@@ -58,14 +58,16 @@ SectionForces ForcesOf(const TBuzai& record, const DesignSection& section) {
 
 // The number patterns of one row; the right-wall rows 7 to 9 have their own.
 struct RowPatterns {
-    const char* sigmaC;
-    const char* sigmaS;
-    const char* tau;
+    Pattern sigmaC;
+    Pattern sigmaS;
+    Pattern tau;
 };
 
-RowPatterns PatternsOf(int row) {
-    if (row >= 7 && row <= 9) return {"#0.0", "0", "#0.00"};
-    return {"0.0", "#,##0", "0.00"};
+constexpr RowPatterns kRows7To9{"#0.0", "0", "#0.00"};
+constexpr RowPatterns kOtherRows{"0.0", "#,##0", "0.00"};
+
+const RowPatterns& PatternsOf(int row) {
+    return row >= 7 && row <= 9 ? kRows7To9 : kOtherRows;
 }
 
 // Shear stress S*1000/(b*d) in N/mm2; none without an effective depth.
@@ -98,12 +100,12 @@ void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& 
                     : "NO";
 }
 
-std::string Cell(const char* pattern, std::optional<float> value) {
+std::string Cell(const Pattern& pattern, std::optional<float> value) {
     return value ? FormatLine(pattern, *value) : "-";
 }
 
 void WriteStresses(const DesignedSection& s, int row, Grid& grid) {
-    const RowPatterns patterns = PatternsOf(row);
+    const RowPatterns& patterns = PatternsOf(row);
     std::optional<float> sigmaC, sigmaS;
     if (s.stress) sigmaC = s.stress->sigmaC;
     if (s.ShowsSigmaS()) sigmaS = s.stress->sigmaS;

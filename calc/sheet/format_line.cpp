@@ -10,120 +10,26 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <vector>
 
 namespace {
 
+using pattern_syntax::ClosingQuote;
+using pattern_syntax::IsExponentAt;
+using pattern_syntax::IsPlain;
+
 // Digits of the exact decimal expansion that count; the rest only decides their rounding.
 constexpr int kSignificantDigits = 18;
 
-// Characters without a meaning in a pattern, copied to the output as they stand.
-constexpr auto kPlain = [] {
-    std::array<bool, 256> plain{};
-    plain.fill(true);
-    for (const char c : std::string_view("0#.,;'\"Ee"))
-        plain[static_cast<unsigned char>(c)] = false;
-    return plain;
-}();
-
-bool IsPlain(char c) {
-    return kPlain[static_cast<unsigned char>(c)];
-}
-
-// Position of the quote that closes the one at `open`, or the end of the text.
-std::size_t ClosingQuote(std::string_view text, std::size_t open) {
-    return std::min(text.find(text[open], open + 1), text.size());
-}
-
-// What the placeholders of one section ask for.
-struct Layout {
-    int integerPlaceholders = 0;  // "0" and "#" before the point
-    int forcedInteger = 0;        // "0" before the point
-    int decimals = 0;             // placeholders after the point
-    int forcedDecimals = 0;       // position after the last "0" after the point
-    bool thousands = false;
-    bool scientific = false;
-    int exponentDigits = 0;
-    bool exponentSigned = false;  // "E+" always writes the sign, "E-" only a minus
-};
-
-// One section of a pattern: its text, what its placeholders ask for, and where the section
-// after it starts (npos when it is the last).
-struct Section {
-    std::string_view text;
-    Layout layout;
-    std::size_t next = std::string_view::npos;
-    std::size_t plainPrefix = 0;  // leading characters without a meaning, copied as they stand
-    std::size_t plainSuffix = 0;  // where the trailing ones start
-    bool plainNumber = false;     // between them only placeholders, separators and points
-};
-
-bool IsExponentAt(std::string_view s, std::size_t k) {
-    return (s[k] == 'E' || s[k] == 'e') && k + 1 < s.size() && (s[k + 1] == '+' || s[k + 1] == '-');
-}
-
-// The section that starts at `start` and runs to the next ";" outside quotes; empty when the
-// pattern has no section there.
-Section ParseSection(std::string_view pattern, std::size_t start) {
-    Section section;
-    if (start > pattern.size()) return section;
-    Layout& layout = section.layout;
-    bool afterPoint = false;
-    std::size_t k = start;
-    while (k < pattern.size() && IsPlain(pattern[k])) ++k;
-    section.plainPrefix = k - start;
-    std::size_t meaningEnd = k;
-    for (; k < pattern.size(); ++k) {
-        const char c = pattern[k];
-        if (IsPlain(c)) continue;
-        if (c == '\'' || c == '"') {
-            k = ClosingQuote(pattern, k);
-        } else if (c == ';') {
-            section.next = k + 1;
-            break;
-        } else if (layout.scientific) {
-            if (c == '0') ++layout.exponentDigits;
-        } else if (c == '0' || c == '#') {
-            if (afterPoint) {
-                ++layout.decimals;
-                if (c == '0') layout.forcedDecimals = layout.decimals;
-            } else {
-                ++layout.integerPlaceholders;
-                if (c == '0') ++layout.forcedInteger;
-            }
-        } else if (c == '.') {
-            afterPoint = true;
-        } else if (c == ',') {
-            layout.thousands = true;
-        } else if (IsExponentAt(pattern, k)) {
-            layout.scientific = true;
-            layout.exponentSigned = pattern[k + 1] == '+';
-            ++k;
-        }
-        meaningEnd = k + 1;
-    }
-    const std::size_t end = std::min(k, pattern.size());
-    section.text = pattern.substr(start, end - start);
-    section.plainSuffix = std::min(meaningEnd, end) - start;
-    section.plainNumber =
-        section.text.substr(section.plainPrefix, section.plainSuffix - section.plainPrefix)
-            .find_first_not_of("0#,.") == std::string_view::npos;
-    return section;
-}
-
-// A pattern's sections; the negative and zero ones have no text where the pattern has none.
-struct Sections {
-    Section positive, negative, zero;
-};
-
-// Report writers format with a few hundred patterns again and again: each thread keeps the
-// sections of the patterns it met, found by where the pattern lies and its length and checked
+// Patterns that are not literals may come again and again: each thread keeps the sections of
+// the patterns it met, found by where the pattern lies and its length and checked
 // against a copy of its text. Should the patterns fill half the table, or their copies a quarter
 // megabyte, it starts afresh.
 class PatternCache {
   public:
-    const Sections& Find(std::string_view pattern) {
+    const PatternSections& Find(std::string_view pattern) {
         const auto address = reinterpret_cast<std::uintptr_t>(pattern.data());
         std::size_t slot = ((address >> 3) ^ (address >> 13) ^ pattern.size()) % kSlots;
         for (; slots_[slot].entry >= 0; slot = (slot + 1) % kSlots) {
@@ -147,7 +53,7 @@ class PatternCache {
   private:
     struct Entry {
         std::string_view text;  // the copy
-        Sections sections;
+        PatternSections sections;
     };
     struct Slot {
         std::uintptr_t address = 0;
@@ -160,10 +66,7 @@ class PatternCache {
 
     void Parse(Entry& entry, std::string_view pattern) {
         entry.text = Copy(pattern);
-        Sections& s = entry.sections;
-        s.positive = ParseSection(entry.text, 0);
-        s.negative = ParseSection(entry.text, s.positive.next);
-        s.zero = ParseSection(entry.text, s.negative.next);
+        entry.sections = ParsePattern(entry.text);
     }
 
     // A copy in blocks that stay where they are while more are added.
@@ -185,6 +88,13 @@ class PatternCache {
     std::size_t used_ = 0;    // of the last block
     std::size_t copied_ = 0;  // into every block
 };
+
+// The sections of a literal as compiled, of other text as this thread's cache holds them.
+const PatternSections& Sections(const Pattern& pattern) {
+    if (const PatternSections* parsed = pattern.Parsed()) return *parsed;
+    thread_local PatternCache cache;
+    return cache.Find(pattern.Text());
+}
 
 // Writes a number below 10^9 as nine digits with leading zeros.
 void WriteNineDigits(std::uint32_t value, char* out) {
@@ -400,41 +310,46 @@ Digits SignificantDigits(BinaryValue value) {
     return d;
 }
 
-// The fixed-notation digits of a float with at most nine decimals, rounded half away from zero
-// straight from its bits: |value| × 10^decimals = mantissa × 5^decimals × 2^(exponent +
-// decimals), whole in 64 bits. They equal those of rounding to the significant digits first:
-// a float with nine or fewer decimals lies farther from each midpoint of its last decimal
-// than that first rounding moves it. False where the scaled value reaches 10^17, whose digits
-// that first rounding may cut.
-bool FixedDigits(float value, int decimals, Digits& d) {
+// |value| × 10^decimals for a float with at most nine decimals, rounded half away from zero
+// straight from its bits: mantissa × 5^decimals × 2^(exponent + decimals), whole in 64 bits.
+// Its digits equal those of rounding to the significant digits first: a float with nine or
+// fewer decimals lies farther from each midpoint of its last decimal than that first rounding
+// moves it. Nothing where the scaled value reaches 10^17, whose digits that first rounding may
+// cut.
+std::optional<std::uint64_t> ScaledFixed(float value, int decimals) {
     constexpr std::uint64_t kLimit = 100'000'000'000'000'000u;
     const BinaryValue binary = Decompose(value);
     std::uint64_t scaled =
         binary.mantissa * static_cast<std::uint64_t>(kWidePowersOfFive[decimals].value);
     const int shift = binary.exponent + decimals;
     if (shift >= 0) {
-        if (shift >= 64 - static_cast<int>(std::bit_width(scaled))) return false;
+        if (shift >= 64 - static_cast<int>(std::bit_width(scaled))) return std::nullopt;
         scaled <<= shift;
     } else if (shift < -63) {
         scaled = 0;
     } else {
         scaled = (scaled + (std::uint64_t{1} << (-shift - 1))) >> -shift;
     }
-    if (scaled >= kLimit) return false;
-    d = Digits{};
-    if (scaled == 0) return true;
+    if (scaled >= kLimit) return std::nullopt;
+    return scaled;
+}
+
+// The digits of a value scaled by 10^decimals.
+Digits FixedDigits(std::uint64_t scaled, int decimals) {
+    Digits d;
+    if (scaled == 0) return d;
     char* const text = d.text.data();
     int count = static_cast<int>(std::to_chars(text, text + d.text.size(), scaled).ptr - text);
     d.exponent = count - decimals;
     while (text[count - 1] == '0') --count;
     d.count = count;
-    return true;
+    return d;
 }
 
 // Rounds the significant digits to those the layout shows: to its decimals in fixed notation,
 // to its placeholders in exponent notation. Returns the exponent that exponent notation
 // writes, 0 in fixed notation. No digits remain where the value shows as zero.
-int RoundForLayout(const Layout& layout, Digits& d) {
+int RoundForLayout(const PatternLayout& layout, Digits& d) {
     if (d.count == 0) return 0;
     if (!layout.scientific) {
         RoundDigits(d, d.exponent + layout.decimals);
@@ -452,7 +367,7 @@ int RoundForLayout(const Layout& layout, Digits& d) {
 // the layout keeps.
 class Places {
   public:
-    Places(const Layout& layout, const Digits& d) : d_(d) {
+    Places(const PatternLayout& layout, const Digits& d) : d_(d) {
         const int own = std::max(d.exponent, 0);
         integerLength_ = std::max(own, layout.forcedInteger);
         leadingZeros_ = integerLength_ - own;
@@ -478,7 +393,7 @@ class Places {
 
 // The exponent as exponent notation writes it: its sign, then at least as many digits as the
 // layout asks for.
-std::string ExponentText(const Layout& layout, int exponent) {
+std::string ExponentText(const PatternLayout& layout, int exponent) {
     const std::string digits = std::to_string(std::abs(exponent));
     std::string text;
     if (exponent < 0)
@@ -492,9 +407,10 @@ std::string ExponentText(const Layout& layout, int exponent) {
 
 // Writes the section's text with the digits in place of the placeholders, at most
 // LongestText characters; returns the end of what it wrote.
-char* Render(char* at, const Section& chosen, const Places& places, std::string_view exponentText) {
+char* Render(char* at, const PatternSection& chosen, const Places& places,
+             std::string_view exponentText) {
     const std::string_view section = chosen.text;
-    const Layout& layout = chosen.layout;
+    const PatternLayout& layout = chosen.layout;
     const int integerLength = places.IntegerLength();
     const auto append = [&at](std::string_view text) {
         at = std::copy(text.begin(), text.end(), at);
@@ -550,17 +466,71 @@ char* Render(char* at, const Section& chosen, const Places& places, std::string_
     return at;
 }
 
+// "00" to "99", one pair after another.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int k = 0; k < 100; ++k) {
+        pairs[2 * k] = static_cast<char>('0' + k / 10);
+        pairs[2 * k + 1] = static_cast<char>('0' + k % 10);
+    }
+    return pairs;
+}();
+
+// The most zeros before the integer digits that the plain way writes.
+constexpr int kMostForcedInteger = 24;
+
+// The places of a value scaled by 10^decimals as a section's layout shows them, read from the
+// whole number itself: the same places as those of its digits. The value is not zero.
+class ScaledPlaces {
+  public:
+    ScaledPlaces(const PatternLayout& layout, std::uint64_t scaled) {
+        // Written from the end, two digits at a time: the digits of the value, the zeros that
+        // complete its decimals, then those the layout puts before the integer digits.
+        char* const fraction = text_.data() + kIntegerRoom;
+        char* at = fraction + layout.decimals;
+        for (; scaled >= 100; scaled /= 100)
+            at = std::copy_n(&kDigitPairs[2 * (scaled % 100)], 2, at - 2) - 2;
+        if (scaled >= 10)
+            at = std::copy_n(&kDigitPairs[2 * scaled], 2, at - 2) - 2;
+        else
+            *--at = static_cast<char>('0' + scaled);
+        while (at > fraction) *--at = '0';
+        while (fraction - at < layout.forcedInteger) *--at = '0';
+        integer_ = at;
+        integerLength_ = static_cast<int>(fraction - at);
+        fractionLength_ = layout.decimals;
+        while (fractionLength_ > layout.forcedDecimals && fraction[fractionLength_ - 1] == '0')
+            --fractionLength_;
+    }
+    int IntegerLength() const { return integerLength_; }
+    int FractionLength() const { return fractionLength_; }
+    char Integer(int k) const { return integer_[k]; }
+    char Fraction(int k) const { return text_[kIntegerRoom + k]; }
+
+  private:
+    // Below 10^17 a scaled value has at most 17 integer digits; a layout may ask for more.
+    static constexpr int kIntegerRoom = 17 + kMostForcedInteger;
+    std::array<char, kIntegerRoom + 9> text_;
+    const char* integer_ = nullptr;
+    int integerLength_ = 0, fractionLength_ = 0;
+};
+
 // Render for a section whose number is only placeholders, separators and points: the integer
 // digits where it has integer placeholders, the point where the fraction shows, the fraction.
-char* RenderPlainNumber(char* at, const Section& chosen, const Places& places) {
+template <typename AnyPlaces>
+char* RenderPlainNumber(char* at, const PatternSection& chosen, const AnyPlaces& places) {
     const std::string_view section = chosen.text;
-    const Layout& layout = chosen.layout;
+    const PatternLayout& layout = chosen.layout;
     at = std::copy_n(section.data(), chosen.plainPrefix, at);
     const int integerLength = layout.integerPlaceholders > 0 ? places.IntegerLength() : 0;
-    for (int k = 0; k < integerLength; ++k) {
-        *at++ = places.Integer(k);
-        const int after = integerLength - 1 - k;  // digits still to come
-        if (layout.thousands && after > 0 && after % 3 == 0) *at++ = ',';
+    if (layout.thousands) {
+        for (int k = 0; k < integerLength; ++k) {
+            *at++ = places.Integer(k);
+            const int after = integerLength - 1 - k;  // digits still to come
+            if (after > 0 && after % 3 == 0) *at++ = ',';
+        }
+    } else {
+        for (int k = 0; k < integerLength; ++k) *at++ = places.Integer(k);
     }
     if (places.FractionLength() > 0) *at++ = '.';
     for (int k = 0; k < places.FractionLength(); ++k) *at++ = places.Fraction(k);
@@ -568,60 +538,89 @@ char* RenderPlainNumber(char* at, const Section& chosen, const Places& places) {
     return std::copy(suffix.begin(), suffix.end(), at);
 }
 
-// The section's text for the digits, rounded for its layout, after a minus where asked.
-std::string Written(const Section& chosen, const Digits& digits, int exponent, bool minus) {
-    const Layout& layout = chosen.layout;
-    const Places places(layout, digits);
-    const std::string exponentText = layout.scientific ? ExponentText(layout, exponent) : "";
-    // Each character of the section writes at most one, but for the first integer placeholder
-    // (every spare digit with its separators) and the exponent.
-    const int integerLength = places.IntegerLength();
-    const std::size_t longest =
-        minus + chosen.text.size() + integerLength + integerLength / 3 + exponentText.size();
+// What `render` writes after a minus where asked: at most `longest` characters, given where to
+// start, returning where it ended.
+template <typename Render>
+std::string Rendered(std::size_t longest, bool minus, Render render) {
     char buffer[256];
     std::string spill;
     char* const begin = longest <= sizeof buffer ? buffer : (spill.resize(longest), spill.data());
     char* at = begin;
     if (minus) *at++ = '-';
-    return std::string(begin, chosen.plainNumber ? RenderPlainNumber(at, chosen, places)
-                                                 : Render(at, chosen, places, exponentText));
+    return std::string(begin, render(at));
+}
+
+// The most a section writes: each of its characters at most one, but for the first integer
+// placeholder (every spare digit with its separators) and the exponent.
+std::size_t Longest(const PatternSection& chosen, int integerLength, bool minus,
+                    std::size_t exponentLength = 0) {
+    return minus + chosen.text.size() + integerLength + integerLength / 3 + exponentLength;
+}
+
+// The section's text for the digits, rounded for its layout, after a minus where asked.
+std::string Written(const PatternSection& chosen, const Digits& digits, int exponent, bool minus) {
+    const PatternLayout& layout = chosen.layout;
+    const Places places(layout, digits);
+    const std::string exponentText = layout.scientific ? ExponentText(layout, exponent) : "";
+    const std::size_t longest = Longest(chosen, places.IntegerLength(), minus, exponentText.size());
+    return Rendered(longest, minus, [&](char* at) {
+        return chosen.plainNumber ? RenderPlainNumber(at, chosen, places)
+                                  : Render(at, chosen, places, exponentText);
+    });
+}
+
+// A section of only placeholders, separators and points, which is what most report lines ask
+// for, takes the plain way in fixed notation: written from the scaled value without its digits
+// apart.
+bool WritesPlain(const PatternSection& chosen) {
+    return chosen.plainNumber && chosen.layout.forcedInteger <= kMostForcedInteger;
+}
+
+std::string WrittenPlain(const PatternSection& chosen, std::uint64_t scaled, bool minus) {
+    const ScaledPlaces places(chosen.layout, scaled);
+    return Rendered(Longest(chosen, places.IntegerLength(), minus), minus,
+                    [&](char* at) { return RenderPlainNumber(at, chosen, places); });
 }
 
 // Up to three sections: for positive values, for negative ones, for zero. A value takes the
 // negative or zero section only where that section is not empty, else the first.
 template <typename Number>
-std::string Format(std::string_view pattern, Number value) {
+std::string Format(const Pattern& pattern, Number value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-    thread_local PatternCache cache;
-    const Sections& sections = cache.Find(pattern);
+    const PatternSections& sections = Sections(pattern);
     const bool negative = value < 0;
     const bool hasNegative = negative && !sections.negative.text.empty();
-    const Section& chosen = hasNegative ? sections.negative : sections.positive;
-    const Layout& layout = chosen.layout;
-    Digits digits;
+    const bool minus = negative && !hasNegative;
+    const PatternSection& chosen = hasNegative ? sections.negative : sections.positive;
+    const PatternLayout& layout = chosen.layout;
+    std::optional<Digits> digits;
     int exponent = 0;
-    bool fixed = false;
-    if constexpr (std::is_same_v<Number, float>)
-        fixed = !layout.scientific && layout.decimals <= 9 &&
-                FixedDigits(value, layout.decimals, digits);
-    if (!fixed) {
-        digits = SignificantDigits(Decompose(value));
-        exponent = RoundForLayout(layout, digits);
+    if constexpr (std::is_same_v<Number, float>) {
+        const auto scaled = !layout.scientific && layout.decimals <= 9
+                                ? ScaledFixed(value, layout.decimals)
+                                : std::nullopt;
+        if (scaled && *scaled != 0 && WritesPlain(chosen))
+            return WrittenPlain(chosen, *scaled, minus);
+        if (scaled) digits = FixedDigits(*scaled, layout.decimals);
     }
-    if (digits.count == 0) {
-        const Section& zero = sections.zero.text.empty() ? sections.positive : sections.zero;
+    if (!digits) {
+        digits = SignificantDigits(Decompose(value));
+        exponent = RoundForLayout(layout, *digits);
+    }
+    if (digits->count == 0) {
+        const PatternSection& zero = sections.zero.text.empty() ? sections.positive : sections.zero;
         return Written(zero, Digits{}, 0, false);
     }
-    return Written(chosen, digits, exponent, negative && !hasNegative);
+    return Written(chosen, *digits, exponent, minus);
 }
 
 }  // namespace
 
-std::string FormatLine(std::string_view pattern, double value) {
+std::string FormatLine(const Pattern& pattern, double value) {
     return Format(pattern, static_cast<float>(value));
 }
 
-std::string FormatFloat(std::string_view pattern, long double value) {
+std::string FormatFloat(const Pattern& pattern, long double value) {
     return Format(pattern, value);
 }

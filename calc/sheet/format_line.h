@@ -4,10 +4,11 @@
 #pragma once
 
 #include <string>
-#include <string_view>
+
+#include "calc/sheet/pattern.h"
 
 // Rounds the value to single precision, then writes it by the pattern.
-std::string FormatLine(std::string_view pattern, double value);
+std::string FormatLine(const Pattern& pattern, double value);
 
 // Writes the value by the pattern without the single-precision step.
-std::string FormatFloat(std::string_view pattern, long double value);
+std::string FormatFloat(const Pattern& pattern, long double value);

@@ -15,7 +15,7 @@
 
 namespace {
 
-std::string Text(float value, const char* pattern = "0.00") {
+std::string Text(float value, const Pattern& pattern = "0.00") {
     return FormatLine(pattern, value);
 }
 

@@ -14,7 +14,7 @@
 namespace {
 
 struct Case {
-    const char* pattern;
+    std::string_view pattern;
     double value;
     const char* expected;
 };
@@ -154,6 +154,7 @@ TEST(FormatLine, AgreesWithTheExtendedPathOnEverySinglePrecisionValue) {
                                     "+0.000;-0.000;'zero'",
                                     "  A =0.00m",
                                     "00000.0#",
+                                    "#,00000000000000000000000000.0",
                                     "0.00E+00"};
     std::mt19937 random(20261209);
     std::uniform_int_distribution<int> decimals(0, 10);
@@ -166,7 +167,7 @@ TEST(FormatLine, AgreesWithTheExtendedPathOnEverySinglePrecisionValue) {
                 (std::floor(std::fmod(std::fabs(value), 1e6) / unit) + 0.5) * unit;
             value = std::nextafter(static_cast<float>(midpoint), random() % 2 ? 0.0f : 1e9f);
         }
-        const char* pattern = patterns[random() % std::size(patterns)];
+        const std::string_view pattern = patterns[random() % std::size(patterns)];
         ASSERT_EQ(FormatLine(pattern, value), FormatFloat(pattern, value))
             << "pattern '" << pattern << "' value " << std::hexfloat << value;
     }
@@ -204,5 +205,27 @@ TEST(FormatLine, PlainNumbersAgreeWithTheGeneralRendering) {
         const double value = (random() % 2 ? 1 : -1) * std::pow(10.0, exponent(random));
         ASSERT_EQ(FormatLine(plain, value), FormatLine(quoted, value))
             << "pattern '" << plain << "' value " << value;
+    }
+}
+
+// A literal pattern is parsed while compiling, other text where it is formatted: both ways
+// write the same, on the patterns of the sheets and on values of every size and sign.
+TEST(FormatLine, LiteralPatternsAgreeWithTheSameTextMadeWhileRunning) {
+    constexpr Pattern literals[] = {"  Cab=------･(2･Ph3+3･Ph4) =0.00kNm",
+                                    "+0.000kNm;-0.000kNm",
+                                    "#,0mm",
+                                    "#,##0",
+                                    "    A =+0.000kNm;  A=-0.000kNm",
+                                    "0.00E+00",
+                                    "+0.000;-0.000;'zero'",
+                                    "00000.0#"};
+    std::mt19937 random(91209);
+    std::uniform_real_distribution<double> exponent(-8, 8);
+    for (int k = 0; k < 20000; ++k) {
+        const Pattern& literal = literals[random() % std::size(literals)];
+        const std::string text(literal.Text());
+        const double value = (random() % 2 ? 1 : -1) * std::pow(10.0, exponent(random));
+        ASSERT_EQ(FormatLine(literal, value), FormatLine(text, value))
+            << "pattern '" << text << "' value " << value;
     }
 }

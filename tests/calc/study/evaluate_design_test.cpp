@@ -59,7 +59,7 @@ DesignConditions SpoiltOrNot(std::mt19937& random) {
     return c;
 }
 
-std::string Text(const char* pattern, std::optional<float> value) {
+std::string Text(std::string_view pattern, std::optional<float> value) {
     return value ? FormatLine(pattern, *value) : "-";
 }
 
@@ -67,7 +67,7 @@ std::string Text(const char* pattern, std::optional<float> value) {
 std::vector<std::string> RowOf(const SectionResult& s, int row) {
     const bool middle = row % 3 == 2;
     const bool rightWall = row >= 7 && row <= 9;
-    const char* force = "+0.00;-0.00";
+    constexpr Pattern force = "+0.00;-0.00";
     return {FormatLine(force, s.M),
             FormatLine(force, s.N),
             FormatLine(force, s.S),
