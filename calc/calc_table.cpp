@@ -41,6 +41,12 @@ Chart MakeChart(const std::string& title) {
     return chart;
 }
 
+// Series names of a chart mostly differ in their last digit only, which is looked at first.
+bool Named(const Series& series, std::string_view name) {
+    const std::string_view own = series.name;
+    return own.size() == name.size() && (own.empty() || own.back() == name.back()) && own == name;
+}
+
 }  // namespace
 
 Grid::Grid(int columns_, int rows_)
@@ -80,7 +86,7 @@ void Series::AddArrow(double x0, double y0, double x1, double y1, std::string la
 
 Series& Chart::Get(std::string_view name) {
     auto found =
-        std::find_if(series.begin(), series.end(), [&](const Series& s) { return s.name == name; });
+        std::find_if(series.begin(), series.end(), [&](const Series& s) { return Named(s, name); });
     if (found != series.end()) return *found;
     Series created;
     created.name = name;
@@ -90,7 +96,7 @@ Series& Chart::Get(std::string_view name) {
 
 const Series* Chart::Find(std::string_view name) const {
     auto found =
-        std::find_if(series.begin(), series.end(), [&](const Series& s) { return s.name == name; });
+        std::find_if(series.begin(), series.end(), [&](const Series& s) { return Named(s, name); });
     return found == series.end() ? nullptr : &*found;
 }
 

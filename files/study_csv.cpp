@@ -85,8 +85,8 @@ std::string Row(const StudyRow& row) {
         Append(line, completed ? std::to_string(s.pitch) : "");
     }
     // As the quantity grid shows them.
-    Append(line, completed ? FormatLine("0.000", r.concrete) : "");
-    Append(line, completed && r.steel ? FormatLine("0.00", *r.steel) : "");
+    Append(line, completed ? FormatLine("0.000"_pattern, r.concrete) : "");
+    Append(line, completed && r.steel ? FormatLine("0.00"_pattern, *r.steel) : "");
     Append(line, Messages(r.messages));
     return line;
 }

@@ -85,16 +85,16 @@ void AllowableStressDialog::Open(const QPoint& windowCorner) {
 void AllowableStressDialog::StrengthClicked(int index) {
     if (index < 0) return;
     const float sigmaCk = ParseSingle(kStrengths[index], "σck");
-    sigmaCa_->setText(Formatted("0.0", sigmaCk / 3.0f));
-    tauOa_->setText(Formatted("0.0", kByStrength[index].tauOa));
-    tauA_->setText(Formatted("0.00", kByStrength[index].tauA));
+    sigmaCa_->setText(Formatted("0.0"_pattern, sigmaCk / 3.0f));
+    tauOa_->setText(Formatted("0.0"_pattern, kByStrength[index].tauOa));
+    tauA_->setText(Formatted("0.00"_pattern, kByStrength[index].tauA));
     GradeClicked(grade_->ItemIndex());
 }
 
 void AllowableStressDialog::GradeClicked(int index) {
     if (index < 0) return;
-    sigmaSa_->setText(Formatted("0", kByGrade[index].sigmaSa));
-    sigmaSaJoint_->setText(Formatted("0", kByGrade[index].sigmaSaJoint));
+    sigmaSa_->setText(Formatted("0"_pattern, kByGrade[index].sigmaSa));
+    sigmaSaJoint_->setText(Formatted("0"_pattern, kByGrade[index].sigmaSaJoint));
 }
 
 void AllowableStressDialog::Transfer() {

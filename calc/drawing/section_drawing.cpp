@@ -47,7 +47,7 @@ void AddDimension(CadDrawing& d, double th, CadPoint a, CadPoint b, bool horizon
         d.lines.push_back({layer, point(at - tick, along - tick), point(at + tick, along + tick)});
     }
     const std::string value =
-        FormatLine("#,0", horizontal ? std::abs(b.x - a.x) : std::abs(b.y - a.y));
+        FormatLine("#,0"_pattern, horizontal ? std::abs(b.x - a.x) : std::abs(b.y - a.y));
     if (horizontal) {
         d.lines.push_back({layer, {a.x, at}, {b.x, at}});
         AddText(d, layer, {(a.x + b.x) / 2, at + gap}, th, value, HAlign::Centre, VAlign::Bottom);
@@ -112,7 +112,7 @@ void AddLapZone(CadDrawing& d, double th, double x, double lowerEnd, double uppe
          true});
     const double textX = leftWall ? -0.3 * th : B + 0.3 * th;
     AddText(d, CadLayer::Text, {textX, (lowerEnd + upperEnd) / 2}, th,
-            "重ね継手 " + FormatLine("0", upperEnd - lowerEnd), HAlign::Centre,
+            "重ね継手 " + FormatLine("0"_pattern, upperEnd - lowerEnd), HAlign::Centre,
             leftWall ? VAlign::Baseline : VAlign::Top, 90);
 }
 
@@ -143,18 +143,18 @@ void AddBars(CadDrawing& d, const TData& r, const BarSchedule& schedule, const R
     for (const double x : x5)
         d.lines.push_back({layer, {x, dBottomLower}, {x, dBottomLower + l.upright}});
 
-    const std::string P = FormatLine("@000", schedule[1]);
+    const std::string P = FormatLine("@000"_pattern, schedule[1]);
     const CadLayer text = CadLayer::Text;
     const double gap = 0.4 * th;
-    AddText(d, text, {B / 2, H + gap}, th, FormatLine("①D00", schedule[3]) + P, HAlign::Centre,
-            VAlign::Bottom);
-    AddText(d, text, {B / 2, -gap}, th, FormatLine("②D00", schedule[2]) + P, HAlign::Centre,
+    AddText(d, text, {B / 2, H + gap}, th, FormatLine("①D00"_pattern, schedule[3]) + P,
+            HAlign::Centre, VAlign::Bottom);
+    AddText(d, text, {B / 2, -gap}, th, FormatLine("②D00"_pattern, schedule[2]) + P, HAlign::Centre,
             VAlign::Top);
-    AddText(d, text, {B / 2, H - Tu - gap}, th, FormatLine("③D00", schedule[5]) + P, HAlign::Centre,
-            VAlign::Top);
-    AddText(d, text, {B / 2, Tb + gap}, th, FormatLine("④D00", schedule[6]) + P, HAlign::Centre,
-            VAlign::Bottom);
-    const std::string wall = FormatLine("⑤D00", schedule[4]) + P;
+    AddText(d, text, {B / 2, H - Tu - gap}, th, FormatLine("③D00"_pattern, schedule[5]) + P,
+            HAlign::Centre, VAlign::Top);
+    AddText(d, text, {B / 2, Tb + gap}, th, FormatLine("④D00"_pattern, schedule[6]) + P,
+            HAlign::Centre, VAlign::Bottom);
+    const std::string wall = FormatLine("⑤D00"_pattern, schedule[4]) + P;
     AddText(d, text, {x5[0] + dWall + gap, H / 2}, th, wall, HAlign::Centre, VAlign::Top, 90);
     AddText(d, text, {x5[1] - dWall - gap, H / 2}, th, wall, HAlign::Centre, VAlign::Bottom, 90);
 }

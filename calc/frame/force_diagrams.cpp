@@ -71,14 +71,14 @@ bool MaximumFollows(const DiagramMember& m, long double length, float x, float m
 void DrawMoments(const TKakou& r, const DiagramMember& m, const MemberForces& f, Series& series) {
     const FrameMember member = MemberOf(r, m.id);
     const double maxX = m.X(f.XMax, f.MMax / kScale), maxY = m.Y(f.XMax, f.MMax / kScale);
-    const std::string maxLabel = FormatLine("0.00kNm", f.MMax);
+    const std::string maxLabel = FormatLine("0.00kNm"_pattern, f.MMax);
     for (int i = 0; i <= kSamples; ++i) {
         const float x = SamplePosition(member, i);
         const long double moment = MomentAt(member, x);
         const double px = m.X(x, static_cast<double>(moment) / kScale);
         const double py = m.Y(x, static_cast<double>(moment) / kScale);
         if (!MaximumFollows(m, member.length, x, f.XMax)) {
-            series.Add(px, py, EndLabel(i, static_cast<float>(moment), "0.00kNm"));
+            series.Add(px, py, EndLabel(i, static_cast<float>(moment), "0.00kNm"_pattern));
         } else if (m.id == MemberId::CD) {  // drawn against its x
             series.Add(maxX, maxY, maxLabel);
             series.Add(px, py, " ");
@@ -97,7 +97,7 @@ void DrawShears(const TKakou& r, const DiagramMember& m, Series& series) {
         const long double shear = ShearAt(member, x);
         const double outward = static_cast<double>(shear) / kScale;
         series.Add(m.X(x, -outward), m.Y(x, -outward),
-                   EndLabel(i, static_cast<float>(shear), "0.00kN"));
+                   EndLabel(i, static_cast<float>(shear), "0.00kN"_pattern));
     }
 }
 

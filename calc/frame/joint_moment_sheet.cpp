@@ -11,24 +11,25 @@ void WriteJointMomentSheet(const TKakou& r, const FrameSolution& s, ChapterList&
     AddLine(list, "  求めることによって計算できる。");
     AddLine(list, " ");
     AddLine(list, "  ①係数計算");
-    AddLine(list, FormatLine("    K1               =0.00000", s.k1));
+    AddLine(list, FormatLine("    K1               =0.00000"_pattern, s.k1));
     AddLine(list, "        Ho    Tu");
-    AddLine(list, FormatLine("    K2=----･(----)^3 =0.00000", s.k2));
+    AddLine(list, FormatLine("    K2=----･(----)^3 =0.00000"_pattern, s.k2));
     AddLine(list, "        Bo    TL");
     AddLine(list, "        Ho    Tb");
-    AddLine(list, FormatLine("    k3=----･(----)^3 =0.00000", s.k3));
+    AddLine(list, FormatLine("    k3=----･(----)^3 =0.00000"_pattern, s.k3));
     AddLine(list, "        Bo    TL");
     AddLine(list, "       Cab+Ccd-Cba-Cdc+Sp5･Ho-Sp1･(Ho-e1)+Sp2･(Ho-e2)");
     AddLine(list,
-            FormatLine("    A=-----------------------------------------------=0.00000", r.Astory));
+            FormatLine("    A=-----------------------------------------------=0.00000"_pattern,
+                       r.Astory));
     AddLine(list, "                              3");
     AddEmpty(list);
     AddLine(list, "  ここに");
-    AddLine(list, FormatLine("　  Tu(部材厚:頂版)  =#,0mm", r.Tu * 1000.0));
-    AddLine(list, FormatLine("　  Tb(部材厚:底版)  =#,0mm", r.Tb * 1000.0));
-    AddLine(list, FormatLine("　  TL(部材厚:側壁)  =#,0mm", r.TL * 1000.0));
-    AddLine(list, FormatLine("　  Ho(Box高 :ﾗｰﾒﾝ軸)=#,0mm", r.Ho * 1000.0));
-    AddLine(list, FormatLine("　  Bo(Box幅 :ﾗｰﾒﾝ軸)=#,0mm", r.Bo * 1000.0));
+    AddLine(list, FormatLine("　  Tu(部材厚:頂版)  =#,0mm"_pattern, r.Tu * 1000.0));
+    AddLine(list, FormatLine("　  Tb(部材厚:底版)  =#,0mm"_pattern, r.Tb * 1000.0));
+    AddLine(list, FormatLine("　  TL(部材厚:側壁)  =#,0mm"_pattern, r.TL * 1000.0));
+    AddLine(list, FormatLine("　  Ho(Box高 :ﾗｰﾒﾝ軸)=#,0mm"_pattern, r.Ho * 1000.0));
+    AddLine(list, FormatLine("　  Bo(Box幅 :ﾗｰﾒﾝ軸)=#,0mm"_pattern, r.Bo * 1000.0));
     AddLine(list, " ");
     AddLine(list, "  ②接点回転角");
     AddLine(list, "    |2(k1+k3),k1      ,0       ,k3      ,-3k1||Θa| |Cab-Cad|");
@@ -38,31 +39,39 @@ void WriteJointMomentSheet(const TKakou& r, const FrameSolution& s, ChapterList&
     AddLine(list, "    |k1      ,k1      ,k1      ,k1      ,-4k1||  R| |   A   |");
     AddLine(list, " ");
     AddLine(list, "  上式を解くと");
-    AddLine(list, FormatLine("    Θa=+0.000;    Θa=-0.000", s.thetaA));
-    AddLine(list, FormatLine("    Θb=+0.000;    Θb=-0.000", s.thetaB));
-    AddLine(list, FormatLine("    Θc=+0.000;    Θc=-0.000", s.thetaC));
-    AddLine(list, FormatLine("    Θd=+0.000;    Θd=-0.000", s.thetaD));
+    AddLine(list, FormatLine("    Θa=+0.000;    Θa=-0.000"_pattern, s.thetaA));
+    AddLine(list, FormatLine("    Θb=+0.000;    Θb=-0.000"_pattern, s.thetaB));
+    AddLine(list, FormatLine("    Θc=+0.000;    Θc=-0.000"_pattern, s.thetaC));
+    AddLine(list, FormatLine("    Θd=+0.000;    Θd=-0.000"_pattern, s.thetaD));
     AddLine(list, " ");
     AddLine(list, "  ③部材回転角");
-    AddLine(list, FormatLine("    R  =+0.000;  R  =-0.000", s.R));
+    AddLine(list, FormatLine("    R  =+0.000;  R  =-0.000"_pattern, s.R));
     AddLine(list, " ");
     AddLine(list, "  ④接点曲げﾓｰﾒﾝﾄ");
     AddLine(list, "    以上から各接点曲げﾓｰﾒﾝﾄは次のように求まる。");
     AddEmpty(list);
-    AddLine(list, "    Mab=k1(2･Θa+  Θb-3･R)-Cab=" + FormatLine("+0.000kNm;-0.000kNm", r.Mab));
-    AddLine(list, "    Mba=k1(  Θa+2･Θb-3･R)+Cba=" + FormatLine("+0.000kNm;-0.000kNm", r.Mba));
-    AddLine(list, "    Mbc=k2(2･Θb+  Θc    )-Cbc=" + FormatLine("+0.000kNm;-0.000kNm", r.Mbc));
-    AddLine(list, "    Mcb=k2(  Θb+2･Θc    )+Ccb=" + FormatLine("+0.000kNm;-0.000kNm", r.Mcb));
-    AddLine(list, "    Mcd=k1(2･Θc+  Θd-3･R)-Ccd=" + FormatLine("+0.000kNm;-0.000kNm", r.Mcd));
-    AddLine(list, "    Mdc=k1(  Θc+2･Θd-3･R)+Cdc=" + FormatLine("+0.000kNm;-0.000kNm", r.Mdc));
-    AddLine(list, "    Mda=k3(2･Θd+  Θa    )-Cda=" + FormatLine("+0.000kNm;-0.000kNm", r.Mda));
-    AddLine(list, "    Mad=k3(2･Θa+  Θd    )+Cad=" + FormatLine("+0.000kNm;-0.000kNm", r.Mad));
+    AddLine(list,
+            "    Mab=k1(2･Θa+  Θb-3･R)-Cab=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mab));
+    AddLine(list,
+            "    Mba=k1(  Θa+2･Θb-3･R)+Cba=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mba));
+    AddLine(list,
+            "    Mbc=k2(2･Θb+  Θc    )-Cbc=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mbc));
+    AddLine(list,
+            "    Mcb=k2(  Θb+2･Θc    )+Ccb=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mcb));
+    AddLine(list,
+            "    Mcd=k1(2･Θc+  Θd-3･R)-Ccd=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mcd));
+    AddLine(list,
+            "    Mdc=k1(  Θc+2･Θd-3･R)+Cdc=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mdc));
+    AddLine(list,
+            "    Mda=k3(2･Θd+  Θa    )-Cda=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mda));
+    AddLine(list,
+            "    Mad=k3(2･Θa+  Θd    )+Cad=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mad));
     AddLine(list, " ");
     AddLine(list, "  ⑤検算");
     AddLine(list, "    各接点について検算する。");
     AddEmpty(list);
-    AddLine(list, FormatLine("    ΣMa=Mab+Mad               =0.000kNm", s.sumA));
-    AddLine(list, FormatLine("    ΣMb=Mba+Mbc               =0.000kNm", s.sumB));
-    AddLine(list, FormatLine("    ΣMc=Mcb+Mcd               =0.000kNm", s.sumC));
-    AddLine(list, FormatLine("    ΣMd=Mdc+Mda               =0.000kNm", s.sumD));
+    AddLine(list, FormatLine("    ΣMa=Mab+Mad               =0.000kNm"_pattern, s.sumA));
+    AddLine(list, FormatLine("    ΣMb=Mba+Mbc               =0.000kNm"_pattern, s.sumB));
+    AddLine(list, FormatLine("    ΣMc=Mcb+Mcd               =0.000kNm"_pattern, s.sumC));
+    AddLine(list, FormatLine("    ΣMd=Mdc+Mda               =0.000kNm"_pattern, s.sumD));
 }

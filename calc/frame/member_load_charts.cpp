@@ -24,7 +24,7 @@ void DrawMemberAxis(Chart& chart, const std::string& name, double length,
                     const std::string& startLabel, const std::string& endLabel) {
     Series& axis = StyleLineSeries(chart, name, colours::black, kAxisLineWidth);
     axis.Add(0, 0, startLabel);
-    axis.Add(length / 2, 0, FormatLine("L=0.00m", length));
+    axis.Add(length / 2, 0, FormatLine("L=0.00m"_pattern, length));
     axis.Add(length, 0, endLabel);
 }
 
@@ -39,18 +39,20 @@ void DrawLinearLoad(Series& load, double length, double startLoad, const std::st
 
 void DrawLeftWall(const TKakou& r, Chart& chart) {
     SetMemberRange(chart, r.Ho, r.Ph4, r.Ph4);
-    DrawMemberAxis(chart, "Series18", r.Ho, FormatLine("Ma=0.00kNm;Ma=-0.00kNm", r.Mab),
-                   FormatLine("Mb=0.00kNm;Mb=-0.00kNm", -r.Mba));
+    DrawMemberAxis(chart, "Series18", r.Ho, FormatLine("Ma=0.00kNm;Ma=-0.00kNm"_pattern, r.Mab),
+                   FormatLine("Mb=0.00kNm;Mb=-0.00kNm"_pattern, -r.Mba));
     DrawLinearLoad(StyleLineSeries(chart, "Series19", colours::maroon, kLoadLineWidth), r.Ho, r.Ph4,
-                   FormatLine("w1=0.00kN/m2", r.Ph4), r.Ph3, FormatLine("w2=0.00kN/m2", r.Ph3));
+                   FormatLine("w1=0.00kN/m2"_pattern, r.Ph4), r.Ph3,
+                   FormatLine("w2=0.00kN/m2"_pattern, r.Ph3));
 }
 
 void DrawRightWall(const TKakou& r, Chart& chart) {
     SetMemberRange(chart, r.Ho, r.Ph2, r.Ph2);
-    DrawMemberAxis(chart, "Series24", r.Ho, FormatLine("Mc=0.00kNm;Mc=-0.00kNm", r.Mcd),
-                   FormatLine("Md=0.00kNm;Md=-0.00kNm", -r.Mdc));
+    DrawMemberAxis(chart, "Series24", r.Ho, FormatLine("Mc=0.00kNm;Mc=-0.00kNm"_pattern, r.Mcd),
+                   FormatLine("Md=0.00kNm;Md=-0.00kNm"_pattern, -r.Mdc));
     DrawLinearLoad(StyleLineSeries(chart, "Series25", colours::maroon, kLoadLineWidth), r.Ho, r.Ph1,
-                   FormatLine("w2=0.00kN/m2", r.Ph1), r.Ph2, FormatLine("w1=0.00kN/m2", r.Ph2));
+                   FormatLine("w2=0.00kN/m2"_pattern, r.Ph1), r.Ph2,
+                   FormatLine("w1=0.00kN/m2"_pattern, r.Ph2));
 }
 
 // The uniform load as a rectangle; in load case 1 the wheel bands stand where the wheels are,
@@ -58,15 +60,15 @@ void DrawRightWall(const TKakou& r, Chart& chart) {
 void DrawTopSlab(const TKakou& r, int loadCase, Chart& chart) {
     const double Bo = r.Bo, w1 = r.Pv1Frame, w2 = r.PvL1Frame, w3 = r.PvL2Frame;
     SetMemberRange(chart, Bo, w1, w1 + w2 + w3);
-    DrawMemberAxis(chart, "Series20", Bo, FormatLine("Mb=0.00kNm;Mb=-0.00kNm", r.Mbc),
-                   FormatLine("Mc=0.00kNm;Mc=-0.00kNm", -r.Mcb));
+    DrawMemberAxis(chart, "Series20", Bo, FormatLine("Mb=0.00kNm;Mb=-0.00kNm"_pattern, r.Mbc),
+                   FormatLine("Mc=0.00kNm;Mc=-0.00kNm"_pattern, -r.Mcb));
 
     const TopSlabBands bands = ComputeTopSlabBands(r);
     const double L1 = static_cast<double>(bands.L1);
     const double frontStart = static_cast<double>(Bo - bands.L3);
-    const std::string t1 = FormatLine("w1=0.00kN/m2", w1);
-    const std::string t2 = FormatLine("w2=0.00kN/m2", w2);
-    const std::string t3 = FormatLine("w3=0.00kN/m2", w3);
+    const std::string t1 = FormatLine("w1=0.00kN/m2"_pattern, w1);
+    const std::string t2 = FormatLine("w2=0.00kN/m2"_pattern, w2);
+    const std::string t3 = FormatLine("w3=0.00kN/m2"_pattern, w3);
     const bool wheels = loadCase == 1 || loadCase == 2;
 
     Series& load = StyleLineSeries(chart, "Series21", colours::green, kLoadLineWidth);
@@ -101,10 +103,11 @@ void DrawTopSlab(const TKakou& r, int loadCase, Chart& chart) {
 void DrawBottomSlab(const TKakou& r, Chart& chart) {
     const double wmax = std::max(r.Pv2L, r.Pv2R);
     SetMemberRange(chart, r.Bo, wmax, wmax);
-    DrawMemberAxis(chart, "Series22", r.Bo, FormatLine("Md=0.00kNm;Md=-0.00kNm", r.Mda),
-                   FormatLine("Ma=0.00kNm;Ma=-0.00kNm", -r.Mad));
+    DrawMemberAxis(chart, "Series22", r.Bo, FormatLine("Md=0.00kNm;Md=-0.00kNm"_pattern, r.Mda),
+                   FormatLine("Ma=0.00kNm;Ma=-0.00kNm"_pattern, -r.Mad));
     DrawLinearLoad(StyleLineSeries(chart, "Series23", colours::blue, kLoadLineWidth), r.Bo, r.Pv2R,
-                   FormatLine("w=0.00kN/m2", r.Pv2R), r.Pv2L, FormatLine("w=0.00kN/m2", r.Pv2L));
+                   FormatLine("w=0.00kN/m2"_pattern, r.Pv2R), r.Pv2L,
+                   FormatLine("w=0.00kN/m2"_pattern, r.Pv2L));
 }
 
 }  // namespace

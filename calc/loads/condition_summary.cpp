@@ -18,60 +18,60 @@ std::string ItemText(const std::vector<std::string>& items, int index) {
 void WriteSummaryLines(const TKakou& r, const DesignConditions& c, ChapterList& list) {
     StartList(list);
     AddLineThenEmpty(list, "1.単位体積重量");
-    AddLine(list, FormatLine("  γs(土の重量)     =0.00kN/m3", r.gammaS));
-    AddLine(list, FormatLine("  γc(ｺﾝｸﾘｰﾄ重量)   =0.00kN/m3", r.gammaC));
-    if (r.ha > 0) AddLine(list, FormatLine("  γa(舗装の重量)   =0.00kN/m3", r.gammaA));
+    AddLine(list, FormatLine("  γs(土の重量)     =0.00kN/m3"_pattern, r.gammaS));
+    AddLine(list, FormatLine("  γc(ｺﾝｸﾘｰﾄ重量)   =0.00kN/m3"_pattern, r.gammaC));
+    if (r.ha > 0) AddLine(list, FormatLine("  γa(舗装の重量)   =0.00kN/m3"_pattern, r.gammaA));
     AddEmpty(list);
 
     AddLineThenEmpty(list, "2.形状");
     const auto mm = [](float metres) { return metres * 1000.0L; };
-    AddLine(list, FormatLine("  h1(土かぶり)      =#,0mm", mm(r.h1)));
-    AddLine(list, FormatLine("　ha(舗装厚)        =0mm", mm(r.ha)));
-    AddLine(list, FormatLine("　Tu(部材厚:頂版)   =#,0mm", mm(r.Tu)));
-    AddLine(list, FormatLine("　Tb(部材厚:底版)   =#,0mm", mm(r.Tb)));
-    AddLine(list, FormatLine("　TL(部材厚:側壁)   =#,0mm", mm(r.TL)));
-    AddLine(list, FormatLine("　Hab(ﾊﾝﾁ幅)　　    =0mm", mm(r.Hab)));
-    AddLine(list, FormatLine("　Hah(ﾊﾝﾁ高)　　    =0mm", mm(r.Hah)));
-    AddLine(list, FormatLine("　H (Box全高)　　   =#,0mm", mm(r.H)));
-    AddLine(list, FormatLine("　B (Box全幅)　　   =#,0mm", mm(r.B)));
-    AddLine(list, FormatLine("　Bu(Box内幅)　     =#,0mm", mm(r.Bu)));
-    AddLine(list, FormatLine("　Hu(Box内高)　     =#,0mm", mm(r.Hu)));
-    AddLine(list, FormatLine("　Ho(Box高:ﾗｰﾒﾝ軸)  =#,0mm", mm(r.Ho)));
-    AddLine(list, FormatLine("　Bo(Box幅:ﾗｰﾒﾝ軸)  =#,0mm", mm(r.Bo)));
+    AddLine(list, FormatLine("  h1(土かぶり)      =#,0mm"_pattern, mm(r.h1)));
+    AddLine(list, FormatLine("　ha(舗装厚)        =0mm"_pattern, mm(r.ha)));
+    AddLine(list, FormatLine("　Tu(部材厚:頂版)   =#,0mm"_pattern, mm(r.Tu)));
+    AddLine(list, FormatLine("　Tb(部材厚:底版)   =#,0mm"_pattern, mm(r.Tb)));
+    AddLine(list, FormatLine("　TL(部材厚:側壁)   =#,0mm"_pattern, mm(r.TL)));
+    AddLine(list, FormatLine("　Hab(ﾊﾝﾁ幅)　　    =0mm"_pattern, mm(r.Hab)));
+    AddLine(list, FormatLine("　Hah(ﾊﾝﾁ高)　　    =0mm"_pattern, mm(r.Hah)));
+    AddLine(list, FormatLine("　H (Box全高)　　   =#,0mm"_pattern, mm(r.H)));
+    AddLine(list, FormatLine("　B (Box全幅)　　   =#,0mm"_pattern, mm(r.B)));
+    AddLine(list, FormatLine("　Bu(Box内幅)　     =#,0mm"_pattern, mm(r.Bu)));
+    AddLine(list, FormatLine("　Hu(Box内高)　     =#,0mm"_pattern, mm(r.Hu)));
+    AddLine(list, FormatLine("　Ho(Box高:ﾗｰﾒﾝ軸)  =#,0mm"_pattern, mm(r.Ho)));
+    AddLine(list, FormatLine("　Bo(Box幅:ﾗｰﾒﾝ軸)  =#,0mm"_pattern, mm(r.Bo)));
     AddEmpty(list);
 
     AddLineThenEmpty(list, "3.土圧係数");
     if (c.foundation == 0) AddLine(list, "  基礎形式          =直接基礎");
     if (c.foundation == 1) AddLine(list, "  基礎形式          =杭基礎");
-    AddLine(list, FormatLine("  鉛直土圧係数(α)  =0.00", r.alpha));
-    AddLine(list, FormatLine("  断面力低減係数(β)=0.00", r.beta));
-    AddLine(list, FormatLine("　静止土圧係数(Ko)  =0.00", r.Ko));
+    AddLine(list, FormatLine("  鉛直土圧係数(α)  =0.00"_pattern, r.alpha));
+    AddLine(list, FormatLine("  断面力低減係数(β)=0.00"_pattern, r.beta));
+    AddLine(list, FormatLine("　静止土圧係数(Ko)  =0.00"_pattern, r.Ko));
     AddEmpty(list);
 
     AddLineThenEmpty(list, "4.載荷重");
     AddLine(list, "  活荷重　          =" + ItemText(LiveLoadItems(c), c.liveLoad));
     if (c.liveLoad >= 0 && c.liveLoad <= 2)
         AddLine(list, "  活荷重載荷ﾊﾟﾀｰﾝ   =" + ItemText(CombinationItems(), c.combination));
-    if (c.liveLoad == 3) AddLine(list, FormatLine("　等分布荷重　　    =0.00kN/m2", r.q));
+    if (c.liveLoad == 3) AddLine(list, FormatLine("　等分布荷重　　    =0.00kN/m2"_pattern, r.q));
     AddEmpty(list);
 
     AddLineThenEmpty(list, "5.許容応力度");
     AddLine(list, "  コンクリート");
-    AddLine(list, FormatLine("  σck(設計基準強度)       =0.00N/mm2", r.sigmaCk));
-    AddLine(list, FormatLine("　σca(許容圧縮応力度)     =0.00N/mm2", r.sigmaCa));
-    AddLine(list, FormatLine("　τa (許容剪断応力度)     =0.00N/mm2", r.tauA));
+    AddLine(list, FormatLine("  σck(設計基準強度)       =0.00N/mm2"_pattern, r.sigmaCk));
+    AddLine(list, FormatLine("　σca(許容圧縮応力度)     =0.00N/mm2"_pattern, r.sigmaCa));
+    AddLine(list, FormatLine("　τa (許容剪断応力度)     =0.00N/mm2"_pattern, r.tauA));
     AddEmpty(list);
     AddLine(list, "　鉄筋(" + c.steelGrade + ")");
-    AddLine(list, FormatLine("　σsa(許容引張応力度)     =0N/mm2", r.sigmaSa));
-    AddLine(list, FormatLine("　σsa(許容引張応力度:継手)=0N/mm2", r.sigmaSaJoint));
-    AddLine(list, FormatLine("　τoa(許容付着応力度)     =0.00N/mm2", r.tauOa));
+    AddLine(list, FormatLine("　σsa(許容引張応力度)     =0N/mm2"_pattern, r.sigmaSa));
+    AddLine(list, FormatLine("　σsa(許容引張応力度:継手)=0N/mm2"_pattern, r.sigmaSaJoint));
+    AddLine(list, FormatLine("　τoa(許容付着応力度)     =0.00N/mm2"_pattern, r.tauOa));
     AddEmpty(list);
 
     AddLineThenEmpty(list, "6.主筋中心～ｺﾝｸﾘｰﾄ表面(mm)");
-    AddLine(list, FormatLine("  頂版              =0mm", mm(r.dTop)));
-    AddLine(list, FormatLine("　側壁              =0mm", mm(r.dWall)));
-    AddLine(list, FormatLine("　底版(上面)        =0mm", mm(r.dBottomUpper)));
-    AddLine(list, FormatLine("　底版(下面)        =0mm", mm(r.dBottomLower)));
+    AddLine(list, FormatLine("  頂版              =0mm"_pattern, mm(r.dTop)));
+    AddLine(list, FormatLine("　側壁              =0mm"_pattern, mm(r.dWall)));
+    AddLine(list, FormatLine("　底版(上面)        =0mm"_pattern, mm(r.dBottomUpper)));
+    AddLine(list, FormatLine("　底版(下面)        =0mm"_pattern, mm(r.dBottomLower)));
 }
 
 void DrawPolygon(Series& series, const BoxPolygon& polygon) {

@@ -74,7 +74,8 @@ void DrawDimensionChain(Series& series, ChainOrientation orientation, float divi
         const float length = lengths[i];
         const bool last = i + 1 == lengths.size();
         const long double half = length / static_cast<long double>(divisor);
-        const std::string label = !last && length == 0 ? " " : FormatLine("0,0", length * 1000.0L);
+        const std::string label =
+            !last && length == 0 ? " " : FormatLine("0,0"_pattern, length * 1000.0L);
         if (horizontal) {
             series.Add(px + half, py, label);
             px = static_cast<float>(px + static_cast<long double>(length));

@@ -79,7 +79,7 @@ void DrawWheelBlocks(const TKakou& r, int loadCase, Real y0, Chart& chart) {
     Series& rear = chart.Get("Series2");
     rear.Add(-halfBo, y0, " ", colours::black);
     rear.Add(-w, y0, " ", colours::black);
-    rear.Add(-w, y1, FormatLine("PvL1=0.00kN/m2", r.PvL1), colours::black);
+    rear.Add(-w, y1, FormatLine("PvL1=0.00kN/m2"_pattern, r.PvL1), colours::black);
     rear.Add(w, y1, " ", colours::black);
     rear.Add(w, y0, " ", colours::black);
     rear.Add(halfBo, y0, " ", colours::black);
@@ -93,7 +93,7 @@ void DrawWheelBlocks(const TKakou& r, int loadCase, Real y0, Chart& chart) {
     front.Add(xf, y1, " ", colours::black);
     front.Add(inner, y1, " ", colours::black);
     front.Add(inner, y2, " ", colours::black);
-    front.Add(xf, y2, FormatLine("PvL2=0.00kN/m2", r.PvL2), colours::black);
+    front.Add(xf, y2, FormatLine("PvL2=0.00kN/m2"_pattern, r.PvL2), colours::black);
 }
 
 void DrawPressures(const TKakou& r, Real y0, Chart& chart) {
@@ -101,7 +101,7 @@ void DrawPressures(const TKakou& r, Real y0, Chart& chart) {
     const Real top = -Real{r.h1d}, bottom = -Real{r.h2d};
 
     Series& slab = chart.Get("Series3");
-    const std::string pv1 = FormatLine("Pv1=0.00kN/m2", r.Pv1);
+    const std::string pv1 = FormatLine("Pv1=0.00kN/m2"_pattern, r.Pv1);
     slab.Add(-halfBo, top);
     slab.Add(-halfBo, y0, pv1);
     slab.Add(halfBo, y0, pv1);
@@ -110,20 +110,20 @@ void DrawPressures(const TKakou& r, Real y0, Chart& chart) {
     // Both walls name the bottom value Ph2 and the top value Ph1.
     Series& left = chart.Get("Series4");
     left.Add(-halfBo, bottom);
-    left.Add(-halfBo - Scaled(r.Ph4), bottom, FormatLine("Ph2=0.00kN/m2", r.Ph4));
-    left.Add(-halfBo - Scaled(r.Ph3), top, FormatLine("Ph1=0.00kN/m2", r.Ph3));
+    left.Add(-halfBo - Scaled(r.Ph4), bottom, FormatLine("Ph2=0.00kN/m2"_pattern, r.Ph4));
+    left.Add(-halfBo - Scaled(r.Ph3), top, FormatLine("Ph1=0.00kN/m2"_pattern, r.Ph3));
     left.Add(-halfBo, top);
 
     Series& right = chart.Get("Series5");
     right.Add(halfBo, bottom);
-    right.Add(halfBo + Scaled(r.Ph2), bottom, FormatLine("Ph2=0.00kN/m2", r.Ph2));
-    right.Add(halfBo + Scaled(r.Ph1), top, FormatLine("Ph1=0.00kN/m2", r.Ph1));
+    right.Add(halfBo + Scaled(r.Ph2), bottom, FormatLine("Ph2=0.00kN/m2"_pattern, r.Ph2));
+    right.Add(halfBo + Scaled(r.Ph1), top, FormatLine("Ph1=0.00kN/m2"_pattern, r.Ph1));
     right.Add(halfBo, top);
 
     Series& reaction = chart.Get("Series6");
     reaction.Add(-halfBo, bottom);
-    reaction.Add(-halfBo, bottom - Scaled(r.Pv2L), FormatLine("Pv2=0.00kN/m2", r.Pv2L));
-    reaction.Add(halfBo, bottom - Scaled(r.Pv2R), FormatLine("Pv2=0.00kN/m2", r.Pv2R));
+    reaction.Add(-halfBo, bottom - Scaled(r.Pv2L), FormatLine("Pv2=0.00kN/m2"_pattern, r.Pv2L));
+    reaction.Add(halfBo, bottom - Scaled(r.Pv2R), FormatLine("Pv2=0.00kN/m2"_pattern, r.Pv2R));
     reaction.Add(halfBo, bottom);
 }
 
@@ -155,7 +155,7 @@ void DrawUniformLoad(const TKakou& r, int loadCase, Chart& chart) {
         first.Add(-halfBo - 4, 0.2, "10.00kN/m2");
         first.Add(halfBo + 4, 0.2, "10.00kN/m2");
     } else if (loadCase == 5 && r.qApplied > 0) {
-        const std::string label = FormatLine("0.00kN/m2", r.qApplied);
+        const std::string label = FormatLine("0.00kN/m2"_pattern, r.qApplied);
         first.Add(-halfB - 4, Scaled(r.qApplied), label);
         first.Add(halfB + 4, Scaled(r.qApplied), label);
     }
@@ -190,10 +190,10 @@ void DrawLoadDiagram(const TKakou& r, int loadCase, CalcTable& table) {
     road.Add(halfB + 6 + Real{r.W1} / 2, 0);
 
     if (liveLoad) {
-        DrawWheel(r, 0, FormatLine("PL1=0.00kN", r.P1), chart.Get("Series38"),
+        DrawWheel(r, 0, FormatLine("PL1=0.00kN"_pattern, r.P1), chart.Get("Series38"),
                   chart.Get("Series39"));
-        DrawWheel(r, r.axleDistance, FormatLine("PL2=0.00kN", 0.25L * r.P1), chart.Get("Series62"),
-                  chart.Get("Series63"));
+        DrawWheel(r, r.axleDistance, FormatLine("PL2=0.00kN"_pattern, 0.25L * r.P1),
+                  chart.Get("Series62"), chart.Get("Series63"));
     }
     DrawUniformLoad(r, loadCase, chart);
 }

@@ -13,43 +13,43 @@ void WriteHorizontalEarthPressure(const TKakou& r, bool liveLoad, ChapterList& l
     AddLine(list, "    側壁に作用する水平土圧は次式で求める。");
     const bool pavement = r.ha > 0;
     if (liveLoad && pavement) {
-        AddLine(list, FormatLine("    Phd1=Ko(γs(h1d-ha)+γa･ha)=0.00kN/m2", r.Phd1));
-        AddLine(list, FormatLine("    Phd2=Ko(γs(h2d-ha)+γa･ha)=0.00kN/m2", r.Phd2));
+        AddLine(list, FormatLine("    Phd1=Ko(γs(h1d-ha)+γa･ha)=0.00kN/m2"_pattern, r.Phd1));
+        AddLine(list, FormatLine("    Phd2=Ko(γs(h2d-ha)+γa･ha)=0.00kN/m2"_pattern, r.Phd2));
         AddEmpty(list);
         AddLine(list, "    ここに");
-        AddLine(list, FormatLine("      γa(舗装の単位重量)      =0.00kN/m3", r.gammaA));
-        AddLine(list, FormatLine("      ha (舗装厚)              =0.00m", r.ha));
+        AddLine(list, FormatLine("      γa(舗装の単位重量)      =0.00kN/m3"_pattern, r.gammaA));
+        AddLine(list, FormatLine("      ha (舗装厚)              =0.00m"_pattern, r.ha));
     } else if (liveLoad) {
-        AddLine(list, FormatLine("    Phd1=Ko･γs･h1d            =0.00kN/m2", r.Phd1));
-        AddLine(list, FormatLine("    Phd2=Ko･γs･h2d            =0.00kN/m2", r.Phd2));
+        AddLine(list, FormatLine("    Phd1=Ko･γs･h1d            =0.00kN/m2"_pattern, r.Phd1));
+        AddLine(list, FormatLine("    Phd2=Ko･γs･h2d            =0.00kN/m2"_pattern, r.Phd2));
         AddLine(list, "    ここに");
     } else if (pavement) {
-        AddLine(list, FormatLine("    Phd1=Ko(γs(h1d-ha)+γa･ha+q)=0.00kN/m2", r.Phd1q));
-        AddLine(list, FormatLine("    Phd2=Ko(γs(h2d-ha)+γa･ha+q)=0.00kN/m2", r.Phd2q));
+        AddLine(list, FormatLine("    Phd1=Ko(γs(h1d-ha)+γa･ha+q)=0.00kN/m2"_pattern, r.Phd1q));
+        AddLine(list, FormatLine("    Phd2=Ko(γs(h2d-ha)+γa･ha+q)=0.00kN/m2"_pattern, r.Phd2q));
         AddEmpty(list);
         AddLine(list, "    ここに");
-        AddLine(list, FormatLine("      γa(舗装の単位重量)      =0.00kN/m3", r.gammaA));
-        AddLine(list, FormatLine("      ha (舗装厚)              =0.00m", r.ha));
-        AddLine(list, FormatLine("      q  (等分布荷重)          =0.00kN/m2", r.qApplied));
+        AddLine(list, FormatLine("      γa(舗装の単位重量)      =0.00kN/m3"_pattern, r.gammaA));
+        AddLine(list, FormatLine("      ha (舗装厚)              =0.00m"_pattern, r.ha));
+        AddLine(list, FormatLine("      q  (等分布荷重)          =0.00kN/m2"_pattern, r.qApplied));
     } else {
-        AddLine(list, FormatLine("    Phd1=Ko(γs･h1d+q)         =0.00kN/m2", r.Phd1q));
-        AddLine(list, FormatLine("    Phd2=Ko(γs･h2d+q)         =0.00kN/m2", r.Phd2q));
+        AddLine(list, FormatLine("    Phd1=Ko(γs･h1d+q)         =0.00kN/m2"_pattern, r.Phd1q));
+        AddLine(list, FormatLine("    Phd2=Ko(γs･h2d+q)         =0.00kN/m2"_pattern, r.Phd2q));
         AddLine(list, "    ここに");
-        AddLine(list, FormatLine("      q (等分布荷重)           =0.00kN/m2", r.qApplied));
+        AddLine(list, FormatLine("      q (等分布荷重)           =0.00kN/m2"_pattern, r.qApplied));
     }
-    AddLine(list, FormatLine("      Ko (静止土圧係数)        =0.00", r.Ko));
-    AddLine(list, FormatLine("      γs(土の単位重量)        =0.00kN/m3", r.gammaS));
-    AddLine(list, FormatLine("      h1d(路面～頂版軸線)      =0.00m", r.h1d));
-    AddLine(list, FormatLine("      h2d(路面～底版軸線)      =0.00m", r.h2d));
+    AddLine(list, FormatLine("      Ko (静止土圧係数)        =0.00"_pattern, r.Ko));
+    AddLine(list, FormatLine("      γs(土の単位重量)        =0.00kN/m3"_pattern, r.gammaS));
+    AddLine(list, FormatLine("      h1d(路面～頂版軸線)      =0.00m"_pattern, r.h1d));
+    AddLine(list, FormatLine("      h2d(路面～底版軸線)      =0.00m"_pattern, r.h2d));
     AddEmpty(list);
 }
 
 void WriteWallTotals(const TKakou& r, ChapterList& list) {
     AddLine(list, " (3)水平土圧合計");
-    AddLine(list, FormatLine("    Ph3(L)=Phd1+PhL1           =0.00kN/m2", r.Ph3));
-    AddLine(list, FormatLine("    Ph4(L)=Phd2+PhL1           =0.00kN/m2", r.Ph4));
-    AddLine(list, FormatLine("    Ph1(R)=Phd1+PhL1+PhL2      =0.00kN/m2", r.Ph1));
-    AddLine(list, FormatLine("    Ph2(R)=Phd2+PhL1+PhL2      =0.00kN/m2", r.Ph2));
+    AddLine(list, FormatLine("    Ph3(L)=Phd1+PhL1           =0.00kN/m2"_pattern, r.Ph3));
+    AddLine(list, FormatLine("    Ph4(L)=Phd2+PhL1           =0.00kN/m2"_pattern, r.Ph4));
+    AddLine(list, FormatLine("    Ph1(R)=Phd1+PhL1+PhL2      =0.00kN/m2"_pattern, r.Ph1));
+    AddLine(list, FormatLine("    Ph2(R)=Phd2+PhL1+PhL2      =0.00kN/m2"_pattern, r.Ph2));
     AddEmpty(list);
 }
 
@@ -67,34 +67,34 @@ void WriteWallResultant(const char* heading, const Pattern& spPattern, float sp,
 
 void WriteResultants(const TKakou& r, ChapterList& list) {
     AddLine(list, "4)荷重合力の計算");
-    WriteWallResultant("  ①側壁(R)合力及び作用点", "    Sp1=Ho･---------    =0.00kN", r.Sp1,
-                       "    e1 =---･----------- =0.00m", r.e1, list);
-    WriteWallResultant("  ②側壁(L)合力及び作用点", "    Sp2=Ho･---------    =0.00kN", r.Sp2,
-                       "    e2 =---･----------- =0.00m", r.e2, list);
+    WriteWallResultant("  ①側壁(R)合力及び作用点", "    Sp1=Ho･---------    =0.00kN"_pattern, r.Sp1,
+                       "    e1 =---･----------- =0.00m"_pattern, r.e1, list);
+    WriteWallResultant("  ②側壁(L)合力及び作用点", "    Sp2=Ho･---------    =0.00kN"_pattern, r.Sp2,
+                       "    e2 =---･----------- =0.00m"_pattern, r.e2, list);
     AddLine(list, "  ③頂版合力及び作用点");
     if (r.W1 > r.Bo) {
-        AddLine(list, FormatLine("    Sp3=A+D1+PvL1･Bo+PvL2･L1=0.00kN", r.Sp3));
+        AddLine(list, FormatLine("    Sp3=A+D1+PvL1･Bo+PvL2･L1=0.00kN"_pattern, r.Sp3));
         AddLine(list, "            Bo     Bo      Bo^2");
-        AddLine(list, FormatLine("    e3 =(A･---+D1･---+PvL1･----+B)/Sp3=0.00m", r.e3));
+        AddLine(list, FormatLine("    e3 =(A･---+D1･---+PvL1･----+B)/Sp3=0.00m"_pattern, r.e3));
         AddLine(list, "            2      2         2");
     } else {
-        AddLine(list, FormatLine("    Sp3=A+D1+PL1+PvL2･L1    =0.00kN", r.Sp3));
+        AddLine(list, FormatLine("    Sp3=A+D1+PL1+PvL2･L1    =0.00kN"_pattern, r.Sp3));
         AddLine(list, "            Bo     Bo      Bo");
-        AddLine(list, FormatLine("    e3 =(A･---+D1･---+PL1･----+B)/Sp3 =0.00m", r.e3));
+        AddLine(list, FormatLine("    e3 =(A･---+D1･---+PL1･----+B)/Sp3 =0.00m"_pattern, r.e3));
         AddLine(list, "            2      2       2");
     }
     AddLine(list, "    ここに");
     AddLine(list, "      A=Pvd1･Bo");
     AddLine(list, "　    B=PvL2･L1(L2+L1/2)");
     AddLine(list, "  ④底版合力及び作用点");
-    AddLine(list, FormatLine("    Sp4=Sp3+D2=0.00kN", r.Sp4));
+    AddLine(list, FormatLine("    Sp4=Sp3+D2=0.00kN"_pattern, r.Sp4));
     AddLine(list, "         Sp2･e2+Sp3･e3-Sp1･e1+Bo･D2/2");
-    AddLine(list, FormatLine("    e4 =------------------------------=0.00m", r.e4));
+    AddLine(list, FormatLine("    e4 =------------------------------=0.00m"_pattern, r.e4));
     AddLine(list, "                     Sp4");
     AddLine(list, "　  ここに");
-    AddLine(list, "　    L1=Bo/2-(" + FormatLine("0.0", r.axleDistance) +
-                      "-(h1d+0.1))=" + FormatLine("0.00m", r.L1) + ">=0.0m");
-    AddLine(list, FormatLine("　    L2=Bo-L1=0.00m", r.L2));
+    AddLine(list, "　    L1=Bo/2-(" + FormatLine("0.0"_pattern, r.axleDistance) +
+                      "-(h1d+0.1))=" + FormatLine("0.00m"_pattern, r.L1) + ">=0.0m");
+    AddLine(list, FormatLine("　    L2=Bo-L1=0.00m"_pattern, r.L2));
     AddLine(list, " ");
 }
 
@@ -104,18 +104,18 @@ void WriteReactions(const TKakou& r, bool liveLoad, ChapterList& list) {
     if (liveLoad) {
         AddLine(list, "5)底版反力");
         AddLine(list, "          2･Sp4(2-3･e4/Bo)");
-        AddLine(list, FormatLine("  Pv2(L)=-----------------=0.00kN/m2", r.Pv2L));
+        AddLine(list, FormatLine("  Pv2(L)=-----------------=0.00kN/m2"_pattern, r.Pv2L));
         AddLine(list, "                Bo");
         AddLine(list, "          2･Sp4(3･e4/Bo-1)");
-        AddLine(list, FormatLine("  Pv2(R)=-----------------=0.00kN/m2", r.Pv2R));
+        AddLine(list, FormatLine("  Pv2(R)=-----------------=0.00kN/m2"_pattern, r.Pv2R));
         AddLine(list, "                Bo");
     } else {
         AddLine(list, "4)底版反力");
         AddLine(list, "              D2");
-        AddLine(list, FormatLine("  Pv2(L)=Pv1+---- =0.00kN/m2", r.Pv2L));
+        AddLine(list, FormatLine("  Pv2(L)=Pv1+---- =0.00kN/m2"_pattern, r.Pv2L));
         AddLine(list, "              Bo");
         AddLine(list, "              D2");
-        AddLine(list, FormatLine("  Pv2(R)=Pv1+---- =0.00kN/m2", r.Pv2R));
+        AddLine(list, FormatLine("  Pv2(R)=Pv1+---- =0.00kN/m2"_pattern, r.Pv2R));
         AddLine(list, "              Bo");
     }
     AddLine(list, " ");
@@ -124,13 +124,13 @@ void WriteReactions(const TKakou& r, bool liveLoad, ChapterList& list) {
     const long double slab = static_cast<long double>(r.D3) / r.Bo;
     AddLine(list, liveLoad ? "6)地盤反力" : "5)地盤反力");
     AddLine(list, "             D3");
-    AddLine(list, FormatLine(liveLoad ? Pattern("  q1=Pv2(L)+----          =0.00kN/m2")
-                                      : Pattern("  q1=Pv2(L)+----  =0.00kN/m2"),
+    AddLine(list, FormatLine(liveLoad ? "  q1=Pv2(L)+----          =0.00kN/m2"_pattern
+                                      : "  q1=Pv2(L)+----  =0.00kN/m2"_pattern,
                              slab + r.Pv2L));
     AddLine(list, "             Bo");
     AddLine(list, "             D3");
-    AddLine(list, FormatLine(liveLoad ? Pattern("  q2=Pv2(R)+----          =0.00kN/m2")
-                                      : Pattern("  q2=Pv2(R)+----  =0.00kN/m2"),
+    AddLine(list, FormatLine(liveLoad ? "  q2=Pv2(R)+----          =0.00kN/m2"_pattern
+                                      : "  q2=Pv2(R)+----  =0.00kN/m2"_pattern,
                              slab + r.Pv2R));
     AddLine(list, "             Bo");
 }

@@ -59,8 +59,8 @@ int DiameterOfSection(const BarSchedule& barSchedule, int k) {
 void WriteBarArrangement(const BarSchedule& barSchedule, const SectionSteel& sectionSteel,
                          Grid& grid) {
     for (int k = 0; k < 12; ++k) {
-        grid.Cell(6, k + 1) = FormatLine("0", sectionSteel[k]);
-        grid.Cell(7, k + 1) = FormatLine("D00", DiameterOfSection(barSchedule, k));
-        grid.Cell(8, k + 1) = FormatLine("@000", barSchedule[1]);
+        grid.Cell(6, k + 1) = FormatLine("0"_pattern, sectionSteel[k]);
+        grid.Cell(7, k + 1) = FormatLine("D00"_pattern, DiameterOfSection(barSchedule, k));
+        grid.Cell(8, k + 1) = FormatLine("@000"_pattern, barSchedule[1]);
     }
 }

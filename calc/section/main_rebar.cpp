@@ -88,23 +88,23 @@ void DrawMainRebar(const TKakou& record, const BarSchedule& barSchedule, CalcTab
     AddPolygon(chart.Get("Series42"), record.boxOpening);
     AddPolygon(chart.Get("Series43"), record.boxOutline);
 
-    const std::string P = FormatLine("@000", barSchedule[1]);
+    const std::string P = FormatLine("@000"_pattern, barSchedule[1]);
 
     const double xEnd = B / 2 - 0.05;
     const double yTop = Hu / 2 + record.dTop;
     Series& top = chart.Get("Series44");
     top.Add(-xEnd, yTop);
-    top.Add(0, yTop, FormatLine("③D00", barSchedule[5]) + P);
+    top.Add(0, yTop, FormatLine("③D00"_pattern, barSchedule[5]) + P);
     top.Add(xEnd, yTop);
     const double yBottom = -(Hu / 2 + record.dBottomUpper);
     Series& bottom = chart.Get("Series45");
     bottom.Add(-xEnd, yBottom);
-    bottom.Add(0, yBottom, FormatLine("④D00", barSchedule[6]) + P);
+    bottom.Add(0, yBottom, FormatLine("④D00"_pattern, barSchedule[6]) + P);
     bottom.Add(xEnd, yBottom);
 
     const double yEnd = H / 2 - 0.05;
     const double xWall = Bu / 2 + record.dWall;
-    const std::string wallLabel = FormatLine("⑤D00", barSchedule[4]) + P;
+    const std::string wallLabel = FormatLine("⑤D00"_pattern, barSchedule[4]) + P;
     for (const double x : {-xWall, xWall}) {
         Series& wall = chart.Get(x < 0 ? "Series46" : "Series47");
         wall.Add(x, yEnd);
@@ -118,14 +118,14 @@ void DrawMainRebar(const TKakou& record, const BarSchedule& barSchedule, CalcTab
     const double yTopBar = H / 2 - record.dTop;
     const double xLeft = -B / 2 + record.dWall, xRight = B / 2 - record.dWall;
     AddOuterHalf(chart.Get("Series48"), {xLeft + 0.01, yTopBar, 1, -1}, record.L4Upper, "    L4",
-                 R1, 0.01, FormatLine("L3①D00", barSchedule[3]) + P);
+                 R1, 0.01, FormatLine("L3①D00"_pattern, barSchedule[3]) + P);
     AddOuterHalf(chart.Get("Series49"), {xRight + 0.01, yTopBar, -1, -1}, record.L1Upper, "    L1",
                  R1, 0.01, " ");
 
     // Bar 2 around the bottom slab: its halves meet at x = 0.
     const double yBottomBar = -H / 2 + record.dBottomLower;
     AddOuterHalf(chart.Get("Series50"), {xLeft - 0.01, yBottomBar, 1, 1}, record.L1Lower, "    L1",
-                 R2, 0, FormatLine("L3②D00", barSchedule[2]) + P);
+                 R2, 0, FormatLine("L3②D00"_pattern, barSchedule[2]) + P);
     AddOuterHalf(chart.Get("Series51"), {xRight, yBottomBar, -1, 1}, record.L4Lower, "    L4", R2,
                  0, " ");
 }

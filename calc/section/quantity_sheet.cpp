@@ -42,9 +42,10 @@ void WriteQuantities(const Quantities& q, CalcTable& table) {
     grid.rows = kFirstBarRow + kMainBarCount + diameterRows + 1;
     grid.cells.assign(grid.rows, std::vector<std::string>(grid.columns));
     grid.SetRowText(0, kQuantityTitles);
-    SetRow(grid, 1, {"コンクリート", "", "", "", "", "", FormatLine("0.000", q.concrete), "m3/m"});
-    SetRow(grid, 2, {"型枠", "", "", "", "", "", FormatLine("0.00", q.formwork), "m2/m"});
-    const std::string pitch = FormatLine("@00", q.pitch);
+    SetRow(grid, 1,
+           {"コンクリート", "", "", "", "", "", FormatLine("0.000"_pattern, q.concrete), "m3/m"});
+    SetRow(grid, 2, {"型枠", "", "", "", "", "", FormatLine("0.00"_pattern, q.formwork), "m2/m"});
+    const std::string pitch = FormatLine("@00"_pattern, q.pitch);
     for (int k = 0; k < kMainBarCount; ++k) {
         const int row = kFirstBarRow + k;
         if (!steel) {
@@ -53,19 +54,20 @@ void WriteQuantities(const Quantities& q, CalcTable& table) {
         }
         const BarQuantity& bar = steel->bars[k];
         SetRow(grid, row,
-               {kMarks[k], FormatLine("D00", bar.diameter), FormatLine("0", bar.length),
-                FormatLine("0", bar.count), pitch, FormatLine("0.000", bar.unitMass),
-                FormatLine("0.00", bar.mass), "kg/m"});
+               {kMarks[k], FormatLine("D00"_pattern, bar.diameter),
+                FormatLine("0"_pattern, bar.length), FormatLine("0"_pattern, bar.count), pitch,
+                FormatLine("0.000"_pattern, bar.unitMass), FormatLine("0.00"_pattern, bar.mass),
+                "kg/m"});
     }
     int row = kFirstBarRow + kMainBarCount;
     if (steel)
         for (const DiameterMass& d : steel->byDiameter)
             SetRow(grid, row++,
-                   {"径別計", FormatLine("D00", d.diameter), "", "", "", "",
-                    FormatLine("0.00", d.mass), "kg/m"});
-    SetRow(
-        grid, row,
-        {"鉄筋計", "", "", "", "", "", steel ? FormatLine("0.00", steel->total) : "---", "kg/m"});
+                   {"径別計", FormatLine("D00"_pattern, d.diameter), "", "", "", "",
+                    FormatLine("0.00"_pattern, d.mass), "kg/m"});
+    SetRow(grid, row,
+           {"鉄筋計", "", "", "", "", "", steel ? FormatLine("0.00"_pattern, steel->total) : "---",
+            "kg/m"});
 
     Label& note = table.labels.at("Label98");
     note.text = steel ? kQuantityNote : std::string(kNoSteelNote) + "\n" + kQuantityNote;

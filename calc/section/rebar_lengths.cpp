@@ -92,7 +92,7 @@ std::optional<std::string> UnbuildableBarsMessage(const RebarLengths& r) {
     for (const auto& d : dimensions) {
         if (d.length > 0) continue;
         if (!named.empty()) named += "、";
-        named += std::string(d.name) + "=" + FormatLine("#,0", d.length) + "mm";
+        named += std::string(d.name) + "=" + FormatLine("#,0"_pattern, d.length) + "mm";
     }
     if (named.empty()) return std::nullopt;
     return std::string(kUnbuildableBars) + "（" + named +

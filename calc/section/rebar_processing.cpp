@@ -25,13 +25,13 @@ void KeepInRecord(TKakou& record, const RebarLengths& r) {
 void WriteBentRow(Grid& grid, int row, float L1, float L2, float L3, float L4, float L) {
     const float lengths[] = {L1, L2, L3, L4, L};
     for (int column = 1; column <= 5; ++column)
-        grid.Cell(column, row) = FormatLine("0", lengths[column - 1]);
+        grid.Cell(column, row) = FormatLine("0"_pattern, lengths[column - 1]);
 }
 
 void WriteStraightRow(Grid& grid, int row, float length) {
-    grid.Cell(1, row) = FormatLine("0", length);
+    grid.Cell(1, row) = FormatLine("0"_pattern, length);
     for (int column = 2; column <= 4; ++column) grid.Cell(column, row) = "---";
-    grid.Cell(5, row) = FormatLine("0", length);
+    grid.Cell(5, row) = FormatLine("0"_pattern, length);
 }
 
 void WriteTable(Grid& grid, const BarSchedule& barSchedule, const RebarLengths& r) {
@@ -43,8 +43,8 @@ void WriteTable(Grid& grid, const BarSchedule& barSchedule, const RebarLengths& 
     // barSchedule entries of the bars in the table's rows 1 to 5.
     const int entries[] = {3, 2, 5, 6, 4};
     for (int row = 1; row <= 5; ++row) {
-        grid.Cell(6, row) = FormatLine("D00", barSchedule[entries[row - 1]]);
-        grid.Cell(7, row) = FormatLine("@00", barSchedule[1]);
+        grid.Cell(6, row) = FormatLine("D00"_pattern, barSchedule[entries[row - 1]]);
+        grid.Cell(7, row) = FormatLine("@00"_pattern, barSchedule[1]);
     }
 }
 
@@ -56,62 +56,62 @@ void WriteSheet(ChapterList& list, const TData& record, const BarSchedule& barSc
     AddLine(list, "主鉄筋加工寸法計算(mm)");
     AddLine(list, " ");
     AddLine(list, " 1)鉄筋曲げ半径");
-    AddLine(list, "   R1(①頂版筋:10.5φ)    =" + FormatLine("0", r.R1));
-    AddLine(list, "   R2(②底版筋:10.5φ)    =" + FormatLine("0", r.R2));
+    AddLine(list, "   R1(①頂版筋:10.5φ)    =" + FormatLine("0"_pattern, r.R1));
+    AddLine(list, "   R2(②底版筋:10.5φ)    =" + FormatLine("0"_pattern, r.R2));
     AddLine(list, " ");
     AddLine(list, " 2)L3:鉄筋水平部長");
-    AddLine(list, "   L3(①頂版筋)=B-2(R1+d1)=" + FormatLine("#,0", r.L3Top));
-    AddLine(list, "   L3(②底版筋)=B-2(R2+d1)=" + FormatLine("#,0", r.L3Bottom));
+    AddLine(list, "   L3(①頂版筋)=B-2(R1+d1)=" + FormatLine("#,0"_pattern, r.L3Top));
+    AddLine(list, "   L3(②底版筋)=B-2(R2+d1)=" + FormatLine("#,0"_pattern, r.L3Bottom));
     AddLine(list, "   ここに");
-    AddLine(list, "     d1(側壁鉄筋かぶり)   =" + FormatLine("0mm", dWall));
+    AddLine(list, "     d1(側壁鉄筋かぶり)   =" + FormatLine("0mm"_pattern, dWall));
     AddLine(list, " ");
     AddLine(list, " 3)L2:隅角部長");
-    AddLine(list, "   L2(①頂版筋)=π・R1/2  =" + FormatLine("#,0", r.L2Top));
-    AddLine(list, "   L2(②底版筋)=π・R2/2  =" + FormatLine("#,0", r.L2Bottom));
+    AddLine(list, "   L2(①頂版筋)=π・R1/2  =" + FormatLine("#,0"_pattern, r.L2Top));
+    AddLine(list, "   L2(②底版筋)=π・R2/2  =" + FormatLine("#,0"_pattern, r.L2Bottom));
     AddLine(list, " ");
     AddLine(list, " 4)La(継ぎ手長)");
-    AddLine(list, "   La=φ・σsa/4τoa      =" + FormatLine("#,0", r.La));
+    AddLine(list, "   La=φ・σsa/4τoa      =" + FormatLine("#,0"_pattern, r.La));
     AddLine(list, "   ここに");
-    AddLine(list, FormatLine("     σsa(引張応力度)     =0.0N/mm2", record.sigmaSaJoint));
-    AddLine(list, FormatLine("     τoa(付着応力度)     =0.0N/mm2", record.tauOa));
-    AddLine(list,
-            FormatLine("     φ(鉄筋直径)         =D0", std::max(barSchedule[2], barSchedule[3])));
+    AddLine(list, FormatLine("     σsa(引張応力度)     =0.0N/mm2"_pattern, record.sigmaSaJoint));
+    AddLine(list, FormatLine("     τoa(付着応力度)     =0.0N/mm2"_pattern, record.tauOa));
+    AddLine(list, FormatLine("     φ(鉄筋直径)         =D0"_pattern,
+                             std::max(barSchedule[2], barSchedule[3])));
     AddLine(list, " ");
     AddLine(list, " 5)L:鉄筋全体長さ");
     AddLine(list, "   ΣL=2(H+B-3d1-d2-(R1+R2)(2-π/2)+La)");
-    AddLine(list, "       =" + FormatLine("#,0", r.sumL));
-    AddLine(list, "   Lm(丸め長)             =" + FormatLine("#,0", r.Lm));
+    AddLine(list, "       =" + FormatLine("#,0"_pattern, r.sumL));
+    AddLine(list, "   Lm(丸め長)             =" + FormatLine("#,0"_pattern, r.Lm));
     AddLine(list, " ");
     AddLine(list, " 6)La'(継ぎ手実長)");
-    AddLine(list, "   La'=La+(Lm-ΣL)/2     =" + FormatLine("#,0", r.LaActual));
+    AddLine(list, "   La'=La+(Lm-ΣL)/2     =" + FormatLine("#,0"_pattern, r.LaActual));
     AddLine(list, " ");
     AddLine(list, " 7)鉄筋長");
-    AddLine(list, "   L(①頂版)              =" + FormatLine("#,0", r.LTop));
-    AddLine(list, "   L(②底版)              =" + FormatLine("#,0", r.LBottom));
+    AddLine(list, "   L(①頂版)              =" + FormatLine("#,0"_pattern, r.LTop));
+    AddLine(list, "   L(②底版)              =" + FormatLine("#,0"_pattern, r.LBottom));
     AddLine(list, " ");
     AddLine(list, " 8)シフト可能量");
     AddLine(list, "   上部");
     AddLine(list, "       L-L3-2･L2-2･La'-2(H/4-d1)+R1");
-    AddLine(list, "   x1=-------------------------------=" + FormatLine("#,0", r.x1));
+    AddLine(list, "   x1=-------------------------------=" + FormatLine("#,0"_pattern, r.x1));
     AddLine(list, "                     2");
     AddLine(list, "   下部");
     AddLine(list, "       L-L3-2･L2-2･La'-2(H/4-d2)+R2");
-    AddLine(list, "   x2=-------------------------------=" + FormatLine("#,0", r.x2));
+    AddLine(list, "   x2=-------------------------------=" + FormatLine("#,0"_pattern, r.x2));
     AddLine(list, "                     2");
-    AddLine(list, "   x=min(x1,x2)               =" + FormatLine("#,0", r.xShift));
+    AddLine(list, "   x=min(x1,x2)               =" + FormatLine("#,0"_pattern, r.xShift));
     AddLine(list, "   ここに");
-    AddLine(list, "     d1(側壁鉄筋かぶり)       =" + FormatLine("0mm", dWall));
-    AddLine(list, "     d2(底版下面鉄筋かぶり)   =" + FormatLine("0mm", dBottomLower));
+    AddLine(list, "     d1(側壁鉄筋かぶり)       =" + FormatLine("0mm"_pattern, dWall));
+    AddLine(list, "     d2(底版下面鉄筋かぶり)   =" + FormatLine("0mm"_pattern, dBottomLower));
     AddLine(list, " ");
     AddLine(list, " 9)L1,L4:直線部長");
     AddLine(list, "               L-2･L2-L3");
-    AddLine(list, "   L1(上半部)=----------- - x1=" + FormatLine("#,0", r.L1Upper));
+    AddLine(list, "   L1(上半部)=----------- - x1=" + FormatLine("#,0"_pattern, r.L1Upper));
     AddLine(list, "                   2");
-    AddLine(list, "   L4(上半部)= L-(L1+2･L2+L3) =" + FormatLine("#,0", r.L4Upper));
+    AddLine(list, "   L4(上半部)= L-(L1+2･L2+L3) =" + FormatLine("#,0"_pattern, r.L4Upper));
     AddLine(list, "               L-2･L2-L3");
-    AddLine(list, "   L1(下半部)=----------- - x2=" + FormatLine("#,0", r.L1Lower));
+    AddLine(list, "   L1(下半部)=----------- - x2=" + FormatLine("#,0"_pattern, r.L1Lower));
     AddLine(list, "                   2");
-    AddLine(list, "   L4(下半部)= L-(L1+2･L2+L3) =" + FormatLine("#,0", r.L4Lower));
+    AddLine(list, "   L4(下半部)= L-(L1+2･L2+L3) =" + FormatLine("#,0"_pattern, r.L4Lower));
 }
 
 }  // namespace

@@ -63,8 +63,8 @@ struct RowPatterns {
     Pattern tau;
 };
 
-constexpr RowPatterns kRows7To9{"#0.0", "0", "#0.00"};
-constexpr RowPatterns kOtherRows{"0.0", "#,##0", "0.00"};
+constexpr RowPatterns kRows7To9{"#0.0"_pattern, "0"_pattern, "#0.00"_pattern};
+constexpr RowPatterns kOtherRows{"0.0"_pattern, "#,##0"_pattern, "0.00"_pattern};
 
 const RowPatterns& PatternsOf(int row) {
     return row >= 7 && row <= 9 ? kRows7To9 : kOtherRows;
@@ -169,7 +169,7 @@ void WriteSectionDesign(const SectionDesign& sections, const BarSchedule& barSch
     Grid& grid = table.GridOf("StringGrid3");
     table.List("ListBox9") = RequiredSteelFormulas();
     table.List("ListBox10") = ActualStressFormulas();
-    for (int k = 0; k < 12; ++k) grid.Cell(5, k + 1) = Cell("0", sections[k].required);
+    for (int k = 0; k < 12; ++k) grid.Cell(5, k + 1) = Cell("0"_pattern, sections[k].required);
     WriteBarArrangement(barSchedule, sectionSteel, grid);
     for (int k = 0; k < 12; ++k) WriteStresses(sections[k], k + 1, grid);
     table.labels.at("Label97") = AllSectionsPass(sections)

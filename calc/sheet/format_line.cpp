@@ -507,9 +507,10 @@ class ScaledPlaces {
     char Integer(int k) const { return integer_[k]; }
     char Fraction(int k) const { return text_[kIntegerRoom + k]; }
 
-  private:
     // Below 10^17 a scaled value has at most 17 integer digits; a layout may ask for more.
     static constexpr int kIntegerRoom = 17 + kMostForcedInteger;
+
+  private:
     std::array<char, kIntegerRoom + 9> text_;
     const char* integer_ = nullptr;
     int integerLength_ = 0, fractionLength_ = 0;
@@ -578,7 +579,9 @@ bool WritesPlain(const PatternSection& chosen) {
 
 std::string WrittenPlain(const PatternSection& chosen, std::uint64_t scaled, bool minus) {
     const ScaledPlaces places(chosen.layout, scaled);
-    return Rendered(Longest(chosen, places.IntegerLength(), minus), minus,
+    // Bounded by the most integer digits the plain way writes and a minus, which costs nothing
+    // to find.
+    return Rendered(Longest(chosen, ScaledPlaces::kIntegerRoom, true), minus,
                     [&](char* at) { return RenderPlainNumber(at, chosen, places); });
 }
 

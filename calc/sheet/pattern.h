@@ -1,5 +1,5 @@
-// A number pattern split into its sections and what their placeholders ask for. A pattern
-// written as a literal is parsed while compiling; any other text when it is first used.
+// A number pattern split into its sections and what their placeholders ask for. A literal
+// pattern, "0.00kN"_pattern, is parsed while compiling; any other text where it is formatted.
 #pragma once
 
 #include <algorithm>
@@ -120,22 +120,37 @@ constexpr PatternSections ParsePattern(std::string_view pattern) {
     return s;
 }
 
+// A pattern's text and its sections: those of a literal found while compiling, those of text
+// made while running found where it is formatted.
 class Pattern {
   public:
-    // A literal: its sections are found while compiling.
-    template <std::size_t N>
-    consteval Pattern(const char (&literal)[N])
-        : text_(literal, N - 1), sections_(ParsePattern(text_)), parsed_(true) {}
-    // Text made while running: its sections are found where it is formatted.
     Pattern(std::string_view text) : text_(text) {}
     Pattern(const std::string& text) : text_(text) {}
+    constexpr Pattern(std::string_view text, const PatternSections& parsed)
+        : text_(text), parsed_(&parsed) {}
 
     std::string_view Text() const { return text_; }
-    // The sections found while compiling; none for other text.
-    const PatternSections* Parsed() const { return parsed_ ? &sections_ : nullptr; }
+    // The sections found while compiling; none for text made while running.
+    const PatternSections* Parsed() const { return parsed_; }
 
   private:
     std::string_view text_;
-    PatternSections sections_{};
-    bool parsed_ = false;
+    const PatternSections* parsed_ = nullptr;
 };
+
+// The text of a literal pattern as a template argument.
+template <std::size_t N>
+struct PatternLiteral {
+    char text[N];
+    consteval PatternLiteral(const char (&literal)[N]) { std::copy_n(literal, N, text); }
+    constexpr std::string_view Text() const { return {text, N - 1}; }
+};
+
+template <PatternLiteral literal>
+inline constexpr PatternSections kLiteralSections = ParsePattern(literal.Text());
+
+// A literal pattern, "0.00kN"_pattern, whose sections are found while compiling.
+template <PatternLiteral literal>
+consteval Pattern operator""_pattern() {
+    return Pattern(literal.Text(), kLiteralSections<literal>);
+}

@@ -15,7 +15,7 @@
 
 namespace {
 
-std::string Text(float value, const Pattern& pattern = "0.00") {
+std::string Text(float value, std::string_view pattern = "0.00") {
     return FormatLine(pattern, value);
 }
 
@@ -69,7 +69,7 @@ TEST(ComputeMemberForces, BottomSlabAxialForceIsTheLargerWallShear) {
     ComputeMemberForces(*r);
     ASSERT_LT(std::fabs(r->forcesCD.SEnd), std::fabs(r->forcesAB.SStart));
     for (float n : {r->forcesDA.NStart, r->forcesDA.NMid, r->forcesDA.NEnd})
-        EXPECT_EQ(FormatLine("0.00", n), "56.90");
+        EXPECT_EQ(FormatLine("0.00"_pattern, n), "56.90");
     EXPECT_EQ(r->forcesAB.NEnd, std::fabs(r->forcesBC.SStart));
 }
 

@@ -132,8 +132,8 @@ TEST(FormatLine, ExponentNotation) {
 }
 
 TEST(FormatFloat, WritesWithoutTheSinglePrecisionStep) {
-    EXPECT_EQ(FormatFloat("0.00", 2.675L), "2.68");
-    EXPECT_EQ(FormatLine("0.00", 2.675), "2.67");
+    EXPECT_EQ(FormatFloat("0.00"_pattern, 2.675L), "2.68");
+    EXPECT_EQ(FormatLine("0.00"_pattern, 2.675), "2.67");
 }
 
 // Single-precision values take a shortcut in fixed notation; the extended path, given the same
@@ -211,14 +211,14 @@ TEST(FormatLine, PlainNumbersAgreeWithTheGeneralRendering) {
 // A literal pattern is parsed while compiling, other text where it is formatted: both ways
 // write the same, on the patterns of the sheets and on values of every size and sign.
 TEST(FormatLine, LiteralPatternsAgreeWithTheSameTextMadeWhileRunning) {
-    constexpr Pattern literals[] = {"  Cab=------･(2･Ph3+3･Ph4) =0.00kNm",
-                                    "+0.000kNm;-0.000kNm",
-                                    "#,0mm",
-                                    "#,##0",
-                                    "    A =+0.000kNm;  A=-0.000kNm",
-                                    "0.00E+00",
-                                    "+0.000;-0.000;'zero'",
-                                    "00000.0#"};
+    constexpr Pattern literals[] = {"  Cab=------･(2･Ph3+3･Ph4) =0.00kNm"_pattern,
+                                    "+0.000kNm;-0.000kNm"_pattern,
+                                    "#,0mm"_pattern,
+                                    "#,##0"_pattern,
+                                    "    A =+0.000kNm;  A=-0.000kNm"_pattern,
+                                    "0.00E+00"_pattern,
+                                    "+0.000;-0.000;'zero'"_pattern,
+                                    "00000.0#"_pattern};
     std::mt19937 random(91209);
     std::uniform_real_distribution<double> exponent(-8, 8);
     for (int k = 0; k < 20000; ++k) {

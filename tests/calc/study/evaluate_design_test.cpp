@@ -67,15 +67,15 @@ std::string Text(std::string_view pattern, std::optional<float> value) {
 std::vector<std::string> RowOf(const SectionResult& s, int row) {
     const bool middle = row % 3 == 2;
     const bool rightWall = row >= 7 && row <= 9;
-    constexpr Pattern force = "+0.00;-0.00";
+    constexpr Pattern force = "+0.00;-0.00"_pattern;
     return {FormatLine(force, s.M),
             FormatLine(force, s.N),
             FormatLine(force, s.S),
             middle ? "---" : FormatLine(force, s.S2d),
             Text("0", s.Asn),
-            FormatLine("0", s.As),
-            FormatLine("D00", s.diameter),
-            FormatLine("@000", s.pitch),
+            FormatLine("0"_pattern, s.As),
+            FormatLine("D00"_pattern, s.diameter),
+            FormatLine("@000"_pattern, s.pitch),
             Text(rightWall ? "#0.0" : "0.0", s.sigmaC),
             Text(rightWall ? "0" : "#,##0", s.sigmaS),
             Text(rightWall ? "#0.00" : "0.00", s.tau),
