@@ -23,9 +23,12 @@ constexpr bool IsPlain(char c) {
     return kPlain[static_cast<unsigned char>(c)];
 }
 
-// Position of the quote that closes the one at `open`, or the end of the text.
+// Position of the quote that closes the one at `open`, or the end of the text. (Searched
+// character by character: the library's search is no constant expression under UBSan.)
 constexpr std::size_t ClosingQuote(std::string_view text, std::size_t open) {
-    return std::min(text.find(text[open], open + 1), text.size());
+    std::size_t k = open + 1;
+    while (k < text.size() && text[k] != text[open]) ++k;
+    return k;
 }
 
 constexpr bool IsExponentAt(std::string_view s, std::size_t k) {
@@ -101,9 +104,9 @@ constexpr PatternSection ParseSection(std::string_view pattern, std::size_t star
     const std::size_t end = std::min(k, pattern.size());
     section.text = pattern.substr(start, end - start);
     section.plainSuffix = std::min(meaningEnd, end) - start;
-    section.plainNumber =
-        section.text.substr(section.plainPrefix, section.plainSuffix - section.plainPrefix)
-            .find_first_not_of("0#,.") == std::string_view::npos;
+    section.plainNumber = std::all_of(
+        section.text.begin() + section.plainPrefix, section.text.begin() + section.plainSuffix,
+        [](char c) { return c == '0' || c == '#' || c == ',' || c == '.'; });
     return section;
 }
 
