@@ -67,6 +67,12 @@ std::string Messages(const std::vector<std::string>& messages) {
     return joined;
 }
 
+// A bar by its diameter in mm: "D13".
+std::string BarName(int diameter) {
+    std::string name = "D";
+    return name += std::to_string(diameter);
+}
+
 std::string Row(const StudyRow& row) {
     const DesignResult& r = row.result;
     std::string line;
@@ -81,7 +87,7 @@ std::string Row(const StudyRow& row) {
     for (const SectionResult& s : r.sections) {
         for (const auto& value : {s.sigmaC, s.sigmaS, s.tau, s.tau2d})
             Append(line, completed ? Number(value) : "");
-        Append(line, completed && s.diameter > 0 ? "D" + std::to_string(s.diameter) : "");
+        Append(line, completed && s.diameter > 0 ? BarName(s.diameter) : "");
         Append(line, completed ? std::to_string(s.pitch) : "");
     }
     // As the quantity grid shows them.
