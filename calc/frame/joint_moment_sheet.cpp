@@ -1,6 +1,8 @@
 // The lines of the joint-moment section; the five matrix lines show the system as solved.
 #include "calc/frame/joint_moment_sheet.h"
 
+#include <utility>
+
 #include "calc/sheet/format_line.h"
 
 void WriteJointMomentSheet(const TKakou& r, const FrameSolution& s, ChapterList& list) {
@@ -50,22 +52,14 @@ void WriteJointMomentSheet(const TKakou& r, const FrameSolution& s, ChapterList&
     AddLine(list, "  ④接点曲げﾓｰﾒﾝﾄ");
     AddLine(list, "    以上から各接点曲げﾓｰﾒﾝﾄは次のように求まる。");
     AddEmpty(list);
-    AddLine(list,
-            "    Mab=k1(2･Θa+  Θb-3･R)-Cab=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mab));
-    AddLine(list,
-            "    Mba=k1(  Θa+2･Θb-3･R)+Cba=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mba));
-    AddLine(list,
-            "    Mbc=k2(2･Θb+  Θc    )-Cbc=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mbc));
-    AddLine(list,
-            "    Mcb=k2(  Θb+2･Θc    )+Ccb=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mcb));
-    AddLine(list,
-            "    Mcd=k1(2･Θc+  Θd-3･R)-Ccd=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mcd));
-    AddLine(list,
-            "    Mdc=k1(  Θc+2･Θd-3･R)+Cdc=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mdc));
-    AddLine(list,
-            "    Mda=k3(2･Θd+  Θa    )-Cda=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mda));
-    AddLine(list,
-            "    Mad=k3(2･Θa+  Θd    )+Cad=" + FormatLine("+0.000kNm;-0.000kNm"_pattern, r.Mad));
+    const std::pair<const char*, double> moments[] = {
+        {"    Mab=k1(2･Θa+  Θb-3･R)-Cab=", r.Mab}, {"    Mba=k1(  Θa+2･Θb-3･R)+Cba=", r.Mba},
+        {"    Mbc=k2(2･Θb+  Θc    )-Cbc=", r.Mbc}, {"    Mcb=k2(  Θb+2･Θc    )+Ccb=", r.Mcb},
+        {"    Mcd=k1(2･Θc+  Θd-3･R)-Ccd=", r.Mcd}, {"    Mdc=k1(  Θc+2･Θd-3･R)+Cdc=", r.Mdc},
+        {"    Mda=k3(2･Θd+  Θa    )-Cda=", r.Mda}, {"    Mad=k3(2･Θa+  Θd    )+Cad=", r.Mad},
+    };
+    for (const auto& [lead, moment] : moments)
+        AddLine(list, lead + FormatLine("+0.000kNm;-0.000kNm"_pattern, moment));
     AddLine(list, " ");
     AddLine(list, "  ⑤検算");
     AddLine(list, "    各接点について検算する。");
