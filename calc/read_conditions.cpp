@@ -101,7 +101,7 @@ void SetPolygons(TData& r, bool lowerHaunch) {
 
 // The vertical earth-pressure coefficient by the cover-to-width ratio, taken as a Single.
 double AlphaByRatio(const TData& r) {
-    const float ratio = static_cast<float>(static_cast<double>(r.h1) / r.B);
+    const Single ratio = static_cast<double>(r.h1) / r.B;
     if (ratio < 1) return 1.0;
     if (ratio < 2) return 1.2;
     if (ratio < 3) return 1.35;
@@ -205,13 +205,13 @@ std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKako
     r.B = ParseSingle(c.B, "外形幅");
 
     // Single fields are rounded when stored; later formulas read the stored values.
-    r.Ho = static_cast<float>(r.H - (static_cast<double>(r.Tu) + r.Tb) / 2);
+    r.Ho = r.H - (static_cast<double>(r.Tu) + r.Tb) / 2;
     uncomputable.After("Box高:ﾗｰﾒﾝ軸 Ho", {H, Tu, Tb});
-    r.Bo = static_cast<float>(static_cast<double>(r.B) - r.TL);
+    r.Bo = static_cast<double>(r.B) - r.TL;
     uncomputable.After("Box幅:ﾗｰﾒﾝ軸 Bo", {B, TL});
-    r.Bu = static_cast<float>(static_cast<double>(r.B) - r.TL - r.TL);
+    r.Bu = static_cast<double>(r.B) - r.TL - r.TL;
     uncomputable.After("内空幅 Bu", {B, TL});
-    r.Hu = static_cast<float>(static_cast<double>(r.H) - r.Tu - r.Tb);
+    r.Hu = static_cast<double>(r.H) - r.Tu - r.Tb;
     uncomputable.After("内空高 Hu", {H, Tu, Tb});
 
     r.dWall = ParseSingle(c.dWall, "ｄ’（側壁）");
@@ -219,9 +219,9 @@ std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKako
     r.dBottomUpper = ParseSingle(c.dBottomUpper, "ｄ’（底版上面）");
     r.dBottomLower = ParseSingle(c.dBottomLower, "ｄ’（底版下面）");
 
-    r.h1d = static_cast<float>(r.Tu / 2.0 + r.h1);
+    r.h1d = r.Tu / 2.0 + r.h1;
     uncomputable.After("路面～頂版軸線 h1d", {h1, Tu});
-    r.h2d = static_cast<float>(static_cast<double>(r.h1d) + r.Ho);
+    r.h2d = static_cast<double>(r.h1d) + r.Ho;
     uncomputable.After("路面～底版軸線 h2d", {h1, Tu, Tb, H});
 
     SetPolygons(r, c.lowerHaunch);
@@ -230,25 +230,25 @@ std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKako
     r.gammaA = ParseDouble(c.gammaA, "γa");
 
     const double haunch = static_cast<double>(r.Hab) * r.Hah;
-    r.D1 = static_cast<float>(r.gammaC * (static_cast<double>(r.B) * r.Tu + haunch));
+    r.D1 = r.gammaC * (static_cast<double>(r.B) * r.Tu + haunch);
     uncomputable.After("頂版の自重 D1", {gammaC, B, Tu, Hab, Hah});
-    r.D2 = static_cast<float>(r.gammaC * (static_cast<double>(r.TL) + r.TL) * r.Hu);
+    r.D2 = r.gammaC * (static_cast<double>(r.TL) + r.TL) * r.Hu;
     uncomputable.After("側壁の自重 D2", {gammaC, TL, H, Tu, Tb});
     const double bottomSlab = static_cast<double>(r.B) * r.Tb;
-    r.D3 = static_cast<float>(r.gammaC * (c.lowerHaunch ? bottomSlab + haunch : bottomSlab));
+    r.D3 = r.gammaC * (c.lowerHaunch ? bottomSlab + haunch : bottomSlab);
     if (c.lowerHaunch)
         uncomputable.After("底版の自重 D3", {gammaC, B, Tb, Hab, Hah});
     else
         uncomputable.After("底版の自重 D3", {gammaC, B, Tb});
 
-    r.L1 = static_cast<float>(std::max(0.0, r.Bo / 2.0 - (r.axleDistance - (r.h1d + 0.1))));
-    r.L2 = static_cast<float>(static_cast<double>(r.Bo) - r.L1);
+    r.L1 = std::max(0.0, r.Bo / 2.0 - (r.axleDistance - (r.h1d + 0.1)));
+    r.L2 = static_cast<double>(r.Bo) - r.L1;
     if (c.liveLoad == 0)
         uncomputable.After("前輪の載荷長 L1", {B, TL, {"軸間距離", c.tAxleDistance}, h1, Tu});
     else
         uncomputable.After("前輪の載荷長 L1", {B, TL, h1, Tu});
 
-    r.i = r.h1 >= r.impactDepth ? 0.0f : 0.3f;
+    r.i = r.h1 >= r.impactDepth ? 0.0 : 0.3;
     r.alpha = Alpha(c.foundation, r);
     uncomputable.After("鉛直土圧係数 α", {h1, B});
     r.beta = (r.h1 <= 1.0 && r.Bu >= 4.0) ? 1.0 : 0.9;
@@ -275,9 +275,9 @@ int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
     };
     // Differences are rounded to Singles before they are compared, and a bound on a Single
     // is a Single too, so that a value typed exactly at a bound passes.
-    const auto single = [](double value) { return static_cast<float>(value); };
-    constexpr float kMinClearance = 0.2f;
-    constexpr float kMinCover = 0.02f;
+    const auto single = [](double value) { return Single(value); };
+    constexpr Single kMinClearance = 0.2;
+    constexpr Single kMinCover = 0.02;
 
     check(r.ha < 0, "舗装厚がおかしいです。");
     check(r.h1 < 0, "土かぶりがおかしいです。");

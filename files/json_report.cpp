@@ -66,7 +66,7 @@ json QuantitiesJson(const std::optional<Quantities>& quantities) {
             const BarQuantity& bar = quantities->steel->bars[k];
             bars.push_back({{"mark", marks[k]},
                             {"diameter", bar.diameter},
-                            {"length", bar.length},
+                            {"length", double(bar.length)},
                             {"count", bar.count},
                             {"unitMass", bar.unitMass},
                             {"mass", bar.mass}});

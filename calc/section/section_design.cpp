@@ -40,7 +40,7 @@ constexpr DesignSection kSections[12] = {
 };
 
 struct SectionForces {
-    float M = 0, N = 0, S = 0, S2d = 0;
+    Single M = 0, N = 0, S = 0, S2d = 0;
 };
 
 SectionForces ForcesOf(const TBuzai& record, const DesignSection& section) {
@@ -71,14 +71,14 @@ const RowPatterns& PatternsOf(int row) {
 }
 
 // Shear stress S*1000/(b*d) in N/mm2; none without an effective depth.
-std::optional<float> ShearStress(float S, float d) {
+std::optional<Single> ShearStress(Single S, Single d) {
     if (!(d > 0)) return std::nullopt;
-    return static_cast<float>(std::fabs(S) / d);
+    return Single(std::fabs(S) / d);
 }
 
 // Actual and shear stresses and the verdict of one section. A section whose stresses cannot
 // be formed fails.
-void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& section, float As,
+void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& section, Single As,
                    DesignedSection& s) {
     s.stress = ActualStresses(record, section.code, As, s.N, s.M);
     const bool formed = s.stress && s.required;
@@ -91,7 +91,7 @@ void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& 
                 JudgeSection(record, lowerHaunch, 1, s.stress->sigmaC, s.stress->sigmaS, 0, 0);
         return;
     }
-    const float d = DepthsOf(record, section.code).d;
+    const Single d = DepthsOf(record, section.code).d;
     s.tau = ShearStress(s.S, d);
     s.tau2d = ShearStress(s.S2d, d);
     s.verdict = formed && s.tau && s.tau2d
@@ -100,13 +100,13 @@ void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& 
                     : "NO";
 }
 
-std::string Cell(const Pattern& pattern, std::optional<float> value) {
+std::string Cell(const Pattern& pattern, std::optional<Single> value) {
     return value ? FormatLine(pattern, *value) : "-";
 }
 
 void WriteStresses(const DesignedSection& s, int row, Grid& grid) {
     const RowPatterns& patterns = PatternsOf(row);
-    std::optional<float> sigmaC, sigmaS;
+    std::optional<Single> sigmaC, sigmaS;
     if (s.stress) sigmaC = s.stress->sigmaC;
     if (s.ShowsSigmaS()) sigmaS = s.stress->sigmaS;
     grid.Cell(9, row) = Cell(patterns.sigmaC, sigmaC);
@@ -118,7 +118,7 @@ void WriteStresses(const DesignedSection& s, int row, Grid& grid) {
 
 }  // namespace
 
-int StressTypeOf(float wallMoment, float topMoment, float bottomMoment) {
+int StressTypeOf(Single wallMoment, Single topMoment, Single bottomMoment) {
     const bool slabsPositive = topMoment > 0 && bottomMoment > 0;
     const bool slabsNotPositive = topMoment <= 0 && bottomMoment <= 0;
     if (wallMoment > 0 && slabsPositive) return 1;
@@ -128,7 +128,7 @@ int StressTypeOf(float wallMoment, float topMoment, float bottomMoment) {
 }
 
 bool DesignedSection::ShowsSigmaS() const {
-    return stress && (!middle || (M > 0 && stress->sigmaS > 0.0f));
+    return stress && (!middle || (M > 0 && stress->sigmaS > 0));
 }
 
 SectionDesign DesignSections(TKakou& record, const DesignConditions& conditions,
@@ -146,9 +146,9 @@ SectionDesign DesignSections(TKakou& record, const DesignConditions& conditions,
         s.M = f.M, s.N = f.N, s.S = f.S, s.S2d = f.S2d;
         s.middle = kSections[k].where == Where::Span;
         s.judgementType = kSections[k].judgementType;
-        s.required = s.middle && !(f.M > 0) ? std::optional<float>(0.0f)
+        s.required = s.middle && !(f.M > 0) ? std::optional<Single>(0)
                                             : RequiredSteel(record, kSections[k].code, f.M, f.N);
-        sectionSteel[k] = s.required.value_or(0.0f);
+        sectionSteel[k] = s.required.value_or(0);
     }
 
     ArrangeBars(record, conditions, barSchedule, sectionSteel, messenger);

@@ -14,16 +14,16 @@
 
 // The stress-distribution type from the span moments of the left wall, the top slab and the
 // bottom slab: 1, 2 or 3 for the usual distributions, 0 for any other.
-int StressTypeOf(float wallMoment, float topMoment, float bottomMoment);
+int StressTypeOf(Single wallMoment, Single topMoment, Single bottomMoment);
 
 // One design section as computed: what the section grid shows from column 5 on comes from it.
 struct DesignedSection {
-    float M = 0, N = 0, S = 0, S2d = 0;  // S and S2d are 0 at mid-span
-    bool middle = false;                 // a mid-span section: no shear, judged only when M > 0
-    int judgementType = 1;               // 2 at the bottom corners A and D
-    std::optional<float> required;       // Asn; none when it cannot be formed
-    std::optional<ActualStress> stress;  // none when it cannot be formed
-    std::optional<float> tau, tau2d;     // end sections only; none without an effective depth
+    Single M = 0, N = 0, S = 0, S2d = 0;  // S and S2d are 0 at mid-span
+    bool middle = false;                  // a mid-span section: no shear, judged only when M > 0
+    int judgementType = 1;                // 2 at the bottom corners A and D
+    std::optional<Single> required;       // Asn; none when it cannot be formed
+    std::optional<ActualStress> stress;   // none when it cannot be formed
+    std::optional<Single> tau, tau2d;     // end sections only; none without an effective depth
     // "OK" or "NO" from the allowable stresses, "NO" where a stress cannot be formed, "-" for
     // a mid-span section without a positive moment.
     std::string verdict = "-";

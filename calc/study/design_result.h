@@ -9,6 +9,7 @@
 
 #include "calc/design_conditions.h"
 #include "calc/run.h"
+#include "calc/single.h"
 
 // The four criteria of a section's verdict, in the order of the table's columns.
 enum class Criterion { SigmaC, SigmaS, Tau, Tau2d };
@@ -17,13 +18,13 @@ inline constexpr int kDesignSectionCount = 12;
 
 // One row of the section-design table. A value the table shows as "-" is empty here.
 struct SectionResult {
-    float M = 0, N = 0, S = 0, S2d = 0;               // kN·m, kN; S and S2d are 0 at mid-span
-    std::optional<float> Asn;                         // required steel, mm² per metre
-    float As = 0;                                     // provided steel, mm² per metre
-    int diameter = 0;                                 // mm; 0 when no bar was found
-    int pitch = 0;                                    // mm; 9999 when the bar search failed
-    std::optional<float> sigmaC, sigmaS, tau, tau2d;  // N/mm²
-    std::string verdict;                              // "OK", "NO" or "-"
+    Single M = 0, N = 0, S = 0, S2d = 0;               // kN·m, kN; S and S2d are 0 at mid-span
+    std::optional<Single> Asn;                         // required steel, mm² per metre
+    Single As = 0;                                     // provided steel, mm² per metre
+    int diameter = 0;                                  // mm; 0 when no bar was found
+    int pitch = 0;                                     // mm; 9999 when the bar search failed
+    std::optional<Single> sigmaC, sigmaS, tau, tau2d;  // N/mm²
+    std::string verdict;                               // "OK", "NO" or "-"
     // Stress over its limit, by Criterion: σc/σca (or σc/(¾·σca) where that limit holds),
     // σs/σsa, τ/(2·τa), τ2d/τa. Empty where the criterion is not judged; +∞ where the
     // section is judged "NO" because that stress cannot be formed.

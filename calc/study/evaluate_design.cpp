@@ -20,8 +20,8 @@ bool FarOutside(const TData& r) {
          {r.gammaS, r.gammaC, r.gammaA, r.Ko, r.q, r.sigmaCk, r.sigmaCa, r.tauA, r.tauOa, r.sigmaSa,
           r.sigmaSaJoint, r.P1, r.axleDistance, r.impactDepth})
         if (!(std::fabs(value) <= kPlain)) return true;
-    for (const float value : {r.h1, r.ha, r.Tu, r.TL, r.Tb, r.Hab, r.Hah, r.H, r.B, r.dTop, r.dWall,
-                              r.dBottomUpper, r.dBottomLower})
+    for (const Single value : {r.h1, r.ha, r.Tu, r.TL, r.Tb, r.Hab, r.Hah, r.H, r.B, r.dTop,
+                               r.dWall, r.dBottomUpper, r.dBottomLower})
         if (!(std::fabs(value) <= kPlain)) return true;
     return false;
 }

@@ -195,7 +195,7 @@ TEST(SectionStress, StressesFollowTheEquationsOverRandomSections) {
         // The closed-form neutral axis of the Single coefficients, and its stresses.
         const float e = static_cast<float>(std::fabs(M) * 1000.0 / N);
         const float c = static_cast<float>(h / 2.0 - dPrime);
-        const double term = 90.0 * As * (e + c) / 1000;
+        const double term = 90.0 * As * (double(e) + c) / 1000;
         const float x = static_cast<float>(SolveCubic(static_cast<float>(-3.0 * (h / 2.0 - e)),
                                                       static_cast<float>(term),
                                                       static_cast<float>(-term * (h / 2.0 + c))));
