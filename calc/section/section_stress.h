@@ -22,8 +22,8 @@ struct SectionDepths {
 
 SectionDepths DepthsOf(const TData& record, MemberCode code);
 
-// Steel that brings the bars to sigmaSa (M in kNm, N in kN), not below 0. None when it
-// cannot be formed (N = 0, or no finite result).
+// Steel that brings the bars to sigmaSa (M in kNm, N in kN), not below 0; with N = 0, or an N
+// too small to matter, that of pure bending. None when it has no finite value.
 std::optional<Single> RequiredSteel(const TData& record, MemberCode code, Single M, Single N);
 
 struct ActualStress {
@@ -34,9 +34,9 @@ struct ActualStress {
 
 // Concrete and steel stresses under the steel As: those of the closed-form neutral axis where
 // they lie within 1 % of those of the accurate one and on the same side of sigmaCa,
-// 3/4 sigmaCa and sigmaSa; otherwise those of the accurate one. None when they cannot be
-// formed (N = 0, an accurate neutral axis at or above the compression face, or no finite
-// result).
+// 3/4 sigmaCa and sigmaSa; otherwise those of the accurate one. With N = 0, or an N too small
+// to matter, those of pure bending. None when they cannot be formed (a neutral axis at or above
+// the compression face, no steel in pure bending, or no finite result).
 std::optional<ActualStress> ActualStresses(const TData& record, MemberCode code, Single As,
                                            Single N, Single M);
 
