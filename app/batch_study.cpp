@@ -78,7 +78,7 @@ int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::
     std::size_t passing = 0;
     const StudyRow* worst = nullptr;
     for (const StudyRow& row : rows) {
-        if (DesignPasses(row.result)) ++passing;
+        if (row.result.passed) ++passing;
         if (row.result.status == RunResult::Completed &&
             (!worst || row.result.maxUtilisation > worst->result.maxUtilisation))
             worst = &row;

@@ -18,11 +18,6 @@ struct ThicknessBounds {
     int step = 50;
 };
 
-// Whether a design can be recommended: it ran to the end, every section is within its
-// allowable stresses and no stage had to warn (an unusual stress distribution, a failed bar
-// search).
-bool DesignPasses(const DesignResult& result);
-
 struct Thicknesses {
     int Tu = 0, TL = 0, Tb = 0;  // mm
     bool operator==(const Thicknesses&) const = default;

@@ -112,6 +112,33 @@ TEST(RunCalculation, CompletedRunShowsTheLoadTab) {
 }
 
 // Numbers are read and written with "." whatever the user's locale.
+// The verdict label's text judges the sections alone; its colour, like the table's verdict, is
+// the design's: a stage's message spoils it too.
+TEST(RunCalculation, VerdictLabelColourIsTheDesignsVerdict) {
+    const struct {
+        const char *H, *B, *h1;
+        const char* text;
+        bool passed;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"3.90", "4.00", "4.20", "許容応力度内", true, {}},
+        {"5.00", "3.00", "2.00", "許容応力度内", false, {"応力分布タイプが普通ではありません。"}},
+        {"6.00", "2.00", "0.50", "許容応力度を超えました。", false, {}},
+    };
+    for (const auto& c : cases) {
+        DesignConditions conditions;
+        conditions.H = c.H, conditions.B = c.B, conditions.h1 = c.h1;
+        CalcTable table;
+        RecordingMessenger messenger;
+        ASSERT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed) << c.H;
+        EXPECT_EQ(messenger.messages, c.messages) << c.H;
+        EXPECT_EQ(table.passed, c.passed) << c.H;
+        EXPECT_EQ(table.labels.at("Label97"),
+                  (Label{c.text, c.passed ? colours::blue : colours::red}))
+            << c.H;
+    }
+}
+
 TEST(RunCalculation, GermanLocaleReadsAndWritesWithAPoint) {
     CalcTable expected;
     RecordingMessenger messenger;

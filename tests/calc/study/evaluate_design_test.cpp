@@ -109,8 +109,7 @@ TEST(EvaluateDesign, AgreesWithTheFullRunOverRandomDesigns) {
         const Grid& grid = table.GridOf("StringGrid3");
         for (int row = 1; row <= kDesignSectionCount; ++row)
             ASSERT_EQ(RowOf(result.sections[row - 1], row), GridRow(grid, row)) << "row " << row;
-        const Label& label = table.labels.at("Label97");
-        ASSERT_EQ(label.text, result.passed ? "許容応力度内" : "許容応力度を超えました。");
+        ASSERT_EQ(result.passed, table.passed);
 
         // A section over a limit is over it in its utilisation too, and a passing design has
         // every utilisation within its limit.
