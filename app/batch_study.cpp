@@ -164,7 +164,7 @@ bool AddSweep(StudyOptions& options, const std::string& text, std::string& error
 
 bool CheckStudyOptions(const StudyOptions& options, std::string& error) {
     std::size_t designs = 1;
-    for (const SweepRange& range : options.sweeps) designs *= RangeValues(range).size();
+    for (const SweepRange& range : options.sweeps) designs *= ValueCount(range);
     if (designs > kMaxSweepDesigns)
         error = "--sweep: more than " + std::to_string(kMaxSweepDesigns) + " designs";
     else if (options.csvPath && options.sweeps.empty())

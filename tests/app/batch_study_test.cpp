@@ -117,12 +117,12 @@ TEST(BatchStudy, ADesignThatStopsIsARowWithItsMessage) {
     EXPECT_EQ(outcome.status, 3);
     const auto lines = ReadCsv(csv);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[1][0], "0.10");
+    EXPECT_EQ(lines[1][0], "0.1");
     EXPECT_EQ(lines[1][2], "-");
     EXPECT_NE(lines[1].back().find("側壁のかぶりがおかしいです。 訂正して下さい。"),
               std::string::npos)
         << lines[1].back();
-    EXPECT_EQ(lines[3][0], "0.30");
+    EXPECT_EQ(lines[3][0], "0.3");
     EXPECT_EQ(lines[3].back(), "");
 }
 
