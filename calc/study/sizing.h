@@ -8,8 +8,14 @@
 #include <vector>
 
 #include "calc/design_conditions.h"
+#include "calc/read_conditions.h"
 #include "calc/study/design_result.h"
 #include "calc/study/parallel.h"
+
+// The entries a sizing sets in every box it tries.
+inline constexpr ConditionEntry kSizedEntries[] = {&DesignConditions::Tu, &DesignConditions::TL,
+                                                   &DesignConditions::Tb, &DesignConditions::B,
+                                                   &DesignConditions::H};
 
 // The thicknesses tried, in mm.
 struct ThicknessBounds {

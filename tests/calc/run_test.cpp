@@ -190,11 +190,11 @@ TEST(RunCalculation, ValueThatCannotBeComputedStopsTheRun) {
         const char* message;
         bool previousKept;  // stopped while reading; otherwise the results are cleared
     } cases[] = {
-        {"self weight beyond a Single", [](DesignConditions& c) { c.gammaC = " 1e39"; },
-         "計算できない値があります（頂版の自重 D1：γc = 1e39、ボックス全幅 B = 4.00、"
+        {"self weight beyond a Single", [](DesignConditions& c) { c.B = " 1e38"; },
+         "計算できない値があります（頂版の自重 D1：γc = 24.5、ボックス全幅 B = 1e38、"
          "頂版厚 Tu = 0.40、ﾊﾝﾁ幅 Hab = 0.20、ﾊﾝﾁ高 Hah = 0.20）。入力を確認して下さい。",
          true},
-        {"earth pressure beyond a Single", [](DesignConditions& c) { c.gammaS = "1e37"; },
+        {"earth pressure near the limit of a Single", [](DesignConditions& c) { c.Ko = "1e36"; },
          "部材断面計算で計算できない値があります。入力を確認して下さい。", false},
     };
     for (const auto& c : cases) {
@@ -247,7 +247,7 @@ TEST(RunCalculation, ZeroWidthShowsOnlyItsCheckMessages) {
 
 TEST(RunCalculation, RunAfterAStoppedRunCompletes) {
     DesignConditions huge;
-    huge.gammaS = "1e37";
+    huge.Ko = "1e36";
     CalcTable table;
     RecordingMessenger messenger;
     RunCalculation(huge, table, messenger);

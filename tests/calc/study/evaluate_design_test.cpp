@@ -33,7 +33,7 @@ DesignConditions SpoiltOrNot(std::mt19937& random) {
             c.sigmaSa = "100";
             break;
         case 3:
-            c.gammaS = "1e300";
+            c.Ko = "1e300";
             break;
         case 4:
             c.B = "3e38";
@@ -48,7 +48,7 @@ DesignConditions SpoiltOrNot(std::mt19937& random) {
             c.tWeight = "1e307", c.liveLoad = 0;
             break;
         case 8:
-            c.sigmaCk = "1e300";
+            c.tAxleDistance = "1e300", c.liveLoad = 0;
             break;
         case 9:
             c.q = "1e300", c.liveLoad = 0;
