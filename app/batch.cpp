@@ -153,6 +153,10 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
             options.study.outPath = arguments[++k];
         } else if (argument == "--size") {
             options.study.size = true;
+        } else if (argument.empty()) {
+            // An empty file variable in a script, not a request for the default conditions.
+            error = "the design file's path is empty";
+            return std::nullopt;
         } else if (argument.starts_with("-") || !options.conditionsFile.empty()) {
             error = "unknown argument '" + argument + "'";
             return std::nullopt;

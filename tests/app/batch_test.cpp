@@ -69,6 +69,7 @@ TEST(Batch, ArgumentsItDoesNotKnowShowUsageAndRunNothing) {
         {"--batch", "--tload", "20,4.0"},
         {"--batch", "--tload", "20,4.0,3.5,1"},
         {"--batch", "--pdf"},
+        {"--batch", ""},  // an empty file variable in a script
     };
     for (const auto& arguments : cases) {
         FakeRun run;
