@@ -211,7 +211,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
         }
     }
 
-    work.passed = DesignPasses(RunResult::Completed, work.sections, stageMessenger.shown);
+    work.passed = DesignPasses(work.sections, stageMessenger.shown);
     if (table) {
         table->tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
         table->completedRun = true;

@@ -2,10 +2,10 @@
 // sweep's count and table and the sizing all take it from the run, which decides it here.
 #pragma once
 
-#include "calc/run.h"
 #include "calc/section/section_design.h"
 
-// A design passes when its run completed, every section is within its allowable stresses and
-// no stage had to show a message: an unusual stress distribution, no bar found, bars that
-// cannot be bent as computed, a frame whose equations have no solution.
-bool DesignPasses(RunResult status, const SectionDesign& sections, int stageMessages);
+// A design passes when its run completed (a run that stopped never passes), every section is
+// within its allowable stresses and no stage had to show a message: an unusual stress
+// distribution, no bar found, bars that cannot be bent as computed, a frame whose equations
+// have no solution.
+bool DesignPasses(const SectionDesign& sections, int stageMessages);
