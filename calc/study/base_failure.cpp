@@ -8,8 +8,9 @@
 std::optional<BaseFailure> FailureOutsideStudy(const DesignConditions& base,
                                                std::span<const ConditionEntry> varied) {
     // The study gives the varied entries their values; here they hold a number that converts.
+    const std::string zero = "0";
     DesignConditions conditions = base;
-    for (const ConditionEntry entry : varied) conditions.*entry = "0";
+    for (const ConditionEntry entry : varied) conditions.*entry = zero;
     const auto record = std::make_unique<TKakou>();
     try {
         ReadDesignConditions(conditions, *record);
