@@ -39,9 +39,11 @@ const char* const kHelp =
     "FILE.dat. Every output is written in full or not at all: when one cannot be written,\n"
     "none replaces its earlier file. PATH \"-\" writes to standard output.\n"
     "Exit status:\n"
-    "  0  completed, and every section passes\n"
-    "  3  completed, but a section exceeds its allowable stresses, or the bar search or\n"
-    "     the bar processing showed its message (the reason is on standard error)\n"
+    "  0  completed, and the design passes: every section is within its allowable\n"
+    "     stresses and no stage showed a message\n"
+    "  3  completed, but a section exceeds its allowable stresses, or a stage showed its\n"
+    "     message: an unusual stress distribution, the bar search or the bar processing\n"
+    "     (the reason is on standard error)\n"
     "  2  a design condition failed its check\n"
     "  1  a conversion or file error\n";
 
@@ -76,13 +78,8 @@ class StreamMessenger : public Messenger {
         Inform(text);
         return true;
     }
-    void Unbuildable(const std::string& text) override {
-        unbuildable = true;
-        Inform(text);
-    }
 
     std::vector<std::string> messages;
-    bool unbuildable = false;  // a stage said the design cannot be built as computed
 
   private:
     std::ostream& stream_;
@@ -156,6 +153,10 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
             options.study.outPath = arguments[++k];
         } else if (argument == "--size") {
             options.study.size = true;
+        } else if (argument.empty()) {
+            // An empty file variable in a script, not a request for the default conditions.
+            error = "the design file's path is empty";
+            return std::nullopt;
         } else if (argument.starts_with("-") || !options.conditionsFile.empty()) {
             error = "unknown argument '" + argument + "'";
             return std::nullopt;
@@ -188,16 +189,14 @@ void ApplyOptions(const BatchOptions& options, DesignConditions& conditions) {
     }
 }
 
-// Whether a section of the section-design table is judged "NO"; tells which.
-bool TellExceededSections(const CalcTable& table, std::ostream& err) {
+// Tells the sections of the section-design table judged "NO", if any.
+void TellExceededSections(const CalcTable& table, std::ostream& err) {
     const Grid& grid = table.GridOf("StringGrid3");
     std::string sections;
     for (int row = 1; row < grid.rows; ++row)
         if (grid.Cell(13, row) == "NO")
             sections += (sections.empty() ? "" : ", ") + grid.Cell(0, row);
-    if (sections.empty()) return false;
-    err << table.labels.at("Label97").text << "（" << sections << "）\n";
-    return true;
+    if (!sections.empty()) err << table.labels.at("Label97").text << "（" << sections << "）\n";
 }
 
 // The report pages need Qt's fonts and painting; without a display they render offscreen.
@@ -326,9 +325,10 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
             RequestedOutputs(*options, table, messenger.messages, conditions.figureColours),
             options->conditionsFile, out, err))
         return kFailed;
-    // Every section is judged even after such a message, so that each reason is told.
-    const bool exceeds = TellExceededSections(table, err);
-    return exceeds || messenger.unbuildable ? kNotPassed : kCompleted;
+    // A stage's message is on standard error already; the sections over their limits are told
+    // too.
+    TellExceededSections(table, err);
+    return table.passed ? kCompleted : kNotPassed;
 }
 
 int RunBatch(int argc, char** argv) {

@@ -10,8 +10,9 @@
 
 using CalculationRun = std::function<RunResult(const DesignConditions&, CalcTable&, Messenger&)>;
 
-// Runs with the command-line arguments; returns the exit status (0 completed, 2 a check
-// failed, 1 a conversion or file error, or arguments it does not know).
+// Runs with the command-line arguments; returns the exit status (0 the design passes, 3 it
+// completed without passing, 2 a check failed, 1 a conversion or file error, or arguments it
+// does not know).
 int RunBatch(int argc, char** argv);
 
 // The same with the arguments after the program name, the streams for what is written where

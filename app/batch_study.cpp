@@ -9,6 +9,7 @@
 #include <mutex>
 #include <sstream>
 
+#include "calc/study/base_failure.h"
 #include "calc/study/sizing.h"
 #include "calc/study/study_names.h"
 #include "files/design_file.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int kCompleted = 0;
 constexpr int kFailed = 1;
+constexpr int kCheckFailed = 2;
 constexpr int kSomeFail = 3;
 
 std::atomic<bool> interrupted{false};  // lock-free, so a signal handler may set it
@@ -78,7 +80,7 @@ int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::
     std::size_t passing = 0;
     const StudyRow* worst = nullptr;
     for (const StudyRow& row : rows) {
-        if (DesignPasses(row.result)) ++passing;
+        if (row.result.passed) ++passing;
         if (row.result.status == RunResult::Completed &&
             (!worst || row.result.maxUtilisation > worst->result.maxUtilisation))
             worst = &row;
@@ -144,6 +146,15 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
     return kCompleted;
 }
 
+// The entries the study gives values of its own.
+std::vector<ConditionEntry> VariedEntries(const StudyOptions& options) {
+    std::vector<ConditionEntry> varied;
+    for (const SweepRange& range : options.sweeps) varied.push_back(range.input->field);
+    if (options.size)
+        varied.insert(varied.end(), std::begin(kSizedEntries), std::end(kSizedEntries));
+    return varied;
+}
+
 }  // namespace
 
 bool AddSweep(StudyOptions& options, const std::string& text, std::string& error) {
@@ -164,7 +175,7 @@ bool AddSweep(StudyOptions& options, const std::string& text, std::string& error
 
 bool CheckStudyOptions(const StudyOptions& options, std::string& error) {
     std::size_t designs = 1;
-    for (const SweepRange& range : options.sweeps) designs *= RangeValues(range).size();
+    for (const SweepRange& range : options.sweeps) designs *= ValueCount(range);
     if (designs > kMaxSweepDesigns)
         error = "--sweep: more than " + std::to_string(kMaxSweepDesigns) + " designs";
     else if (options.csvPath && options.sweeps.empty())
@@ -190,7 +201,9 @@ std::string StudyUsage() {
             "                              passing at every cover of --sweep h1=... (or the\n"
             "                              file's cover); B and H follow, the opening stays\n"
             "  --out PATH.dat              write the sized design\n"
-            "  exit status: 0 all pass, 3 a design fails, 1 a file error, 130 interrupted\n"
+            "  exit status: 0 all pass, 3 a design fails, 1 a file error, 130 interrupted;\n"
+            "  the file's own conditions are checked first, as a single run checks them, on\n"
+            "  the inputs the study does not vary: 2 a check fails, 1 an input is no number\n"
             "names for --sweep:\n";
     for (const NumericInput& input : NumericInputs()) {
         std::string name = input.name;
@@ -202,6 +215,10 @@ std::string StudyUsage() {
 
 int RunStudy(const DesignConditions& conditions, const StudyOptions& options, std::ostream& out,
              std::ostream& err, const std::atomic<bool>& cancel, bool showProgress) {
+    if (const auto failure = FailureOutsideStudy(conditions, VariedEntries(options))) {
+        for (const std::string& message : failure->messages) err << message << '\n';
+        return failure->status == RunResult::CheckFailed ? kCheckFailed : kFailed;
+    }
     return options.size ? Size(conditions, options, out, err, cancel, showProgress)
                         : Sweep(conditions, options, out, err, cancel, showProgress);
 }

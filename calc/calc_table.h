@@ -155,6 +155,9 @@ class CalcTable {
     // The components hold the results of a run that completed: false before the first run
     // and from the start of every run until it completes.
     bool completedRun = false;
+    // The design passes (DesignPasses): false until a run completes, and after one that
+    // completed without passing.
+    bool passed = false;
 
     bool operator==(const CalcTable&) const = default;
 };

@@ -265,11 +265,17 @@ std::string UnconvertibleField(const DesignConditions& conditions) {
     return {};
 }
 
-int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
+int CheckDesignConditions(const TKakou& r, Messenger& messenger,
+                          std::span<const ConditionEntry> leftOut) {
+    using D = DesignConditions;
     int result = 0;
-    // The message becomes a string only where the check fails.
-    const auto check = [&](bool fails, std::string_view message) {
+    // Each check names the entries it reads. The message becomes a string only where the check
+    // fails.
+    const auto check = [&](std::initializer_list<ConditionEntry> reads, bool fails,
+                           std::string_view message) {
         if (!fails) return;
+        for (const ConditionEntry entry : reads)
+            if (std::find(leftOut.begin(), leftOut.end(), entry) != leftOut.end()) return;
         ReportInputError(messenger, std::string(message));
         result = 1;
     };
@@ -279,40 +285,59 @@ int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
     constexpr Single kMinClearance = 0.2;
     constexpr Single kMinCover = 0.02;
 
-    check(r.ha < 0, "舗装厚がおかしいです。");
-    check(r.h1 < 0, "土かぶりがおかしいです。");
-    check(single(static_cast<double>(r.h1) - r.ha) < 0, "土かぶりがおかしいです。");
-    check(single(r.B - 2 * (static_cast<double>(r.TL) + r.Hab)) < kMinClearance,
+    check({&D::ha}, r.ha < 0, "舗装厚がおかしいです。");
+    check({&D::h1}, r.h1 < 0, "土かぶりがおかしいです。");
+    check({&D::h1, &D::ha}, single(static_cast<double>(r.h1) - r.ha) < 0,
+          "土かぶりがおかしいです。");
+    check({&D::B, &D::TL, &D::Hab},
+          single(r.B - 2 * (static_cast<double>(r.TL) + r.Hab)) < kMinClearance,
           "ボックスの幅がおかしいです。");
-    check(single(r.H - (2.0 * r.Hah + r.Tu + r.Tb)) < kMinClearance,
+    check({&D::H, &D::Hah, &D::Tu, &D::Tb},
+          single(r.H - (2.0 * r.Hah + r.Tu + r.Tb)) < kMinClearance,
           "ボックスの高さがおかしいです。");
-    check(r.dWall > r.TL / 2, "側壁のかぶりがおかしいです。");
-    check(r.dTop > r.Tu / 2, "頂版のかぶりがおかしいです。");
-    check(r.dBottomUpper > r.Tb / 2, "底版のかぶりがおかしいです。");
-    check(r.dBottomLower > r.Tb / 2, "底版のかぶりがおかしいです。");
-    check(r.dWall < kMinCover, "側壁のかぶりがおかしいです。");
-    check(r.dTop < kMinCover, "頂版のかぶりがおかしいです。");
-    check(r.dBottomUpper < kMinCover, "底版のかぶりがおかしいです。");
-    check(r.dBottomLower < kMinCover, "底版のかぶりがおかしいです。");
+    check({&D::dWall, &D::TL}, r.dWall > r.TL / 2, "側壁のかぶりがおかしいです。");
+    check({&D::dTop, &D::Tu}, r.dTop > r.Tu / 2, "頂版のかぶりがおかしいです。");
+    check({&D::dBottomUpper, &D::Tb}, r.dBottomUpper > r.Tb / 2, "底版のかぶりがおかしいです。");
+    check({&D::dBottomLower, &D::Tb}, r.dBottomLower > r.Tb / 2, "底版のかぶりがおかしいです。");
+    check({&D::dWall}, r.dWall < kMinCover, "側壁のかぶりがおかしいです。");
+    check({&D::dTop}, r.dTop < kMinCover, "頂版のかぶりがおかしいです。");
+    check({&D::dBottomUpper}, r.dBottomUpper < kMinCover, "底版のかぶりがおかしいです。");
+    check({&D::dBottomLower}, r.dBottomLower < kMinCover, "底版のかぶりがおかしいです。");
     // In extended range, so that a box of small positive sizes does not underflow to zero.
     const long double size = static_cast<long double>(r.H) * r.B * r.Tu * r.Tb * r.TL * r.dWall *
                              r.dTop * r.dBottomUpper * r.dBottomLower;
-    check(!(size > 0), "ボックスのサイズがおかしいです。");
-    check(r.gammaS < 9.0, "土の単位重量がおかしいです。");
-    check(r.Ko < 0.3, "土圧係数がおかしいです。");
-    check(r.q < 0, "等分布荷重がおかしいです。");
-    check(r.sigmaCa < 7.0, "σcaがおかしいです。");
-    check(r.sigmaSa < 140, "σsaがおかしいです。");
-    check(r.tauA < 0.3, "τaがおかしいです。");
-    check(r.tauOa < 1.0, "τoaがおかしいです。");
+    check({&D::H, &D::B, &D::Tu, &D::Tb, &D::TL, &D::dWall, &D::dTop, &D::dBottomUpper,
+           &D::dBottomLower},
+          !(size > 0), "ボックスのサイズがおかしいです。");
+    check({&D::gammaS}, r.gammaS < 9.0, "土の単位重量がおかしいです。");
+    check({&D::Ko}, r.Ko < 0.3, "土圧係数がおかしいです。");
+    check({&D::q}, r.q < 0, "等分布荷重がおかしいです。");
+    check({&D::sigmaCa}, r.sigmaCa < 7.0, "σcaがおかしいです。");
+    check({&D::sigmaSa}, r.sigmaSa < 140, "σsaがおかしいです。");
+    check({&D::tauA}, r.tauA < 0.3, "τaがおかしいです。");
+    check({&D::tauOa}, r.tauOa < 1.0, "τoaがおかしいです。");
     // Entries without a bound of their own above that have no physical meaning out of range.
-    check(r.gammaC <= 0, "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです。");
-    check(r.gammaA < 0, "舗装の単位重量がおかしいです。");
-    check(r.sigmaCk <= 0, "σckがおかしいです。");
-    check(r.sigmaSaJoint <= 0, "σsa(継手)がおかしいです。");
-    check(r.Hab < 0, "ﾊﾝﾁ幅がおかしいです。");
-    check(r.Hah < 0, "ﾊﾝﾁ高がおかしいです。");
+    check({&D::gammaC}, r.gammaC <= 0, "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです。");
+    check({&D::gammaA}, r.gammaA < 0, "舗装の単位重量がおかしいです。");
+    check({&D::sigmaCk}, r.sigmaCk <= 0, "σckがおかしいです。");
+    check({&D::sigmaSaJoint}, r.sigmaSaJoint <= 0, "σsa(継手)がおかしいです。");
+    check({&D::Hab}, r.Hab < 0, "ﾊﾝﾁ幅がおかしいです。");
+    check({&D::Hah}, r.Hah < 0, "ﾊﾝﾁ高がおかしいです。");
     for (const std::string& failure : TLoadFailures({r.P1, r.axleDistance, r.impactDepth}))
-        check(true, failure);
+        check({&D::tWeight, &D::tAxleDistance, &D::tImpactDepth}, true, failure);
+    // Upper bounds that no real box reaches (kN/m3, N/mm2); beyond them a result means nothing.
+    // σca is compared with σck only where σck is within its own range.
+    const bool strengthInRange = r.sigmaCk > 0 && r.sigmaCk <= 100;
+    check({&D::gammaS}, r.gammaS > 100, "土の単位重量がおかしいです（9.0≦γs≦100 kN/m3）。");
+    check({&D::gammaC}, r.gammaC > 100, "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです（0＜γc≦100 kN/m3）。");
+    check({&D::gammaA}, r.gammaA > 100, "舗装の単位重量がおかしいです（0≦γa≦100 kN/m3）。");
+    check({&D::sigmaCk}, r.sigmaCk > 100, "σckがおかしいです（0＜σck≦100 N/mm2）。");
+    check({&D::sigmaCa, &D::sigmaCk}, strengthInRange && r.sigmaCa > r.sigmaCk,
+          "σcaがおかしいです（7.0≦σca≦σck）。");
+    check({&D::tauA}, r.tauA > 5, "τaがおかしいです（0.3≦τa≦5 N/mm2）。");
+    check({&D::sigmaSa}, r.sigmaSa > 1000, "σsaがおかしいです（140≦σsa≦1000 N/mm2）。");
+    check({&D::sigmaSaJoint}, r.sigmaSaJoint > 1000,
+          "σsa(継手)がおかしいです（0＜σsa(継手)≦1000 N/mm2）。");
+    check({&D::tauOa}, r.tauOa > 10, "τoaがおかしいです（1.0≦τoa≦10 N/mm2）。");
     return result;
 }

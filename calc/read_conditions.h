@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,11 @@ std::vector<std::string> TLoadFailures(const TLoad& load);
 // Shows a failed check's message with the request to correct the entry.
 void ReportInputError(Messenger& messenger, const std::string& failure);
 
-// Runs all checks in order, one message a failed check; 0 when all passed, 1 otherwise.
-int CheckDesignConditions(const TKakou& record, Messenger& messenger);
+// An entry of the design conditions, by its member.
+using ConditionEntry = std::string DesignConditions::*;
+
+// Runs all checks in order, one message a failed check; 0 when all passed, 1 otherwise. A
+// check that reads one of the entries left out is skipped: a study that varies them checks
+// them design by design.
+int CheckDesignConditions(const TKakou& record, Messenger& messenger,
+                          std::span<const ConditionEntry> leftOut = {});

@@ -20,6 +20,7 @@
 #include "calc/section/quantity_sheet.h"
 #include "calc/section/rebar_processing.h"
 #include "calc/section/section_design.h"
+#include "calc/verdict.h"
 
 namespace {
 
@@ -30,27 +31,29 @@ constexpr int kLoadValuesSubTab = 0;    // "1．荷重値計算"
 constexpr int kLoadTermsSubTab = 0;     // "1．荷重項"
 constexpr int kMemberForcesSubTab = 2;  // "3．部材断面力計算"
 
-// Passes messages on; whatever the message box does meanwhile (a window system paints and
-// computes) leaves the floating-point error flags of the run as they were.
-class FlagKeepingMessenger : public Messenger {
+// Passes the stages' messages on and counts them; whatever the message box does meanwhile (a
+// window system paints and computes) leaves the floating-point error flags of the run as they
+// were.
+class StageMessenger : public Messenger {
   public:
-    explicit FlagKeepingMessenger(Messenger& inner) : inner_(inner) {}
+    explicit StageMessenger(Messenger& inner) : inner_(inner) {}
     void Inform(const std::string& text) override {
         const FlagKeeper keeper;
+        ++shown;
         inner_.Inform(text);
     }
     bool Confirm(const std::string& text) override {
         const FlagKeeper keeper;
+        ++shown;
         return inner_.Confirm(text);
     }
     void Warn(const std::string& text) override {
         const FlagKeeper keeper;
+        ++shown;
         inner_.Warn(text);
     }
-    void Unbuildable(const std::string& text) override {
-        const FlagKeeper keeper;
-        inner_.Unbuildable(text);
-    }
+
+    int shown = 0;
 
   private:
     struct FlagKeeper {
@@ -172,6 +175,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
     if (table) {
         table->tabs = {kInputTab, kLoadValuesSubTab, kMemberForcesSubTab};
         table->completedRun = false;
+        table->passed = false;
         ClearForceGrid(table->GridOf("StringGrid1"));
     }
 
@@ -194,7 +198,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
 
     // A stage that meets a value it cannot compute (entries far outside any real box) stops
     // the run without results rather than show INF or NAN.
-    FlagKeepingMessenger stageMessenger(messenger);
+    StageMessenger stageMessenger(messenger);
     RunState state{conditions, work, stageMessenger};
     for (const Stage& stage : kStages) {
         std::feclearexcept(kFloatErrors);
@@ -207,9 +211,13 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
         }
     }
 
+    work.passed = DesignPasses(work.sections, stageMessenger.shown);
     if (table) {
         table->tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
         table->completedRun = true;
+        table->passed = work.passed;
+        // The label's text judges the sections alone; its colour is the design's verdict.
+        table->labels.at("Label97").colour = work.passed ? colours::blue : colours::red;
     }
     return RunResult::Completed;
 }

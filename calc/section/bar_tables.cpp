@@ -45,7 +45,7 @@ BarChoice SelectBarsAuto(const TTekkin& tables, Single demand, Messenger& messen
             break;
         }
     if (best) return *best;
-    messenger.Unbuildable("予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)");
+    messenger.Inform("予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)");
     return BarChoice{kFailedSteel, kFailed, kFailed};
 }
 

@@ -120,7 +120,7 @@ RebarLengths ComputeRebarProcessing(TKakou& record, const BarSchedule& barSchedu
                                     Messenger& messenger) {
     const RebarLengths lengths = ComputeRebarLengths(record, barSchedule);
     KeepInRecord(record, lengths);
-    if (const auto message = UnbuildableBarsMessage(lengths)) messenger.Unbuildable(*message);
+    if (const auto message = UnbuildableBarsMessage(lengths)) messenger.Inform(*message);
     return lengths;
 }
 

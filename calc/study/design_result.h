@@ -37,7 +37,7 @@ struct DesignResult {
     RunResult status = RunResult::Completed;
     int loadCase = 0;  // 1..5 once the conditions were read
     std::array<SectionResult, kDesignSectionCount> sections;
-    bool passed = false;        // the overall verdict: "許容応力度内"
+    bool passed = false;        // the design's verdict (DesignPasses)
     int governingSection = -1;  // row − 1 of the largest utilisation; −1 when none
     Criterion governingCriterion = Criterion::SigmaC;
     double maxUtilisation = 0;

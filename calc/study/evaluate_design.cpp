@@ -84,7 +84,7 @@ DesignResult EvaluateDesign(const DesignConditions& conditions) {
     result.loadCase = work.loadCase;
     if (result.status != RunResult::Completed) return result;
 
-    result.passed = AllSectionsPass(work.sections);
+    result.passed = work.passed;
     result.concrete = work.quantities.concrete;
     if (work.quantities.steel) result.steel = work.quantities.steel->total;
     for (int k = 0; k < kDesignSectionCount; ++k) {

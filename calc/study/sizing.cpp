@@ -45,10 +45,6 @@ double ConcreteArea(double Bu, double Hu, const Thicknesses& t) {
     return Bu * (tu + tb) + 2 * tl * (Hu + tu + tb);
 }
 
-bool DesignPasses(const DesignResult& result) {
-    return result.status == RunResult::Completed && result.passed && result.messages.empty();
-}
-
 DesignConditions WithThicknesses(const DesignConditions& base, double Bu, double Hu,
                                  const Thicknesses& t) {
     DesignConditions conditions = base;
@@ -88,7 +84,7 @@ std::optional<SizingResult> SizeBox(const DesignConditions& base,
             DesignConditions at = box;
             at.h1 = coverTexts[c];
             evaluations.fetch_add(1, std::memory_order_relaxed);
-            if (!DesignPasses(EvaluateDesign(at))) {
+            if (!EvaluateDesign(at).passed) {
                 hardestCover.store(c, std::memory_order_relaxed);
                 return true;
             }

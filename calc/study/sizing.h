@@ -8,8 +8,14 @@
 #include <vector>
 
 #include "calc/design_conditions.h"
+#include "calc/read_conditions.h"
 #include "calc/study/design_result.h"
 #include "calc/study/parallel.h"
+
+// The entries a sizing sets in every box it tries.
+inline constexpr ConditionEntry kSizedEntries[] = {&DesignConditions::Tu, &DesignConditions::TL,
+                                                   &DesignConditions::Tb, &DesignConditions::B,
+                                                   &DesignConditions::H};
 
 // The thicknesses tried, in mm.
 struct ThicknessBounds {
@@ -17,11 +23,6 @@ struct ThicknessBounds {
     int thickest = 1500;
     int step = 50;
 };
-
-// Whether a design can be recommended: it ran to the end, every section is within its
-// allowable stresses and no stage had to warn (an unusual stress distribution, a failed bar
-// search).
-bool DesignPasses(const DesignResult& result);
 
 struct Thicknesses {
     int Tu = 0, TL = 0, Tb = 0;  // mm

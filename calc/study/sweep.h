@@ -17,16 +17,24 @@ struct SweepRange {
     double from = 0;
     double to = 0;
     double step = 0;
+    int decimals = 0;  // the decimal places of FROM and STEP (negative: tens, hundreds, …)
 };
 
 inline constexpr std::size_t kMaxSweepDesigns = 1'000'000;
 
 // The range, or the reason the text is not one: an unknown name, a text that is no number,
-// a step that is not positive, TO below FROM, or more values than a study takes.
+// a step that is not positive, TO below FROM, more values than a study takes, or a step so
+// fine that two values would be the same number to the entry.
 std::optional<SweepRange> ParseSweepRange(std::string_view text, std::string& error);
 
-// FROM, FROM + STEP, … up to TO; TO itself when the steps reach it within rounding. Each
-// value is formed from FROM and its index, so no rounding error builds up along the range.
+// The number of values: FROM, FROM + STEP, … up to TO; TO itself when the steps reach it
+// within rounding.
+std::size_t ValueCount(const SweepRange& range);
+// Value k as text: FROM + k·STEP, the decimal with the places of FROM and STEP, in the
+// shortest form that reads back as the number that decimal is typed as. Each value is formed
+// from FROM and its index, so no rounding error builds up along the range.
+std::string ValueText(const SweepRange& range, std::size_t k);
+// Every value, as its text reads.
 std::vector<double> RangeValues(const SweepRange& range);
 
 // One design of a study: the texts of the varied inputs, as entered, and how it came out.
@@ -36,7 +44,7 @@ struct StudyRow {
 };
 
 // Every combination of the ranges' values, the first range varying slowest, each entered as
-// DecimalText into a copy of the base conditions.
+// its ValueText into a copy of the base conditions.
 std::vector<StudyRow> SweepRows(const std::vector<SweepRange>& ranges);
 DesignConditions WithValues(const DesignConditions& base, const std::vector<SweepRange>& ranges,
                             const std::vector<std::string>& values);

@@ -24,7 +24,7 @@ namespace {
 struct FakeRun {
     RunResult result = RunResult::Completed;
     std::vector<std::string> messages;
-    std::vector<std::string> warnings;  // shown as a design that cannot be built
+    std::vector<std::string> warnings;  // a stage's messages: the design does not pass
     int exceedingRow = 0;               // a row of the section table judged "NO"
     int calls = 0;
     DesignConditions seen;
@@ -35,11 +35,12 @@ struct FakeRun {
             seen = conditions;
             table.List("ListBox7") = {"計算済み"};
             for (const auto& text : messages) m.Inform(text);
-            for (const auto& text : warnings) m.Unbuildable(text);
+            for (const auto& text : warnings) m.Inform(text);
             if (exceedingRow > 0) {
                 table.GridOf("StringGrid3").Cell(13, exceedingRow) = "NO";
                 table.labels.at("Label97").text = "許容応力度を超えました。";
             }
+            table.passed = result == RunResult::Completed && warnings.empty() && exceedingRow == 0;
             return result;
         };
     }
@@ -68,6 +69,7 @@ TEST(Batch, ArgumentsItDoesNotKnowShowUsageAndRunNothing) {
         {"--batch", "--tload", "20,4.0"},
         {"--batch", "--tload", "20,4.0,3.5,1"},
         {"--batch", "--pdf"},
+        {"--batch", ""},  // an empty file variable in a script
     };
     for (const auto& arguments : cases) {
         FakeRun run;
@@ -125,7 +127,7 @@ TEST(Batch, FileTLoadAndPitchReachTheCalculation) {
 }
 
 // A completed run whose design does not pass exits 3 and says why; a file error outranks it.
-TEST(Batch, ExitStatusThreeWhenASectionFailsOrBarsCannotBeBuilt) {
+TEST(Batch, ExitStatusThreeWhenASectionFailsOrAStageWarns) {
     struct Case {
         std::vector<std::string> warnings;
         int exceedingRow;
@@ -139,6 +141,11 @@ TEST(Batch, ExitStatusThreeWhenASectionFailsOrBarsCannotBeBuilt) {
          true,
          3,
          "予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)\n"},
+        {{"応力分布タイプが普通ではありません。"},
+         0,
+         true,
+         3,
+         "応力分布タイプが普通ではありません。\n"},
         {{}, 2, true, 3, "許容応力度を超えました。（側壁(L)M）\n"},
         {{}, 2, false, 1, "書き込みが許可されていない"},
     };

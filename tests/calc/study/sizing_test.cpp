@@ -15,7 +15,7 @@ bool PassesEverywhere(const DesignConditions& box, const std::vector<std::string
     for (const auto& cover : covers) {
         DesignConditions at = box;
         at.h1 = cover;
-        if (!DesignPasses(EvaluateDesign(at))) return false;
+        if (!EvaluateDesign(at).passed) return false;
     }
     return true;
 }
@@ -71,7 +71,7 @@ TEST(Sizing, TheDefaultBoxPassesEverywhereAndNoThinnerMemberDoes) {
     EXPECT_NEAR(ParseDouble(box.B, "B") - 2 * ParseDouble(box.TL, "TL"), 3.0, 1e-9);
     EXPECT_NEAR(ParseDouble(box.H, "H") - ParseDouble(box.Tu, "Tu") - ParseDouble(box.Tb, "Tb"),
                 3.0, 1e-9);
-    EXPECT_TRUE(DesignPasses(sized->governing));
+    EXPECT_TRUE(sized->governing.passed);
     EXPECT_GE(sized->governing.maxUtilisation, 0.0);
 
     const Thicknesses t = sized->thicknesses;
