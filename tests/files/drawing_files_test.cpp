@@ -1,6 +1,7 @@
 // The drawing file and the quantity CSV, read back by readers written elsewhere (ezdxf and
 // Python's csv module): layers, code page, the outline at full size, the bar marks and
-// bends, CP932 rows with CR LF; and failed writes that keep the earlier file.
+// bends, odd design names, CP932 rows with CR LF; and failed writes that keep the earlier
+// file.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -92,6 +93,31 @@ TEST(DrawingFile, ReadsBackWithLayersCodePageOutlineMarksAndBends) {
             radii.insert(arc["radius"].get<double>());
         }
         EXPECT_EQ(radii, (std::multiset<double>{double(R1), double(R1), double(R2), double(R2)}));
+    }
+}
+
+// A design file may be named with anything the file system allows; in the title block a
+// control character is left out and one without a CP932 form is shown as "?", and the
+// drawing stays whole.
+TEST(DrawingFile, OddDesignNamesLeaveTheFileWhole) {
+    const CalcTable table = RunOf(DesignConditions{});
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\nb\r.dat", "ab.dat"},
+        {"Brücke.dat", "Br?cke.dat"},
+        {"Br\xFC"
+         "cke.dat",
+         "Br?cke.dat"},  // Latin-1, no UTF-8
+        {"x\x7F\u0085\ty.dat", "xy.dat"},
+        {"箱①\U0001F600.dat", "箱①?.dat"},
+    };
+    for (const auto& [name, shown] : cases) {
+        TempFolder folder;
+        ASSERT_TRUE(WriteSectionDxf(folder / "box.dxf", table, name, "2026年12月09日").ok());
+        const auto dxf = ReadBack("dxf", folder / "box.dxf");
+        EXPECT_EQ(dxf["auditErrors"], 0) << shown;
+        const std::set<std::string> texts(dxf["texts"].begin(), dxf["texts"].end());
+        EXPECT_TRUE(texts.count(shown)) << shown;
+        EXPECT_TRUE(texts.count("2026年12月09日")) << shown;
     }
 }
 
