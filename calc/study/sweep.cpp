@@ -61,20 +61,12 @@ std::vector<double> RangeValues(const SweepRange& range) {
     return values;
 }
 
-std::vector<StudyRow> SweepRows(const std::vector<SweepRange>& ranges) {
-    std::vector<StudyRow> rows(1);
-    for (const SweepRange& range : ranges) {
-        std::vector<StudyRow> grown;
-        const auto values = RangeValues(range);
-        grown.reserve(rows.size() * values.size());
-        for (const StudyRow& row : rows)
-            for (double value : values) {
-                grown.push_back(row);
-                grown.back().values.push_back(DecimalText(value));
-            }
-        rows = std::move(grown);
-    }
-    return rows;
+std::vector<std::string> RangeTexts(const SweepRange& range) {
+    const std::vector<double> values = RangeValues(range);
+    std::vector<std::string> texts;
+    texts.reserve(values.size());
+    for (double value : values) texts.push_back(DecimalText(value));
+    return texts;
 }
 
 DesignConditions WithValues(const DesignConditions& base, const std::vector<SweepRange>& ranges,
@@ -83,15 +75,4 @@ DesignConditions WithValues(const DesignConditions& base, const std::vector<Swee
     for (std::size_t k = 0; k < ranges.size() && k < values.size(); ++k)
         conditions.*(ranges[k].input->field) = values[k];
     return conditions;
-}
-
-bool EvaluateRows(const DesignConditions& base, const std::vector<SweepRange>& ranges,
-                  std::vector<StudyRow>& rows, const StudyControl& control) {
-    return ParallelFor(
-        rows.size(),
-        [&](std::size_t i) {
-            rows[i].result = EvaluateDesign(WithValues(base, ranges, rows[i].values));
-            return true;
-        },
-        control);
 }
