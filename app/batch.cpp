@@ -12,8 +12,10 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <optional>
 
+#include "app/batch_signals.h"
 #include "app/batch_study.h"
 #include "app/report_pdf_file.h"
 #include "calc/drawing/title_block.h"
@@ -45,7 +47,8 @@ const char* const kHelp =
     "     message: an unusual stress distribution, the bar search or the bar processing\n"
     "     (the reason is on standard error)\n"
     "  2  a design condition failed its check\n"
-    "  1  a conversion or file error\n";
+    "  1  a conversion or file error, or too little memory\n"
+    "  130  interrupted (Ctrl-C) before the outputs were put in place; nothing written\n";
 
 constexpr int kCompleted = 0;
 constexpr int kFailed = 1;
@@ -255,31 +258,34 @@ std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTabl
 }
 
 // Writes every output to its temporary file, and puts them in place only when all of them
-// succeeded; says where, or why not. The input file is never replaced.
-bool WriteOutputs(const std::vector<Output>& outputs, const std::string& input, std::ostream& out,
-                  std::ostream& err) {
-    FileCommit commit(&out);
+// succeeded; says where, or why not. The input file is never replaced. The exit status:
+// completed, a file error, or interrupted.
+int WriteOutputs(const std::vector<Output>& outputs, const std::string& input, std::ostream& out,
+                 std::ostream& err, const std::atomic<bool>& stop) {
+    FileCommit commit(&out, &stop);
     if (!input.empty()) commit.KeepUnchanged(input);
     FileResult result;
     for (const Output& output : outputs)
         if (result = output.stage(commit, output.path); !result.ok()) break;
     if (result.ok()) result = commit.Commit();
+    if (result.status == FileStatus::Interrupted) {
+        err << "dolmeta: interrupted; nothing written\n";
+        return kInterrupted;
+    }
     if (!result.ok()) {
         err << result.message << "\nno output written; earlier files are unchanged\n";
-        return false;
+        return kFailed;
     }
     std::ostream& status = commit.WritesStandardOutput() ? err : out;
     for (const Output& output : outputs)
         if (output.path != "-")
             status << output.what << " written to "
                    << std::filesystem::absolute(output.path).string() << '\n';
-    return true;
+    return kCompleted;
 }
 
-}  // namespace
-
-int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-             const CalculationRun& run) {
+int Batch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+          const CalculationRun& run, const std::atomic<bool>& stop) {
     std::string error;
     const auto options = ParseArguments(arguments, error);
     if (!options) {
@@ -303,8 +309,8 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     if (options->study.Requested()) {
         StudyOptions study = options->study;
         study.inputFile = options->conditionsFile;
-        return RunStudyUntilInterrupted(conditions, study, out, err,
-                                        &err == &std::cerr && isatty(STDERR_FILENO));
+        return RunStudy(conditions, study, out, err, stop,
+                        &err == &std::cerr && isatty(STDERR_FILENO));
     }
 
     CalcTable table;
@@ -321,16 +327,38 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
             return kFailed;
     }
 
-    if (!WriteOutputs(
+    if (const int written = WriteOutputs(
             RequestedOutputs(*options, table, messenger.messages, conditions.figureColours),
-            options->conditionsFile, out, err))
-        return kFailed;
+            options->conditionsFile, out, err, stop);
+        written != kCompleted)
+        return written;
     // A stage's message is on standard error already; the sections over their limits are told
     // too.
     TellExceededSections(table, err);
     return table.passed ? kCompleted : kNotPassed;
 }
 
+}  // namespace
+
+int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+             const CalculationRun& run) {
+    const StopRequests stop;
+    int status = kFailed;
+    try {
+        status = Batch(arguments, out, err, run, stop.Flag());
+    } catch (const std::bad_alloc&) {
+        err << "メモリーが足りないため、処理を中止しました。\n";
+        return kFailed;
+    }
+    // What standard output did not take is a failed output too.
+    if ((status == kCompleted || status == kNotPassed) && !out.flush()) {
+        err << "標準出力に書き出せません。\n";
+        return kFailed;
+    }
+    return status;
+}
+
 int RunBatch(int argc, char** argv) {
+    PrepareStandardStreams();
     return RunBatch(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

@@ -1,14 +1,14 @@
 // Batch studies: the options, the progress line and what is printed and written.
 #include "app/batch_study.h"
 
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
-#include <iostream>
-#include <mutex>
+#include <memory>
 #include <sstream>
+#include <thread>
 
+#include "app/memory_room.h"
 #include "calc/study/base_failure.h"
 #include "calc/study/sizing.h"
 #include "calc/study/study_names.h"
@@ -21,13 +21,6 @@ constexpr int kCompleted = 0;
 constexpr int kFailed = 1;
 constexpr int kCheckFailed = 2;
 constexpr int kSomeFail = 3;
-
-std::atomic<bool> interrupted{false};  // lock-free, so a signal handler may set it
-static_assert(std::atomic<bool>::is_always_lock_free);
-
-extern "C" void OnInterrupt(int) {
-    interrupted = true;
-}
 
 StudyControl Control(const std::atomic<bool>& cancel, std::ostream& err, bool showProgress,
                      const char* what) {
@@ -50,68 +43,101 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
-std::string Governing(const DesignResult& result) {
-    if (result.governingSection < 0) return "-";
-    return Fixed(result.maxUtilisation, 3) + " (" + DesignSectionNames()[result.governingSection] +
-           " " + CriterionName(result.governingCriterion) + ")";
+std::string Governing(int section, Criterion criterion, double utilisation) {
+    if (section < 0) return "-";
+    return Fixed(utilisation, 3) + " (" + DesignSectionNames()[section] + " " +
+           CriterionName(criterion) + ")";
 }
 
-// Stages one output and commits it, never over the design file read; says why not.
-bool Written(const StudyOptions& options, std::ostream& out, std::ostream& err,
-             const std::function<FileResult(FileCommit&)>& stage) {
-    FileCommit commit(&out);
+int Interrupted(std::ostream& err) {
+    err << "dolmeta: interrupted; nothing written\n";
+    return kInterrupted;
+}
+
+// Whether a study that holds `bytes` fits in the memory left to the process; says why not.
+// Each worker thread also takes its stack and reserves an allocation arena.
+bool Fits(std::size_t bytes, std::ostream& err) {
+    constexpr std::size_t kMegabyte = 1 << 20;
+    const std::size_t threads = std::thread::hardware_concurrency();
+    const std::size_t data = bytes + threads * 8 * kMegabyte;
+    const std::size_t reserved = data + threads * 64 * kMegabyte;
+    const MemoryRoom room = AvailableMemory();
+    const auto tooLittle = [](const std::optional<std::size_t>& available, std::size_t needed) {
+        return available && *available < needed;
+    };
+    if (!tooLittle(room.data, data) && !tooLittle(room.addressSpace, reserved)) return true;
+    const bool dataShort = tooLittle(room.data, data);
+    const std::size_t available = dataShort ? *room.data : *room.addressSpace;
+    const std::size_t needed = dataShort ? data : reserved;
+    err << "この検討には約 " << (needed + kMegabyte - 1) / kMegabyte
+        << " MB のメモリーが必要ですが、使えるのは約 " << available / kMegabyte
+        << " MB です。範囲を狭めるか刻みを大きくして下さい。\n";
+    return false;
+}
+
+// Stages one output and commits it, never over the design file read; says why not. The
+// exit status: completed, a file error, or interrupted.
+int Written(const StudyOptions& options, std::ostream& out, std::ostream& err,
+            const std::atomic<bool>& cancel, const std::function<FileResult(FileCommit&)>& stage) {
+    FileCommit commit(&out, &cancel);
     if (!options.inputFile.empty()) commit.KeepUnchanged(options.inputFile);
     const FileResult written = CommitWhenStaged(commit, stage(commit));
-    if (!written.ok())
-        err << written.message << "\nno output written; earlier files are unchanged\n";
-    return written.ok();
+    if (written.status == FileStatus::Interrupted) return Interrupted(err);
+    if (written.ok()) return kCompleted;
+    err << written.message << "\nno output written; earlier files are unchanged\n";
+    return kFailed;
 }
 
 int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::ostream& out,
           std::ostream& err, const std::atomic<bool>& cancel, bool showProgress) {
-    std::vector<StudyRow> rows = SweepRows(options.sweeps);
+    if (!Fits(StudyTable::Footprint(options.sweeps), err)) return kFailed;
+    const auto table = std::make_unique<StudyTable>(options.sweeps);
     const bool complete =
-        EvaluateRows(conditions, options.sweeps, rows, Control(cancel, err, showProgress, "sweep"));
+        EvaluateRows(conditions, *table, Control(cancel, err, showProgress, "sweep"));
     EndProgress(err, showProgress);
-    if (!complete) {
-        err << "dolmeta: interrupted; nothing written\n";
-        return kInterrupted;
-    }
+    if (!complete) return Interrupted(err);
     std::size_t passing = 0;
-    const StudyRow* worst = nullptr;
-    for (const StudyRow& row : rows) {
-        if (row.result.passed) ++passing;
-        if (row.result.status == RunResult::Completed &&
-            (!worst || row.result.maxUtilisation > worst->result.maxUtilisation))
-            worst = &row;
+    std::optional<std::size_t> worst;
+    for (std::size_t i = 0; i < table->size(); ++i) {
+        const StudyRow& row = (*table)[i];
+        if (row.passed) ++passing;
+        if (row.status == RunResult::Completed &&
+            (!worst || row.maxUtilisation > (*table)[*worst].maxUtilisation))
+            worst = i;
     }
-    if (options.csvPath) {
-        std::vector<std::string> names;
-        for (const SweepRange& range : options.sweeps) names.push_back(range.input->name);
-        if (!Written(options, out, err, [&](FileCommit& commit) {
-                return WriteStudyCsv(commit, *options.csvPath, names, rows);
-            }))
-            return kFailed;
-    }
+    if (options.csvPath)
+        if (const int status = Written(options, out, err, cancel,
+                                       [&](FileCommit& commit) {
+                                           return WriteStudyCsv(commit, *options.csvPath, *table);
+                                       });
+            status != kCompleted)
+            return status;
     std::ostream& report = options.csvPath == "-" ? err : out;
-    report << rows.size() << " designs, " << passing << " pass";
+    report << table->size() << " designs, " << passing << " pass";
     if (worst) {
-        report << "; largest utilisation " << Governing(worst->result) << " at";
+        const StudyRow& row = (*table)[*worst];
+        report << "; largest utilisation "
+               << Governing(row.governingSection, row.governingCriterion, row.maxUtilisation)
+               << " at";
+        const std::vector<std::string> values = table->Values(*worst);
         for (std::size_t k = 0; k < options.sweeps.size(); ++k)
-            report << ' ' << options.sweeps[k].input->name << '=' << worst->values[k];
+            report << ' ' << options.sweeps[k].input->name << '=' << values[k];
     }
     report << '\n';
     if (options.csvPath && *options.csvPath != "-")
         report << "study table written to " << std::filesystem::absolute(*options.csvPath).string()
                << '\n';
-    return passing == rows.size() ? kCompleted : kSomeFail;
+    return passing == table->size() ? kCompleted : kSomeFail;
 }
 
 int Size(const DesignConditions& conditions, const StudyOptions& options, std::ostream& out,
          std::ostream& err, const std::atomic<bool>& cancel, bool showProgress) {
-    std::vector<std::string> covers;  // none: the file's own cover
-    if (!options.sweeps.empty())
-        for (const StudyRow& row : SweepRows(options.sweeps)) covers.push_back(row.values[0]);
+    if (!options.sweeps.empty() &&
+        !Fits(SizingFootprint(RangeValues(options.sweeps[0]).size()), err))
+        return kFailed;
+    // None: the file's own cover.
+    const std::vector<std::string> covers =
+        options.sweeps.empty() ? std::vector<std::string>{} : RangeTexts(options.sweeps[0]);
     std::string error;
     const auto sized =
         SizeBox(conditions, covers, Control(cancel, err, showProgress, "sizing"), error);
@@ -121,8 +147,7 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
             err << error << '\n';
             return kFailed;
         }
-        err << "dolmeta: interrupted; nothing written\n";
-        return kInterrupted;
+        return Interrupted(err);
     }
     if (!sized->found) {
         err << "dolmeta: no box with members of 0.20 to 1.50 m passes at every cover\n";
@@ -133,12 +158,17 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
     report << "thinnest box: Tu=" << box.Tu << " TL=" << box.TL << " Tb=" << box.Tb
            << " m, B=" << box.B << " H=" << box.H << " m\n"
            << "governing cover h1=" << sized->governingCover << " m, utilisation "
-           << Governing(sized->governing) << '\n';
+           << Governing(sized->governing.governingSection, sized->governing.governingCriterion,
+                        sized->governing.maxUtilisation)
+           << '\n';
     if (options.outPath) {
-        if (!Written(options, out, err, [&](FileCommit& commit) {
-                return SaveDesignConditions(commit, *options.outPath, box);
-            }))
-            return kFailed;
+        if (const int status = Written(options, out, err, cancel,
+                                       [&](FileCommit& commit) {
+                                           return SaveDesignConditions(commit, *options.outPath,
+                                                                       box);
+                                       });
+            status != kCompleted)
+            return status;
         if (*options.outPath != "-")
             report << "sized design written to "
                    << std::filesystem::absolute(*options.outPath).string() << '\n';
@@ -221,17 +251,4 @@ int RunStudy(const DesignConditions& conditions, const StudyOptions& options, st
     }
     return options.size ? Size(conditions, options, out, err, cancel, showProgress)
                         : Sweep(conditions, options, out, err, cancel, showProgress);
-}
-
-int RunStudyUntilInterrupted(const DesignConditions& conditions, const StudyOptions& options,
-                             std::ostream& out, std::ostream& err, bool showProgress) {
-    interrupted = false;
-    struct sigaction action {};
-    struct sigaction previous {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous);
-    const int status = RunStudy(conditions, options, out, err, interrupted, showProgress);
-    sigaction(SIGINT, &previous, nullptr);
-    return status;
 }

@@ -29,6 +29,26 @@ std::string LayerName(CadLayer layer) {
     return "0";
 }
 
+// A text as a line of the file holds it: control characters are left out (a line break
+// would end the value and shift every line after it), and a character without a CP932 form,
+// as a file may be named with, is written as "?".
+std::string DxfText(const std::string& utf8) {
+    std::string kept;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x20 || c == 0x7F) continue;
+        // U+0080 to U+009F, the second set of controls.
+        const bool c1 = c == 0xC2 && i + 1 < utf8.size() &&
+                        (static_cast<unsigned char>(utf8[i + 1]) & 0xE0) == 0x80;
+        if (c1) {
+            ++i;
+            continue;
+        }
+        kept += utf8[i];
+    }
+    return ToCp932Replacing(kept);
+}
+
 DL_Attributes Attributes(CadLayer layer, bool dashed = false) {
     return DL_Attributes(LayerName(layer), kByLayer, kLineweightByLayer,
                          dashed ? kDashed : "BYLAYER", 1.0);
@@ -136,7 +156,7 @@ class DxfWriter {
         const double angle = t.angle * std::numbers::pi / 180;
         dxf_.writeText(w_,
                        DL_TextData(t.at.x, t.at.y, 0, t.at.x, t.at.y, 0, t.height, 1.0, 0, h, v,
-                                   ToCp932(t.text), kStyle, angle),
+                                   DxfText(t.text), kStyle, angle),
                        Attributes(t.layer));
     }
 

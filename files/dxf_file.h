@@ -10,7 +10,8 @@
 #include "files/file_commit.h"
 #include "files/file_result.h"
 
-// The whole file. Fails with EncodingError for a text without a CP932 form.
+// The whole file. Its texts leave out control characters and show a character without a
+// CP932 form as "?", so that whatever a design file is named, the drawing is written.
 FileResult DxfBytes(const CadDrawing& drawing, std::string& bytes);
 
 // The last run's section with its title block, staged as one output of the commit; refused

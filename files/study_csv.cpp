@@ -1,4 +1,4 @@
-// Rows of a study, formatted field by field and converted to CP932 once.
+// Rows of a study, formatted field by field and converted to CP932 a block at a time.
 #include "files/study_csv.h"
 
 #include <charconv>
@@ -73,10 +73,10 @@ std::string BarName(int diameter) {
     return name += std::to_string(diameter);
 }
 
-std::string Row(const StudyRow& row) {
-    const DesignResult& r = row.result;
+std::string Row(const StudyTable& table, std::size_t i) {
+    const StudyRow& r = table[i];
     std::string line;
-    for (const auto& value : row.values) Append(line, value);
+    for (const auto& value : table.Values(i)) Append(line, value);
     const bool completed = r.status == RunResult::Completed;
     Append(line, r.loadCase ? std::to_string(r.loadCase) : "");
     Append(line, !completed ? "-" : r.passed ? "OK" : "NO");
@@ -84,55 +84,57 @@ std::string Row(const StudyRow& row) {
     Append(line, governed ? Utilisation(r.maxUtilisation) : "");
     Append(line, governed ? DesignSectionNames()[r.governingSection] : "");
     Append(line, governed ? CriterionName(r.governingCriterion) : "");
-    for (const SectionResult& s : r.sections) {
-        for (const auto& value : {s.sigmaC, s.sigmaS, s.tau, s.tau2d})
-            Append(line, completed ? Number(value) : "");
+    for (const StudyRow::Section& s : r.sections) {
+        for (int c = 0; c < kCriterionCount; ++c)
+            Append(line, completed ? Number(s.Stress(static_cast<Criterion>(c))) : "");
         Append(line, completed && s.diameter > 0 ? BarName(s.diameter) : "");
         Append(line, completed ? std::to_string(s.pitch) : "");
     }
     // As the quantity grid shows them.
     Append(line, completed ? FormatLine("0.000"_pattern, r.concrete) : "");
-    Append(line, completed && r.steel ? FormatLine("0.00"_pattern, *r.steel) : "");
-    Append(line, Messages(r.messages));
+    Append(line, completed && r.hasSteel ? FormatLine("0.00"_pattern, r.steel) : "");
+    Append(line, Messages(table.Messages(i)));
     return line;
 }
 
-// CP932 of a text, with '?' for each character that has no CP932 form (a message may quote
-// whatever was typed).
-std::string Cp932Lenient(const std::string& utf8) {
-    try {
-        return ToCp932(utf8);
-    } catch (const EncodingError&) {
-    }
-    std::string bytes;
-    for (std::size_t i = 0; i < utf8.size();) {
-        std::size_t length = 1;
-        while (i + length < utf8.size() && (utf8[i + length] & 0xC0) == 0x80) ++length;
-        try {
-            bytes += ToCp932(utf8.substr(i, length));
-        } catch (const EncodingError&) {
-            bytes += '?';
+// The whole table, handed over in blocks of about a megabyte, each converted to CP932 on
+// its own; stops when a block is refused.
+void MakeStudyCsv(const StudyTable& table, const FileCommit::Pieces& write) {
+    constexpr std::size_t kBlock = 1 << 20;
+    std::string block;
+    block.reserve(kBlock + 4096);
+    std::vector<std::string> names;
+    for (const SweepRange& range : table.Ranges()) names.push_back(range.input->name);
+    block += Header(names);
+    block += "\r\n";
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        block += Row(table, i);
+        block += "\r\n";
+        if (block.size() >= kBlock) {
+            if (!write(ToCp932Replacing(block))) return;
+            block.clear();
         }
-        i += length;
     }
-    return bytes;
+    write(ToCp932Replacing(block));
 }
 
 }  // namespace
 
-std::string StudyCsv(const std::vector<std::string>& names, const std::vector<StudyRow>& rows) {
-    std::string text = Header(names) + "\r\n";
-    for (const StudyRow& row : rows) text += Row(row) + "\r\n";
-    return Cp932Lenient(text);
+std::string StudyCsv(const StudyTable& table) {
+    std::string bytes;
+    MakeStudyCsv(table, [&bytes](std::string_view piece) {
+        bytes += piece;
+        return true;
+    });
+    return bytes;
 }
 
-FileResult WriteStudyCsv(const std::string& path, const std::vector<std::string>& names,
-                         const std::vector<StudyRow>& rows) {
+FileResult WriteStudyCsv(const std::string& path, const StudyTable& table) {
     FileCommit commit;
-    return CommitWhenStaged(commit, WriteStudyCsv(commit, path, names, rows));
+    return CommitWhenStaged(commit, WriteStudyCsv(commit, path, table));
 }
 
-FileResult WriteStudyCsv(FileCommit& commit, const std::string& path,
-                         const std::vector<std::string>& names, const std::vector<StudyRow>& rows) {
-    return commit.Stage(path, StudyCsv(names, rows));
+FileResult WriteStudyCsv(FileCommit& commit, const std::string& path, const StudyTable& table) {
+    return commit.Stage(path,
+                        [&table](const FileCommit::Pieces& write) { MakeStudyCsv(table, write); });
 }

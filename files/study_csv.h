@@ -3,9 +3,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "calc/study/sweep.h"
+#include "calc/study/study_table.h"
 #include "files/file_commit.h"
 #include "files/file_result.h"
 
@@ -14,13 +13,12 @@
 // section σc, σs, τ, τ2d, the bar ("D16") and its pitch (mm), the concrete (m³/m) and main
 // steel (kg/m, empty when the bar search found no bars), and last the run's messages. A value
 // the section-design table shows as "-" is an empty field; a design that stopped has its message
-// and nothing else.
-std::string StudyCsv(const std::vector<std::string>& names, const std::vector<StudyRow>& rows);
+// and nothing else. A character without a CP932 form is written as "?".
+std::string StudyCsv(const StudyTable& table);
 
 // Writes through a temporary file, so that a failed or interrupted write leaves no
 // half-written table behind.
-FileResult WriteStudyCsv(const std::string& path, const std::vector<std::string>& names,
-                         const std::vector<StudyRow>& rows);
-// The same, staged as one output of the commit.
-FileResult WriteStudyCsv(FileCommit& commit, const std::string& path,
-                         const std::vector<std::string>& names, const std::vector<StudyRow>& rows);
+FileResult WriteStudyCsv(const std::string& path, const StudyTable& table);
+// The same, staged as one output of the commit, formatted a block of rows at a time as it
+// is written, so that the table is never held whole as text.
+FileResult WriteStudyCsv(FileCommit& commit, const std::string& path, const StudyTable& table);

@@ -219,28 +219,32 @@ void StudyPage::StartStudy() {
     }
     Begin();
     worker_ = std::thread([this, base, range = *range, inputCover, control = Control()] {
-        std::vector<StudyRow> rows = SweepRows({range});
-        const bool complete = EvaluateRows(base, {range}, rows, control);
+        auto study = std::make_shared<StudyTable>(std::vector{range});
+        std::vector<DesignResult> results(study->size());
+        const bool complete =
+            EvaluateRows(base, *study, control,
+                         [&results](std::size_t i, const DesignResult& r) { results[i] = r; });
         QMetaObject::invokeMethod(
             this,
-            [this, rows = std::move(rows), complete, inputCover]() mutable {
-                StudyDone(std::move(rows), complete, inputCover);
+            [this, study = std::move(study), results = std::move(results), complete,
+             inputCover]() mutable {
+                StudyDone(std::move(study), std::move(results), complete, inputCover);
             },
             Qt::QueuedConnection);
     });
 }
 
-void StudyPage::StudyDone(std::vector<StudyRow> rows, bool complete, double inputCover) {
+void StudyPage::StudyDone(std::shared_ptr<const StudyTable> study,
+                          std::vector<DesignResult> results, bool complete, double inputCover) {
     if (complete) {
-        CoverStudy study;
-        study.inputCover = inputCover;
-        for (StudyRow& row : rows) {
-            study.covers.push_back(ParseDouble(row.values[0], "h1"));
-            study.results.push_back(row.result);
-        }
-        figure_ = CoverStudyChart(study);
-        governing_ = GoverningCoverGrid(study);
-        rows_ = std::move(rows);
+        CoverStudy covers;
+        covers.inputCover = inputCover;
+        for (std::size_t i = 0; i < study->size(); ++i)
+            covers.covers.push_back(ParseDouble(study->Values(i)[0], "h1"));
+        covers.results = std::move(results);
+        figure_ = CoverStudyChart(covers);
+        governing_ = GoverningCoverGrid(covers);
+        study_ = std::move(study);
         figureView_->update();
         ShowGoverning();
     }
@@ -251,8 +255,7 @@ void StudyPage::StartSizing() {
     if (busy_) return;
     const auto range = Range();
     if (!range) return;
-    std::vector<std::string> covers;
-    for (const StudyRow& row : SweepRows({*range})) covers.push_back(row.values[0]);
+    std::vector<std::string> covers = RangeTexts(*range);
     const DesignConditions base = conditions_();
     sizedFrom_ = base;
     Begin();
@@ -286,7 +289,7 @@ void StudyPage::SaveCsv() {
     if (!HasStudy() || busy_) return;
     const std::string path = askCsvPath_();
     if (path.empty()) return;
-    const FileResult written = WriteStudyCsv(path, {"h1"}, rows_);
+    const FileResult written = WriteStudyCsv(path, *study_);
     if (!written.ok()) messenger_.Warn(written.message);
 }
 

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -20,7 +21,7 @@
 #include "calc/calc_table.h"
 #include "calc/messenger.h"
 #include "calc/study/sizing.h"
-#include "calc/study/sweep.h"
+#include "calc/study/study_table.h"
 
 class StudyFigure;
 
@@ -46,7 +47,7 @@ class StudyPage : public QWidget {
     void SaveCsv();
 
     bool Busy() const { return busy_; }
-    bool HasStudy() const { return !rows_.empty(); }
+    bool HasStudy() const { return study_ && study_->size() > 0; }
     const Chart& Figure() const { return figure_; }
     const Grid& Governing() const { return governing_; }
     const std::optional<SizingResult>& Sizing() const { return sizing_; }
@@ -61,7 +62,8 @@ class StudyPage : public QWidget {
     std::optional<SweepRange> Range();
     void Begin();
     void End();
-    void StudyDone(std::vector<StudyRow> rows, bool complete, double inputCover);
+    void StudyDone(std::shared_ptr<const StudyTable> study, std::vector<DesignResult> results,
+                   bool complete, double inputCover);
     void SizingDone(std::optional<SizingResult> sizing, std::string error);
     StudyControl Control();
     void ShowGoverning();
@@ -79,7 +81,7 @@ class StudyPage : public QWidget {
     std::thread worker_;
     std::atomic<bool> cancelled_{false};
     bool busy_ = false;
-    std::vector<StudyRow> rows_;
+    std::shared_ptr<const StudyTable> study_;  // the last complete study, for its table
     Chart figure_;
     Grid governing_;
     std::optional<SizingResult> sizing_;

@@ -45,6 +45,12 @@ double ConcreteArea(double Bu, double Hu, const Thicknesses& t) {
     return Bu * (tu + tb) + 2 * tl * (Hu + tu + tb);
 }
 
+std::size_t SizingFootprint(std::size_t covers) {
+    // Each cover's text (in a block of its own where too long to be held in the string) and
+    // its utilisation in the last round.
+    return covers * (sizeof(std::string) + 32 + sizeof(double));
+}
+
 DesignConditions WithThicknesses(const DesignConditions& base, double Bu, double Hu,
                                  const Thicknesses& t) {
     DesignConditions conditions = base;
@@ -68,7 +74,8 @@ std::optional<SizingResult> SizeBox(const DesignConditions& base,
         error = conversion.what();
         return std::nullopt;
     }
-    const std::vector<std::string> coverTexts = covers.empty() ? std::vector{base.h1} : covers;
+    const std::vector<std::string> ownCover{base.h1};
+    const std::vector<std::string>& coverTexts = covers.empty() ? ownCover : covers;
     const std::vector<Candidate> candidates = CandidatesByArea(Bu, Hu, bounds);
 
     // The first candidate in the order that passes everywhere: once one passes, only those
@@ -102,16 +109,34 @@ std::optional<SizingResult> SizeBox(const DesignConditions& base,
     result.found = true;
     result.thicknesses = candidates[best].t;
     result.sized = WithThicknesses(base, Bu, Hu, result.thicknesses);
-    double worst = -1;
-    for (const std::string& cover : coverTexts) {
+    // The box at every cover once more, for the cover that governs it; as long as the
+    // search, so it may be cancelled too.
+    std::vector<double> utilisations(coverTexts.size());
+    const auto atCover = [&](std::size_t c) {
         DesignConditions at = result.sized;
-        at.h1 = cover;
-        DesignResult evaluated = EvaluateDesign(at);
-        if (evaluated.maxUtilisation > worst) {
-            worst = evaluated.maxUtilisation;
-            result.governingCover = cover;
-            result.governing = std::move(evaluated);
+        at.h1 = coverTexts[c];
+        return at;
+    };
+    StudyControl quiet = control;
+    quiet.progress = nullptr;
+    if (!ParallelFor(
+            coverTexts.size(),
+            [&](std::size_t c) {
+                utilisations[c] = EvaluateDesign(atCover(c)).maxUtilisation;
+                return true;
+            },
+            quiet))
+        return std::nullopt;
+    double worst = -1;
+    std::size_t governing = coverTexts.size();
+    for (std::size_t c = 0; c < coverTexts.size(); ++c)
+        if (utilisations[c] > worst) {
+            worst = utilisations[c];
+            governing = c;
         }
+    if (governing < coverTexts.size()) {
+        result.governingCover = coverTexts[governing];
+        result.governing = EvaluateDesign(atCover(governing));
     }
     return result;
 }

@@ -50,6 +50,9 @@ std::optional<SizingResult> SizeBox(const DesignConditions& base,
                                     const StudyControl& control, std::string& error,
                                     const ThicknessBounds& bounds = {});
 
+// Bytes a sizing over this many covers holds: their texts and SizeBox's work on them.
+std::size_t SizingFootprint(std::size_t covers);
+
 // The concrete area B·H − Bu·Hu of a box around the opening Bu × Hu (m), in m².
 double ConcreteArea(double Bu, double Hu, const Thicknesses& thicknesses);
 

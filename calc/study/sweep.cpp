@@ -125,21 +125,10 @@ std::vector<double> RangeValues(const SweepRange& range) {
     return values;
 }
 
-std::vector<StudyRow> SweepRows(const std::vector<SweepRange>& ranges) {
-    std::vector<StudyRow> rows(1);
-    for (const SweepRange& range : ranges) {
-        std::vector<StudyRow> grown;
-        std::vector<std::string> values(ValueCount(range));
-        for (std::size_t k = 0; k < values.size(); ++k) values[k] = ValueText(range, k);
-        grown.reserve(rows.size() * values.size());
-        for (const StudyRow& row : rows)
-            for (const std::string& value : values) {
-                grown.push_back(row);
-                grown.back().values.push_back(value);
-            }
-        rows = std::move(grown);
-    }
-    return rows;
+std::vector<std::string> RangeTexts(const SweepRange& range) {
+    std::vector<std::string> texts(ValueCount(range));
+    for (std::size_t k = 0; k < texts.size(); ++k) texts[k] = ValueText(range, k);
+    return texts;
 }
 
 DesignConditions WithValues(const DesignConditions& base, const std::vector<SweepRange>& ranges,
@@ -148,15 +137,4 @@ DesignConditions WithValues(const DesignConditions& base, const std::vector<Swee
     for (std::size_t k = 0; k < ranges.size() && k < values.size(); ++k)
         conditions.*(ranges[k].input->field) = values[k];
     return conditions;
-}
-
-bool EvaluateRows(const DesignConditions& base, const std::vector<SweepRange>& ranges,
-                  std::vector<StudyRow>& rows, const StudyControl& control) {
-    return ParallelFor(
-        rows.size(),
-        [&](std::size_t i) {
-            rows[i].result = EvaluateDesign(WithValues(base, ranges, rows[i].values));
-            return true;
-        },
-        control);
 }

@@ -7,9 +7,7 @@
 #include <vector>
 
 #include "calc/design_conditions.h"
-#include "calc/study/design_result.h"
 #include "calc/study/numeric_inputs.h"
-#include "calc/study/parallel.h"
 
 // NAME=FROM:TO:STEP.
 struct SweepRange {
@@ -37,18 +35,9 @@ std::string ValueText(const SweepRange& range, std::size_t k);
 // Every value, as its text reads.
 std::vector<double> RangeValues(const SweepRange& range);
 
-// One design of a study: the texts of the varied inputs, as entered, and how it came out.
-struct StudyRow {
-    std::vector<std::string> values;
-    DesignResult result;
-};
+// The texts of a range's values, as each is entered into the conditions.
+std::vector<std::string> RangeTexts(const SweepRange& range);
 
-// Every combination of the ranges' values, the first range varying slowest, each entered as
-// its ValueText into a copy of the base conditions.
-std::vector<StudyRow> SweepRows(const std::vector<SweepRange>& ranges);
+// A copy of the base conditions with the ranges' inputs set to the texts.
 DesignConditions WithValues(const DesignConditions& base, const std::vector<SweepRange>& ranges,
                             const std::vector<std::string>& values);
-
-// Evaluates every row on every core. False when cancelled; the rows are then incomplete.
-bool EvaluateRows(const DesignConditions& base, const std::vector<SweepRange>& ranges,
-                  std::vector<StudyRow>& rows, const StudyControl& control);

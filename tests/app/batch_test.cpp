@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <new>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -183,6 +184,40 @@ TEST(Batch, ExitStatusFollowsHowTheRunEnded) {
         // A run that stopped writes no report over an earlier one.
         EXPECT_EQ(std::filesystem::exists(folder / "Box.txt"), c.status == 0);
     }
+}
+
+// Running out of memory anywhere ends the run with a message, status 1 and nothing written.
+TEST(Batch, RunningOutOfMemoryEndsWithAMessage) {
+    TempFolder folder;
+    const Outcome outcome = Batch({"--batch", "--text", folder / "Box.txt"},
+                                  [](const DesignConditions&, CalcTable&, Messenger&) -> RunResult {
+                                      throw std::bad_alloc();
+                                  });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "メモリーが足りないため、処理を中止しました。\n");
+    EXPECT_EQ(folder.EntryCount(), 0);
+}
+
+// A design file named with a line break or a character CP932 lacks still gives its drawing;
+// an output name of 255 bytes is written, and a longer one fails alone with the reason.
+TEST(Batch, OddFileNamesAreWrittenOrRefusedWithTheReason) {
+    TempFolder folder;
+    const std::string input = folder / "Brücke\n.dat";
+    ASSERT_TRUE(SaveDesignConditions(input, DesignConditions{}).ok());
+    const std::string longest = folder / (std::string(251, 'n') + ".txt");
+    const Outcome written =
+        Batch({"--batch", input, "--dxf", folder / "d.dxf", "--text", longest}, RunCalculation);
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_GT(fs::file_size(folder / "d.dxf"), 0u);
+    EXPECT_GT(fs::file_size(longest), 0u);
+
+    const std::string tooLong = folder / (std::string(252, 'n') + ".txt");
+    const Outcome refused =
+        Batch({"--batch", input, "--json", folder / "r.json", "--text", tooLong}, RunCalculation);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("ファイル「" + tooLong + "」は名前が長すぎる"), std::string::npos)
+        << refused.err;
+    EXPECT_EQ(folder.EntryCount(), 3);
 }
 
 TEST(Batch, UnreadableConditionFileStopsBeforeTheRun) {

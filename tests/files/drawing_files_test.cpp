@@ -1,6 +1,7 @@
-// The drawing file and the quantity CSV, read back by readers written elsewhere (ezdxf and
-// Python's csv module): layers, code page, the outline at full size, the bar marks and
-// bends, CP932 rows with CR LF; and failed writes that keep the earlier file.
+// The drawing file, the quantity CSV and the study table, read back by readers written
+// elsewhere (ezdxf and Python's csv module): layers, code page, the outline at full size,
+// the bar marks and bends, odd design names, CP932 rows with CR LF; and failed writes that
+// keep the earlier file.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -12,6 +13,7 @@
 #include "calc/run.h"
 #include "files/dxf_file.h"
 #include "files/quantity_csv.h"
+#include "files/study_csv.h"
 #include "tests/files/temp_folder.h"
 
 namespace {
@@ -95,6 +97,31 @@ TEST(DrawingFile, ReadsBackWithLayersCodePageOutlineMarksAndBends) {
     }
 }
 
+// A design file may be named with anything the file system allows; in the title block a
+// control character is left out and one without a CP932 form is shown as "?", and the
+// drawing stays whole.
+TEST(DrawingFile, OddDesignNamesLeaveTheFileWhole) {
+    const CalcTable table = RunOf(DesignConditions{});
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\nb\r.dat", "ab.dat"},
+        {"Brücke.dat", "Br?cke.dat"},
+        {"Br\xFC"
+         "cke.dat",
+         "Br?cke.dat"},  // Latin-1, no UTF-8
+        {"x\x7F\u0085\ty.dat", "xy.dat"},
+        {"箱①\U0001F600.dat", "箱①?.dat"},
+    };
+    for (const auto& [name, shown] : cases) {
+        TempFolder folder;
+        ASSERT_TRUE(WriteSectionDxf(folder / "box.dxf", table, name, "2026年12月09日").ok());
+        const auto dxf = ReadBack("dxf", folder / "box.dxf");
+        EXPECT_EQ(dxf["auditErrors"], 0) << shown;
+        const std::set<std::string> texts(dxf["texts"].begin(), dxf["texts"].end());
+        EXPECT_TRUE(texts.count(shown)) << shown;
+        EXPECT_TRUE(texts.count("2026年12月09日")) << shown;
+    }
+}
+
 TEST(DrawingFile, RefusedBeforeAnyRun) {
     TempFolder folder;
     const FileResult result = WriteSectionDxf(folder / "box.dxf", CalcTable{}, "box", "today");
@@ -114,6 +141,40 @@ TEST(QuantityCsv, ReadsBackAsCp932RowsWithCrLf) {
     for (std::size_t row = 0; row < grid.cells.size(); ++row)
         EXPECT_EQ(csv["rows"][row], nlohmann::json(grid.cells[row])) << row;
     EXPECT_EQ(csv["rows"].back()[0], table.labels.at("Label98").text);
+}
+
+// A table of several megabytes, written a block at a time: every row comes back in order,
+// each run's messages on one line with "?" for a character without a CP932 form.
+TEST(StudyCsv, ALargeTableReadsBackRowForRow) {
+    std::string error;
+    StudyTable study({*ParseSweepRange("q=0:99.99:0.01", error)});
+    for (std::size_t i = 0; i < study.size(); ++i) {
+        DesignResult result;
+        result.status = i % 3 ? RunResult::Completed : RunResult::ConversionError;
+        result.passed = true;
+        for (SectionResult& section : result.sections) {
+            section.sigmaC = 1.5f, section.sigmaS = 120.25f, section.tau = 0.375f;
+            section.diameter = 16, section.pitch = 125;
+        }
+        if (i % 3 == 0)
+            result.messages = {"Brücke " + std::to_string(i % 4) + "\nは数値ではありません。"};
+        study.Keep(i, result);
+    }
+    TempFolder folder;
+    ASSERT_TRUE(WriteStudyCsv(folder / "s.csv", study).ok());
+    EXPECT_GT(std::filesystem::file_size(folder / "s.csv"), 2u << 20);
+    const auto csv = ReadBack("csv", folder / "s.csv");
+    EXPECT_TRUE(csv["crlf"]);
+    ASSERT_EQ(csv["rows"].size(), study.size() + 1);
+    for (std::size_t i = 0; i < study.size(); ++i) {
+        const auto& row = csv["rows"][i + 1];
+        EXPECT_EQ(row[0], study.Values(i)[0]) << i;
+        EXPECT_EQ(row[2], i % 3 ? "OK" : "-") << i;
+        EXPECT_EQ(row[6], i % 3 ? "1.5" : "") << i;
+        EXPECT_EQ(row.back(),
+                  i % 3 ? "" : "Br?cke " + std::to_string(i % 4) + " は数値ではありません。")
+            << i;
+    }
 }
 
 TEST(DrawingFiles, FailedWriteKeepsTheEarlierFileAndSaysWhy) {

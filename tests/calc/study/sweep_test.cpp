@@ -1,12 +1,11 @@
 // Sweep ranges, the values they give and the work spread over threads.
-#include "calc/study/sweep.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <stdexcept>
 
 #include "calc/decimal.h"
+#include "calc/study/study_table.h"
 
 TEST(SweepRange, TextsThatAreNoRangeSayWhy) {
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -41,11 +40,11 @@ TEST(SweepRange, ValuesReachTheEndWithoutDrift) {
     EXPECT_EQ(range->input->field, &DesignConditions::h1);
     const auto values = RangeValues(*range);
     ASSERT_EQ(values.size(), 116u);
-    const auto rows = SweepRows({*range});
+    const StudyTable rows({*range});
     ASSERT_EQ(rows.size(), 116u);
-    EXPECT_EQ(rows.front().values, std::vector<std::string>{"0.5"});
-    EXPECT_EQ(rows[3].values, std::vector<std::string>{"0.8"});
-    EXPECT_EQ(rows.back().values, std::vector<std::string>{"12"});
+    EXPECT_EQ(rows.Values(0), std::vector<std::string>{"0.5"});
+    EXPECT_EQ(rows.Values(3), std::vector<std::string>{"0.8"});
+    EXPECT_EQ(rows.Values(115), std::vector<std::string>{"12"});
 
     // An end the steps do not reach is left out; a single value is a range too.
     EXPECT_EQ(RangeValues(*ParseSweepRange("Tu=0.2:0.55:0.1", error)).size(), 4u);
@@ -56,11 +55,11 @@ TEST(SweepRange, TwoRangesMakeAGridTheFirstVaryingSlowest) {
     std::string error;
     const std::vector<SweepRange> ranges = {*ParseSweepRange("h1=1:2:1", error),
                                             *ParseSweepRange("tAxle=4:6:1", error)};
-    const auto rows = SweepRows(ranges);
+    const StudyTable rows(ranges);
     ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[1].values, (std::vector<std::string>{"1", "5"}));
-    EXPECT_EQ(rows[3].values, (std::vector<std::string>{"2", "4"}));
-    const DesignConditions conditions = WithValues(DesignConditions{}, ranges, rows[5].values);
+    EXPECT_EQ(rows.Values(1), (std::vector<std::string>{"1", "5"}));
+    EXPECT_EQ(rows.Values(3), (std::vector<std::string>{"2", "4"}));
+    const DesignConditions conditions = WithValues(DesignConditions{}, ranges, rows.Values(5));
     EXPECT_EQ(conditions.h1, "2");
     EXPECT_EQ(conditions.tAxleDistance, "6");
     EXPECT_EQ(conditions.Tu, DesignConditions{}.Tu);
@@ -156,4 +155,13 @@ TEST(ParallelFor, CancelledWorkSaysSoAndAFailureReachesTheCaller) {
                      },
                      control),
                  std::runtime_error);
+}
+
+// A million designs, with their table and its values, are held in well under 500 MB.
+TEST(StudyTable, AMillionDesignsFitInWellUnder500MB) {
+    std::string error;
+    const auto range = ParseSweepRange("h1=0.001:1000:0.001", error);
+    ASSERT_TRUE(range) << error;
+    ASSERT_EQ(RangeValues(*range).size(), 1'000'000u);
+    EXPECT_LT(StudyTable::Footprint({*range}), 400u << 20);
 }
