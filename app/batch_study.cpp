@@ -132,8 +132,7 @@ int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::
 
 int Size(const DesignConditions& conditions, const StudyOptions& options, std::ostream& out,
          std::ostream& err, const std::atomic<bool>& cancel, bool showProgress) {
-    if (!options.sweeps.empty() &&
-        !Fits(SizingFootprint(RangeValues(options.sweeps[0]).size()), err))
+    if (!options.sweeps.empty() && !Fits(SizingFootprint(ValueCount(options.sweeps[0])), err))
         return kFailed;
     // None: the file's own cover.
     const std::vector<std::string> covers =

@@ -167,7 +167,7 @@ std::optional<SweepRange> StudyPage::Range() {
                              to_->text().trimmed().toStdString() + ":" +
                              step_->text().trimmed().toStdString();
     auto range = ParseSweepRange(text, error);
-    if (range && range->from >= 0 && RangeValues(*range).size() <= kMaxCovers) return range;
+    if (range && range->from >= 0 && ValueCount(*range) <= kMaxCovers) return range;
     messenger_.Warn("検討範囲がおかしいです。\n訂正して下さい。");
     return std::nullopt;
 }

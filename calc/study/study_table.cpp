@@ -83,7 +83,7 @@ void StudyTable::Keep(std::size_t i, const DesignResult& result) {
 std::size_t StudyTable::Footprint(const std::vector<SweepRange>& ranges) {
     std::size_t designs = 1, texts = 0;
     for (const SweepRange& range : ranges) {
-        const std::size_t values = RangeValues(range).size();
+        const std::size_t values = ValueCount(range);
         designs *= values;
         texts += values;
     }
