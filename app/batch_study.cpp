@@ -3,12 +3,14 @@
 
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 #include <mutex>
 #include <sstream>
 
+#include "calc/drawing/title_block.h"
 #include "calc/study/sizing.h"
 #include "calc/study/study_names.h"
 #include "files/design_file.h"
@@ -87,7 +89,10 @@ int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::
         std::vector<std::string> names;
         for (const SweepRange& range : options.sweeps) names.push_back(range.input->name);
         if (!Written(options, out, err, [&](FileCommit& commit) {
-                return WriteStudyCsv(commit, *options.csvPath, names, rows);
+                const StudySubject subject{
+                    std::filesystem::path(options.inputFile).filename().string(), conditions,
+                    DateText(std::time(nullptr))};
+                return WriteStudyCsv(commit, *options.csvPath, subject, names, rows);
             }))
             return kFailed;
     }

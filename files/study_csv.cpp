@@ -1,9 +1,9 @@
 // Rows of a study, formatted field by field and converted to CP932 once.
 #include "files/study_csv.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "calc/sheet/format_line.h"
 #include "calc/study/study_names.h"
@@ -22,21 +22,15 @@ std::string Field(const std::string& text) {
     return quoted + '"';
 }
 
-// The shortest text that reads back as the same Single.
-std::string Number(float value) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    return std::string(text, end);
-}
-
-std::string Number(const std::optional<float>& value) {
-    return value ? Number(*value) : std::string();
+// A stress in N/mm2, to 0.01.
+std::string Stress(const std::optional<float>& value) {
+    return value ? FormatLine("0.00"_pattern, *value) : std::string();
 }
 
 std::string Utilisation(double value) {
     if (std::isinf(value)) return "∞";
     char text[32];
-    std::snprintf(text, sizeof text, "%.4f", value);
+    std::snprintf(text, sizeof text, "%.3f", value);
     return text;
 }
 
@@ -51,7 +45,8 @@ std::string Header(const std::vector<std::string>& names) {
     for (const char* title : {"荷重ケース", "判定", "最大応力度比", "支配断面", "支配照査"})
         Append(line, title);
     for (const auto& section : DesignSectionNames())
-        for (const char* value : {"σc", "σs", "τ", "τ2d", "鉄筋径", "ﾋﾟｯﾁ"})
+        for (const char* value :
+             {"σc(N/mm2)", "σs(N/mm2)", "τ(N/mm2)", "τ2d(N/mm2)", "鉄筋径", "ﾋﾟｯﾁ(mm)"})
             Append(line, section + " " + value);
     for (const char* title : {"コンクリート(m3/m)", "主鉄筋(kg/m)", "メッセージ"})
         Append(line, title);
@@ -86,7 +81,7 @@ std::string Row(const StudyRow& row) {
     Append(line, governed ? CriterionName(r.governingCriterion) : "");
     for (const SectionResult& s : r.sections) {
         for (const auto& value : {s.sigmaC, s.sigmaS, s.tau, s.tau2d})
-            Append(line, completed ? Number(value) : "");
+            Append(line, completed ? Stress(value) : "");
         Append(line, completed && s.diameter > 0 ? BarName(s.diameter) : "");
         Append(line, completed ? std::to_string(s.pitch) : "");
     }
@@ -118,21 +113,46 @@ std::string Cp932Lenient(const std::string& utf8) {
     return bytes;
 }
 
+// The lines naming the design, and an empty line.
+std::string Subject(const StudySubject& subject) {
+    const DesignConditions& c = subject.conditions;
+    const std::pair<const char*, std::string> lines[] = {
+        {"設計条件ファイル", subject.designFile.empty() ? "（なし）" : subject.designFile},
+        {"外形幅 B(m)", c.B},
+        {"外形高 H(m)", c.H},
+        {"頂版厚 Tu(m)", c.Tu},
+        {"側壁厚 TL(m)", c.TL},
+        {"底版厚 Tb(m)", c.Tb},
+        {"σck(N/mm2)", c.sigmaCk},
+        {"鉄筋", c.steelGrade},
+        {"作成日", subject.date},
+    };
+    std::string text;
+    for (const auto& [title, value] : lines) {
+        std::string line;
+        Append(line, title);
+        Append(line, value);
+        text += line + "\r\n";
+    }
+    return text + "\r\n";
+}
+
 }  // namespace
 
-std::string StudyCsv(const std::vector<std::string>& names, const std::vector<StudyRow>& rows) {
-    std::string text = Header(names) + "\r\n";
+std::string StudyCsv(const StudySubject& subject, const std::vector<std::string>& names,
+                     const std::vector<StudyRow>& rows) {
+    std::string text = Subject(subject) + Header(names) + "\r\n";
     for (const StudyRow& row : rows) text += Row(row) + "\r\n";
     return Cp932Lenient(text);
 }
 
-FileResult WriteStudyCsv(const std::string& path, const std::vector<std::string>& names,
-                         const std::vector<StudyRow>& rows) {
+FileResult WriteStudyCsv(const std::string& path, const StudySubject& subject,
+                         const std::vector<std::string>& names, const std::vector<StudyRow>& rows) {
     FileCommit commit;
-    return CommitWhenStaged(commit, WriteStudyCsv(commit, path, names, rows));
+    return CommitWhenStaged(commit, WriteStudyCsv(commit, path, subject, names, rows));
 }
 
-FileResult WriteStudyCsv(FileCommit& commit, const std::string& path,
+FileResult WriteStudyCsv(FileCommit& commit, const std::string& path, const StudySubject& subject,
                          const std::vector<std::string>& names, const std::vector<StudyRow>& rows) {
-    return commit.Stage(path, StudyCsv(names, rows));
+    return commit.Stage(path, StudyCsv(subject, names, rows));
 }
