@@ -164,11 +164,23 @@ TLoad ReadTLoad(const std::string& weight, const std::string& axleDistance,
     return load;
 }
 
+namespace {
+
+std::vector<FailedCheck> FailedTLoadChecks(const TLoad& load) {
+    std::vector<FailedCheck> failed;
+    if (load.P1 < 0) failed.push_back({"Ｔ荷重の重量がおかしいです。", {"重量（ｔ）"}});
+    if (load.axleDistance <= 0) failed.push_back({"軸間距離がおかしいです。", {"軸間距離（ｍ）"}});
+    if (load.impactDepth < 0)
+        failed.push_back({"衝撃係数作用深さがおかしいです。", {"衝撃係数作用深さ（ｍ）"}});
+    return failed;
+}
+
+}  // namespace
+
 std::vector<std::string> TLoadFailures(const TLoad& load) {
     std::vector<std::string> failures;
-    if (load.P1 < 0) failures.push_back("Ｔ荷重の重量がおかしいです。");
-    if (load.axleDistance <= 0) failures.push_back("軸間距離がおかしいです。");
-    if (load.impactDepth < 0) failures.push_back("衝撃係数作用深さがおかしいです。");
+    for (FailedCheck& failed : FailedTLoadChecks(load))
+        failures.push_back(std::move(failed.message));
     return failures;
 }
 
@@ -265,13 +277,13 @@ std::string UnconvertibleField(const DesignConditions& conditions) {
     return {};
 }
 
-int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
-    int result = 0;
-    // The message becomes a string only where the check fails.
-    const auto check = [&](bool fails, std::string_view message) {
+std::vector<FailedCheck> FailedChecks(const TKakou& r) {
+    std::vector<FailedCheck> failed;
+    // The message and the fields become strings only where the check fails.
+    const auto check = [&](bool fails, std::string_view message,
+                           std::initializer_list<const char*> fields) {
         if (!fails) return;
-        ReportInputError(messenger, std::string(message));
-        result = 1;
+        failed.push_back({std::string(message), {fields.begin(), fields.end()}});
     };
     // Differences are rounded to Singles before they are compared, and a bound on a Single
     // is a Single too, so that a value typed exactly at a bound passes.
@@ -279,40 +291,73 @@ int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
     constexpr float kMinClearance = 0.2f;
     constexpr float kMinCover = 0.02f;
 
-    check(r.ha < 0, "舗装厚がおかしいです。");
-    check(r.h1 < 0, "土かぶりがおかしいです。");
-    check(single(static_cast<double>(r.h1) - r.ha) < 0, "土かぶりがおかしいです。");
+    check(r.ha < 0, "舗装厚がおかしいです。", {"舗装厚"});
+    check(r.h1 < 0, "土かぶりがおかしいです。", {"土かぶり"});
+    check(single(static_cast<double>(r.h1) - r.ha) < 0, "土かぶりがおかしいです。",
+          {"土かぶり", "舗装厚"});
     check(single(r.B - 2 * (static_cast<double>(r.TL) + r.Hab)) < kMinClearance,
-          "ボックスの幅がおかしいです。");
+          "ボックスの幅がおかしいです。", {"外形幅", "側壁厚", "ﾊﾝﾁ幅"});
     check(single(r.H - (2.0 * r.Hah + r.Tu + r.Tb)) < kMinClearance,
-          "ボックスの高さがおかしいです。");
-    check(r.dWall > r.TL / 2, "側壁のかぶりがおかしいです。");
-    check(r.dTop > r.Tu / 2, "頂版のかぶりがおかしいです。");
-    check(r.dBottomUpper > r.Tb / 2, "底版のかぶりがおかしいです。");
-    check(r.dBottomLower > r.Tb / 2, "底版のかぶりがおかしいです。");
-    check(r.dWall < kMinCover, "側壁のかぶりがおかしいです。");
-    check(r.dTop < kMinCover, "頂版のかぶりがおかしいです。");
-    check(r.dBottomUpper < kMinCover, "底版のかぶりがおかしいです。");
-    check(r.dBottomLower < kMinCover, "底版のかぶりがおかしいです。");
+          "ボックスの高さがおかしいです。", {"外形高", "ﾊﾝﾁ高", "頂版厚", "底版厚"});
+    check(r.dWall > r.TL / 2, "側壁のかぶりがおかしいです。", {"ｄ’（側壁）", "側壁厚"});
+    check(r.dTop > r.Tu / 2, "頂版のかぶりがおかしいです。", {"ｄ’（頂版）", "頂版厚"});
+    check(r.dBottomUpper > r.Tb / 2, "底版のかぶりがおかしいです。", {"ｄ’（底版上面）", "底版厚"});
+    check(r.dBottomLower > r.Tb / 2, "底版のかぶりがおかしいです。", {"ｄ’（底版下面）", "底版厚"});
+    check(r.dWall < kMinCover, "側壁のかぶりがおかしいです。", {"ｄ’（側壁）"});
+    check(r.dTop < kMinCover, "頂版のかぶりがおかしいです。", {"ｄ’（頂版）"});
+    check(r.dBottomUpper < kMinCover, "底版のかぶりがおかしいです。", {"ｄ’（底版上面）"});
+    check(r.dBottomLower < kMinCover, "底版のかぶりがおかしいです。", {"ｄ’（底版下面）"});
     // In extended range, so that a box of small positive sizes does not underflow to zero.
     const long double size = static_cast<long double>(r.H) * r.B * r.Tu * r.Tb * r.TL * r.dWall *
                              r.dTop * r.dBottomUpper * r.dBottomLower;
-    check(!(size > 0), "ボックスのサイズがおかしいです。");
-    check(r.gammaS < 9.0, "土の単位重量がおかしいです。");
-    check(r.Ko < 0.3, "土圧係数がおかしいです。");
-    check(r.q < 0, "等分布荷重がおかしいです。");
-    check(r.sigmaCa < 7.0, "σcaがおかしいです。");
-    check(r.sigmaSa < 140, "σsaがおかしいです。");
-    check(r.tauA < 0.3, "τaがおかしいです。");
-    check(r.tauOa < 1.0, "τoaがおかしいです。");
+    if (!(size > 0)) {
+        // The sizes that are not positive, each of which the message is about.
+        FailedCheck sizes{"ボックスのサイズがおかしいです。", {}};
+        const std::pair<float, const char*> named[] = {{r.H, "外形高"},
+                                                       {r.B, "外形幅"},
+                                                       {r.Tu, "頂版厚"},
+                                                       {r.Tb, "底版厚"},
+                                                       {r.TL, "側壁厚"},
+                                                       {r.dWall, "ｄ’（側壁）"},
+                                                       {r.dTop, "ｄ’（頂版）"},
+                                                       {r.dBottomUpper, "ｄ’（底版上面）"},
+                                                       {r.dBottomLower, "ｄ’（底版下面）"}};
+        for (const auto& [value, field] : named)
+            if (!(value > 0)) sizes.fields.push_back(field);
+        failed.push_back(std::move(sizes));
+    }
+    check(r.gammaS < 9.0, "土の単位重量がおかしいです。", {"γs"});
+    check(r.Ko < 0.3, "土圧係数がおかしいです。", {"Ko"});
+    check(r.q < 0, "等分布荷重がおかしいです。", {"ｑ（kN/m2）"});
+    check(r.sigmaCa < 7.0, "σcaがおかしいです。", {"σca"});
+    check(r.sigmaSa < 140, "σsaがおかしいです。", {"σsa"});
+    check(r.tauA < 0.3, "τaがおかしいです。", {"τa"});
+    check(r.tauOa < 1.0, "τoaがおかしいです。", {"τoa"});
     // Entries without a bound of their own above that have no physical meaning out of range.
-    check(r.gammaC <= 0, "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです。");
-    check(r.gammaA < 0, "舗装の単位重量がおかしいです。");
-    check(r.sigmaCk <= 0, "σckがおかしいです。");
-    check(r.sigmaSaJoint <= 0, "σsa(継手)がおかしいです。");
-    check(r.Hab < 0, "ﾊﾝﾁ幅がおかしいです。");
-    check(r.Hah < 0, "ﾊﾝﾁ高がおかしいです。");
-    for (const std::string& failure : TLoadFailures({r.P1, r.axleDistance, r.impactDepth}))
-        check(true, failure);
-    return result;
+    check(r.gammaC <= 0, "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです。", {"γc"});
+    check(r.gammaA < 0, "舗装の単位重量がおかしいです。", {"γa"});
+    check(r.sigmaCk <= 0, "σckがおかしいです。", {"σck"});
+    check(r.sigmaSaJoint <= 0, "σsa(継手)がおかしいです。", {"継ぎ手算出時許容引張応力度"});
+    check(r.Hab < 0, "ﾊﾝﾁ幅がおかしいです。", {"ﾊﾝﾁ幅"});
+    check(r.Hah < 0, "ﾊﾝﾁ高がおかしいです。", {"ﾊﾝﾁ高"});
+    for (FailedCheck& tLoad : FailedTLoadChecks({r.P1, r.axleDistance, r.impactDepth}))
+        failed.push_back(std::move(tLoad));
+    return failed;
+}
+
+int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
+    const std::vector<FailedCheck> failed = FailedChecks(r);
+    for (const FailedCheck& check : failed) ReportInputError(messenger, check.message);
+    return failed.empty() ? 0 : 1;
+}
+
+std::vector<std::string> FirstFailedCheckFields(const DesignConditions& conditions) {
+    const auto record = std::make_unique<TKakou>();
+    try {
+        ReadDesignConditions(conditions, *record);
+    } catch (const ConversionError&) {
+        return {};
+    }
+    std::vector<FailedCheck> failed = FailedChecks(*record);
+    return failed.empty() ? std::vector<std::string>{} : std::move(failed.front().fields);
 }

@@ -36,5 +36,18 @@ std::vector<std::string> TLoadFailures(const TLoad& load);
 // Shows a failed check's message with the request to correct the entry.
 void ReportInputError(Messenger& messenger, const std::string& failure);
 
+// A check the record fails: the first line of its message, and the entries it is about by
+// the names their conversion errors give them, the one the message names first.
+struct FailedCheck {
+    std::string message;
+    std::vector<std::string> fields;
+};
+// The checks in order; those that fail.
+std::vector<FailedCheck> FailedChecks(const TKakou& record);
+
 // Runs all checks in order, one message a failed check; 0 when all passed, 1 otherwise.
 int CheckDesignConditions(const TKakou& record, Messenger& messenger);
+
+// The entries of the first check that the conditions fail, as FailedCheck names them; empty
+// when every check passes or an entry is no number.
+std::vector<std::string> FirstFailedCheckFields(const DesignConditions& conditions);
