@@ -2,6 +2,7 @@
 #include "app/batch_study.h"
 
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include "app/memory_room.h"
+#include "calc/drawing/title_block.h"
 #include "calc/study/base_failure.h"
 #include "calc/study/sizing.h"
 #include "calc/study/study_names.h"
@@ -105,13 +107,17 @@ int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::
             (!worst || row.maxUtilisation > (*table)[*worst].maxUtilisation))
             worst = i;
     }
-    if (options.csvPath)
+    if (options.csvPath) {
+        const StudySubject subject{std::filesystem::path(options.inputFile).filename().string(),
+                                   conditions, DateText(std::time(nullptr))};
         if (const int status = Written(options, out, err, cancel,
                                        [&](FileCommit& commit) {
-                                           return WriteStudyCsv(commit, *options.csvPath, *table);
+                                           return WriteStudyCsv(commit, *options.csvPath, subject,
+                                                                *table);
                                        });
             status != kCompleted)
             return status;
+    }
     std::ostream& report = options.csvPath == "-" ? err : out;
     report << table->size() << " designs, " << passing << " pass";
     if (worst) {

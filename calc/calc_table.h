@@ -54,6 +54,13 @@ struct Grid {
     bool operator==(const Grid&) const = default;
 };
 
+// A cell of a grid by column and row.
+struct GridCell {
+    int column = 0;
+    int row = 0;
+    bool operator==(const GridCell&) const = default;
+};
+
 struct Label {
     std::string text;
     Colour colour;
@@ -152,6 +159,9 @@ class CalcTable {
     std::optional<Quantities> quantities;
     // The cross-section for the drawing file; none before a run.
     std::optional<SectionDrawing> drawing;
+    // Cells of the section-design grid (StringGrid3) that the window shows in red: the
+    // stresses over their allowable values and the verdicts of failing sections.
+    std::vector<GridCell> overLimitCells;
     // The components hold the results of a run that completed: false before the first run
     // and from the start of every run until it completes.
     bool completedRun = false;

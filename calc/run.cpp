@@ -139,6 +139,7 @@ void ClearResults(CalcTable& table) {
     table.labels = initial.labels;
     table.quantities = initial.quantities;
     table.drawing = initial.drawing;
+    table.overLimitCells = initial.overLimitCells;
     ClearForceGrid(table.GridOf("StringGrid1"));
     for (auto& [name, chart] : table.charts) {
         ClearChart(chart);

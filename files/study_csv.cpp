@@ -1,11 +1,13 @@
 // Rows of a study, formatted field by field and converted to CP932 a block at a time.
 #include "files/study_csv.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
+#include <utility>
 
 #include "calc/sheet/format_line.h"
+#include "calc/study/numeric_inputs.h"
 #include "calc/study/study_names.h"
 #include "files/cp932.h"
 
@@ -22,21 +24,15 @@ std::string Field(const std::string& text) {
     return quoted + '"';
 }
 
-// The shortest text that reads back as the same Single.
-std::string Number(float value) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    return std::string(text, end);
-}
-
-std::string Number(const std::optional<float>& value) {
-    return value ? Number(*value) : std::string();
+// A stress in N/mm2, to 0.01.
+std::string Stress(const std::optional<float>& value) {
+    return value ? FormatLine("0.00"_pattern, *value) : std::string();
 }
 
 std::string Utilisation(double value) {
     if (std::isinf(value)) return "∞";
     char text[32];
-    std::snprintf(text, sizeof text, "%.4f", value);
+    std::snprintf(text, sizeof text, "%.3f", value);
     return text;
 }
 
@@ -45,13 +41,23 @@ void Append(std::string& line, const std::string& field) {
     line += Field(field);
 }
 
-std::string Header(const std::vector<std::string>& names) {
+// A varied input by its name and the unit its meaning gives: "h1(m)".
+std::string InputTitle(const NumericInput& input) {
+    const std::string_view meaning = input.meaning;
+    const std::size_t open = meaning.find('('), close = meaning.find(')', open);
+    std::string title = input.name;
+    if (close != std::string_view::npos) title += meaning.substr(open, close - open + 1);
+    return title;
+}
+
+std::string Header(const std::vector<SweepRange>& ranges) {
     std::string line;
-    for (const auto& name : names) Append(line, name);
+    for (const SweepRange& range : ranges) Append(line, InputTitle(*range.input));
     for (const char* title : {"荷重ケース", "判定", "最大応力度比", "支配断面", "支配照査"})
         Append(line, title);
     for (const auto& section : DesignSectionNames())
-        for (const char* value : {"σc", "σs", "τ", "τ2d", "鉄筋径", "ﾋﾟｯﾁ"})
+        for (const char* value :
+             {"σc(N/mm2)", "σs(N/mm2)", "τ(N/mm2)", "τ2d(N/mm2)", "鉄筋径", "ﾋﾟｯﾁ(mm)"})
             Append(line, section + " " + value);
     for (const char* title : {"コンクリート(m3/m)", "主鉄筋(kg/m)", "メッセージ"})
         Append(line, title);
@@ -86,7 +92,7 @@ std::string Row(const StudyTable& table, std::size_t i) {
     Append(line, governed ? CriterionName(r.governingCriterion) : "");
     for (const StudyRow::Section& s : r.sections) {
         for (int c = 0; c < kCriterionCount; ++c)
-            Append(line, completed ? Number(s.Stress(static_cast<Criterion>(c))) : "");
+            Append(line, completed ? Stress(s.Stress(static_cast<Criterion>(c))) : "");
         Append(line, completed && s.diameter > 0 ? BarName(s.diameter) : "");
         Append(line, completed ? std::to_string(s.pitch) : "");
     }
@@ -97,15 +103,39 @@ std::string Row(const StudyTable& table, std::size_t i) {
     return line;
 }
 
+// The lines naming the design, and an empty line.
+std::string Subject(const StudySubject& subject) {
+    const DesignConditions& c = subject.conditions;
+    const std::pair<const char*, std::string> lines[] = {
+        {"設計条件ファイル", subject.designFile.empty() ? "（なし）" : subject.designFile},
+        {"外形幅 B(m)", c.B},
+        {"外形高 H(m)", c.H},
+        {"頂版厚 Tu(m)", c.Tu},
+        {"側壁厚 TL(m)", c.TL},
+        {"底版厚 Tb(m)", c.Tb},
+        {"σck(N/mm2)", c.sigmaCk},
+        {"鉄筋", c.steelGrade},
+        {"作成日", subject.date},
+    };
+    std::string text;
+    for (const auto& [title, value] : lines) {
+        std::string line;
+        Append(line, title);
+        Append(line, value);
+        text += line + "\r\n";
+    }
+    return text + "\r\n";
+}
+
 // The whole table, handed over in blocks of about a megabyte, each converted to CP932 on
 // its own; stops when a block is refused.
-void MakeStudyCsv(const StudyTable& table, const FileCommit::Pieces& write) {
+void MakeStudyCsv(const StudySubject& subject, const StudyTable& table,
+                  const FileCommit::Pieces& write) {
     constexpr std::size_t kBlock = 1 << 20;
     std::string block;
     block.reserve(kBlock + 4096);
-    std::vector<std::string> names;
-    for (const SweepRange& range : table.Ranges()) names.push_back(range.input->name);
-    block += Header(names);
+    block += Subject(subject);
+    block += Header(table.Ranges());
     block += "\r\n";
     for (std::size_t i = 0; i < table.size(); ++i) {
         block += Row(table, i);
@@ -120,21 +150,24 @@ void MakeStudyCsv(const StudyTable& table, const FileCommit::Pieces& write) {
 
 }  // namespace
 
-std::string StudyCsv(const StudyTable& table) {
+std::string StudyCsv(const StudySubject& subject, const StudyTable& table) {
     std::string bytes;
-    MakeStudyCsv(table, [&bytes](std::string_view piece) {
+    MakeStudyCsv(subject, table, [&bytes](std::string_view piece) {
         bytes += piece;
         return true;
     });
     return bytes;
 }
 
-FileResult WriteStudyCsv(const std::string& path, const StudyTable& table) {
+FileResult WriteStudyCsv(const std::string& path, const StudySubject& subject,
+                         const StudyTable& table) {
     FileCommit commit;
-    return CommitWhenStaged(commit, WriteStudyCsv(commit, path, table));
+    return CommitWhenStaged(commit, WriteStudyCsv(commit, path, subject, table));
 }
 
-FileResult WriteStudyCsv(FileCommit& commit, const std::string& path, const StudyTable& table) {
-    return commit.Stage(path,
-                        [&table](const FileCommit::Pieces& write) { MakeStudyCsv(table, write); });
+FileResult WriteStudyCsv(FileCommit& commit, const std::string& path, const StudySubject& subject,
+                         const StudyTable& table) {
+    return commit.Stage(path, [&subject, &table](const FileCommit::Pieces& write) {
+        MakeStudyCsv(subject, table, write);
+    });
 }

@@ -1,6 +1,8 @@
 // The input page: controls, their defaults and the handlers that keep them consistent.
 #include "ui/input_page.h"
 
+#include <algorithm>
+
 #include "ui/half_width.h"
 #include "ui/page_controls.h"
 
@@ -83,6 +85,13 @@ void InputPage::WatchEntries() {
         {"ｄ’（底版上面）", dBottomUpper_},
         {"ｄ’（底版下面）", dBottomLower_},
     };
+    for (const auto& [name, field] : namedFields_) {
+        const auto edited = [this, name = name] { lastEdited_ = name; };
+        auto* list = qobject_cast<QComboBox*>(field);
+        auto* edit = list ? list->lineEdit() : qobject_cast<QLineEdit*>(field);
+        if (edit) connect(edit, &QLineEdit::textEdited, this, edited);
+        if (list) connect(list, &QComboBox::activated, this, edited);
+    }
 }
 
 void InputPage::BuildWeights() {
@@ -323,6 +332,11 @@ void InputPage::FinishEditing() {
 QWidget* InputPage::FieldNamed(const std::string& name) const {
     const auto found = namedFields_.find(name);
     return found == namedFields_.end() ? nullptr : found->second;
+}
+
+std::string InputPage::LastEditedAmong(const std::vector<std::string>& names) const {
+    return std::find(names.begin(), names.end(), lastEdited_) != names.end() ? lastEdited_
+                                                                             : std::string();
 }
 
 void InputPage::SetUpFirstShowing() {

@@ -39,6 +39,9 @@ class InputPage : public QWidget {
     void FinishEditing();
     // The field that a conversion error names by its label or hint; null when none does.
     QWidget* FieldNamed(const std::string& name) const;
+    // Of the named fields, the one the user typed into or chose last, if it is among them:
+    // the entry a failed check is most likely about. Empty otherwise.
+    std::string LastEditedAmong(const std::vector<std::string>& names) const;
     // The input-related set-up of the window's first showing.
     void SetUpFirstShowing();
 
@@ -96,4 +99,5 @@ class InputPage : public QWidget {
     QSlider* figureFont_;
     std::vector<QLineEdit*> numericFields_;
     std::map<std::string, QWidget*> namedFields_;
+    std::string lastEdited_;  // the named field the user changed last
 };

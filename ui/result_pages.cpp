@@ -288,8 +288,16 @@ void ResultPages::FillGrid(const std::string& name) {
         AddCells(grid, model, before);
     }
     for (int r = 0; r < model.rows && r < grid->rowCount(); ++r)
-        for (int c = 0; c < model.columns && c < grid->columnCount(); ++c)
-            grid->item(r, c)->setText(QString::fromStdString(model.Cell(c, r)));
+        for (int c = 0; c < model.columns && c < grid->columnCount(); ++c) {
+            QTableWidgetItem* item = grid->item(r, c);
+            item->setText(QString::fromStdString(model.Cell(c, r)));
+            item->setData(Qt::ForegroundRole, QVariant());
+        }
+    // A failing section cannot be missed on screen; the printed pages keep their black.
+    if (name == "StringGrid3")
+        for (const GridCell& cell : table_.overLimitCells)
+            if (QTableWidgetItem* item = grid->item(cell.row, cell.column))
+                item->setForeground(ToQColor(colours::red));
     FitColumns(grid, model);
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/section/bar_arrangement.h"
 #include "calc/section/bar_tables.h"
@@ -84,20 +85,25 @@ void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& 
     const bool formed = s.stress && s.required;
     if (s.middle) {
         // Only a positive span moment is checked; shear is not checked at mid-span.
-        if (!formed)
+        if (!formed) {
             s.verdict = "NO";
-        else if (s.M > 0)
-            s.verdict =
-                JudgeSection(record, lowerHaunch, 1, s.stress->sigmaC, s.stress->sigmaS, 0, 0);
+        } else if (s.M > 0) {
+            s.exceeded =
+                ExceededLimits(record, lowerHaunch, 1, s.stress->sigmaC, s.stress->sigmaS, 0, 0);
+            s.verdict = VerdictOf(s.exceeded);
+        }
         return;
     }
     const Single d = DepthsOf(record, section.code).d;
     s.tau = ShearStress(s.S, d);
     s.tau2d = ShearStress(s.S2d, d);
-    s.verdict = formed && s.tau && s.tau2d
-                    ? JudgeSection(record, lowerHaunch, section.judgementType, s.stress->sigmaC,
-                                   s.stress->sigmaS, *s.tau, *s.tau2d)
-                    : "NO";
+    if (!formed || !s.tau || !s.tau2d) {
+        s.verdict = "NO";
+        return;
+    }
+    s.exceeded = ExceededLimits(record, lowerHaunch, section.judgementType, s.stress->sigmaC,
+                                s.stress->sigmaS, *s.tau, *s.tau2d);
+    s.verdict = VerdictOf(s.exceeded);
 }
 
 std::string Cell(const Pattern& pattern, std::optional<Single> value) {
@@ -114,6 +120,21 @@ void WriteStresses(const DesignedSection& s, int row, Grid& grid) {
     grid.Cell(11, row) = Cell(patterns.tau, s.tau);
     grid.Cell(12, row) = Cell(patterns.tau, s.tau2d);
     grid.Cell(13, row) = s.verdict;
+}
+
+// The cells the window shows in red: each stress over its limit and the verdict of a failing
+// row (also where a stress cannot be formed).
+std::vector<GridCell> OverLimitCells(const SectionDesign& sections) {
+    constexpr int kFirstStressColumn = 9;
+    constexpr int kVerdictColumn = 13;
+    std::vector<GridCell> cells;
+    for (int k = 0; k < 12; ++k) {
+        const DesignedSection& s = sections[k];
+        for (int c = 0; c < static_cast<int>(s.exceeded.size()); ++c)
+            if (s.exceeded[c]) cells.push_back({kFirstStressColumn + c, k + 1});
+        if (s.verdict == "NO") cells.push_back({kVerdictColumn, k + 1});
+    }
+    return cells;
 }
 
 }  // namespace
@@ -158,6 +179,13 @@ SectionDesign DesignSections(TKakou& record, const DesignConditions& conditions,
     return sections;
 }
 
+int FailingSectionCount(const CalcTable& table) {
+    const Grid& grid = table.GridOf("StringGrid3");
+    int failing = 0;
+    for (int row = 1; row < grid.rows; ++row) failing += grid.Cell(13, row) == "NO";
+    return failing;
+}
+
 bool AllSectionsPass(const SectionDesign& sections) {
     for (const DesignedSection& s : sections)
         if (s.verdict == "NO") return false;
@@ -172,6 +200,7 @@ void WriteSectionDesign(const SectionDesign& sections, const BarSchedule& barSch
     for (int k = 0; k < 12; ++k) grid.Cell(5, k + 1) = Cell("0"_pattern, sections[k].required);
     WriteBarArrangement(barSchedule, sectionSteel, grid);
     for (int k = 0; k < 12; ++k) WriteStresses(sections[k], k + 1, grid);
+    table.overLimitCells = OverLimitCells(sections);
     table.labels.at("Label97") = AllSectionsPass(sections)
                                      ? Label{"許容応力度内", colours::blue}
                                      : Label{"許容応力度を超えました。", colours::red};

@@ -27,6 +27,7 @@ struct DesignedSection {
     // "OK" or "NO" from the allowable stresses, "NO" where a stress cannot be formed, "-" for
     // a mid-span section without a positive moment.
     std::string verdict = "-";
+    StressExcesses exceeded{};  // the stresses over their limits, as judged
 
     // Whether the grid shows sigmaS: at mid-span only a positive one under a positive moment.
     bool ShowsSigmaS() const;
@@ -39,9 +40,13 @@ SectionDesign DesignSections(TKakou& record, const DesignConditions& conditions,
                              BarSchedule& barSchedule, SectionSteel& sectionSteel,
                              Messenger& messenger);
 
-// Columns 5 to 13 of StringGrid3, the formula lists ListBox9 and ListBox10, and Label97.
+// Columns 5 to 13 of StringGrid3, the formula lists ListBox9 and ListBox10, Label97, and the
+// grid's cells over their limits.
 void WriteSectionDesign(const SectionDesign& sections, const BarSchedule& barSchedule,
                         const SectionSteel& sectionSteel, CalcTable& table);
+
+// The rows of the section-design grid that read "NO".
+int FailingSectionCount(const CalcTable& table);
 
 // Whether every section passes: the verdict Label97 shows.
 bool AllSectionsPass(const SectionDesign& sections);

@@ -187,10 +187,13 @@ std::optional<ActualStress> ActualStresses(const TData& record, MemberCode code,
     return accurate;
 }
 
-std::string JudgeSection(const TData& record, bool lowerHaunch, int judgementType, Single sigmaC,
-                         Single sigmaS, Single tau, Single tau2d) {
-    const bool exceeded = sigmaC > record.sigmaCa ||
-                          (!lowerHaunch && judgementType == 2 && sigmaC > record.sigmaCa * 3 / 4) ||
-                          sigmaS > record.sigmaSa || tau > 2 * record.tauA || tau2d > record.tauA;
-    return exceeded ? "NO" : "OK";
+StressExcesses ExceededLimits(const TData& record, bool lowerHaunch, int judgementType,
+                              Single sigmaC, Single sigmaS, Single tau, Single tau2d) {
+    return {sigmaC > record.sigmaCa ||
+                (!lowerHaunch && judgementType == 2 && sigmaC > record.sigmaCa * 3 / 4),
+            sigmaS > record.sigmaSa, tau > 2 * record.tauA, tau2d > record.tauA};
+}
+
+std::string VerdictOf(const StressExcesses& exceeded) {
+    return std::find(exceeded.begin(), exceeded.end(), true) != exceeded.end() ? "NO" : "OK";
 }

@@ -2,6 +2,7 @@
 // it needs and the stresses under the steel it has, in mm, N/mm2 and mm2 per metre.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,9 @@ SectionDepths DepthsOf(const TData& record, MemberCode code);
 // too small to matter, that of pure bending. None when it has no finite value.
 std::optional<Single> RequiredSteel(const TData& record, MemberCode code, Single M, Single N);
 
+// One flag a stress of a section's verdict: sigmaC, sigmaS, tau, tau2d.
+using StressExcesses = std::array<bool, 4>;
+
 struct ActualStress {
     Single x = 0;  // depth of the neutral axis the stresses belong to
     Single sigmaC = 0;
@@ -40,7 +44,11 @@ struct ActualStress {
 std::optional<ActualStress> ActualStresses(const TData& record, MemberCode code, Single As,
                                            Single N, Single M);
 
-// "NO" when a stress exceeds its allowable value, else "OK"; equality passes. Sections of
-// judgement type 2 (at the bottom corners) allow only 3/4 of sigmaCa without lower haunches.
-std::string JudgeSection(const TData& record, bool lowerHaunch, int judgementType, Single sigmaC,
-                         Single sigmaS, Single tau, Single tau2d);
+// Which stresses exceed their allowable values, in the order sigmaC, sigmaS, tau, tau2d (the
+// grid's columns); equality passes. Sections of judgement type 2 (at the bottom corners) allow
+// only 3/4 of sigmaCa without lower haunches; tau is compared with 2 tauA, tau2d with tauA.
+StressExcesses ExceededLimits(const TData& record, bool lowerHaunch, int judgementType,
+                              Single sigmaC, Single sigmaS, Single tau, Single tau2d);
+
+// The verdict: "NO" when a stress exceeds its allowable value, else "OK".
+std::string VerdictOf(const StressExcesses& exceeded);

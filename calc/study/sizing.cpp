@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <tuple>
 
@@ -35,6 +36,44 @@ std::vector<Candidate> CandidatesByArea(double Bu, double Hu, const ThicknessBou
 
 std::string Metres(int millimetres) {
     return DecimalText(millimetres / 1000.0);
+}
+
+// How many candidates, from the first, the search must try: up to a box that passes, or all of
+// them when none is found. The box: the thinnest of one thickness for all three members found
+// by halving the thicknesses (a guess that thicker passes; where it does not, the bound is only
+// less tight), then made thinner a member at a time while it passes.
+std::size_t CandidatesToTry(const std::vector<Candidate>& candidates, const ThicknessBounds& bounds,
+                            const std::function<bool(const Thicknesses&)>& passes) {
+    const int step = std::max(bounds.step, 1);
+    const auto uniform = [&](int steps) {
+        const int t = bounds.thinnest + steps * step;
+        return Thicknesses{t, t, t};
+    };
+    int thin = 0, thick = (bounds.thickest - bounds.thinnest) / step;
+    if (candidates.empty() || !passes(uniform(thick))) return candidates.size();
+    while (thin < thick) {
+        const int middle = (thin + thick) / 2;
+        if (passes(uniform(middle)))
+            thick = middle;
+        else
+            thin = middle + 1;
+    }
+    // Thinner by a step, member by member, while the box still passes: a nearer bound.
+    Thicknesses found = uniform(thick);
+    for (bool thinner = true; thinner;) {
+        thinner = false;
+        for (int Thicknesses::*member : {&Thicknesses::Tu, &Thicknesses::TL, &Thicknesses::Tb}) {
+            Thicknesses box = found;
+            box.*member -= step;
+            if (box.*member >= bounds.thinnest && passes(box)) {
+                found = box;
+                thinner = true;
+            }
+        }
+    }
+    const auto at = std::find_if(candidates.begin(), candidates.end(),
+                                 [&](const Candidate& c) { return c.t == found; });
+    return static_cast<std::size_t>(at - candidates.begin()) + 1;
 }
 
 }  // namespace
@@ -78,34 +117,44 @@ std::optional<SizingResult> SizeBox(const DesignConditions& base,
     const std::vector<std::string>& coverTexts = covers.empty() ? ownCover : covers;
     const std::vector<Candidate> candidates = CandidatesByArea(Bu, Hu, bounds);
 
-    // The first candidate in the order that passes everywhere: once one passes, only those
-    // before it are still tried.
-    std::atomic<std::size_t> best{candidates.size()};
     std::atomic<std::size_t> hardestCover{0};
     std::atomic<std::size_t> evaluations{0};
-    const auto tryCandidate = [&](std::size_t index) {
-        const DesignConditions box = WithThicknesses(base, Bu, Hu, candidates[index].t);
+    // Whether the box passes at every cover, trying first the cover that failed last; false
+    // too once cancelled.
+    const auto passesEverywhere = [&](const Thicknesses& t) {
+        const DesignConditions box = WithThicknesses(base, Bu, Hu, t);
         const std::size_t first = hardestCover.load(std::memory_order_relaxed);
         for (std::size_t k = 0; k < coverTexts.size(); ++k) {
+            if (control.Cancelled()) return false;
             const std::size_t c = (first + k) % coverTexts.size();
             DesignConditions at = box;
             at.h1 = coverTexts[c];
             evaluations.fetch_add(1, std::memory_order_relaxed);
             if (!EvaluateDesign(at).passed) {
                 hardestCover.store(c, std::memory_order_relaxed);
-                return true;
+                return false;
             }
         }
+        return true;
+    };
+
+    // The first candidate in the order that passes everywhere: once one passes, only those
+    // before it are still tried. A box of one thickness that passes bounds the search, so that
+    // its progress runs over the candidates that may come into question.
+    const std::size_t searched = CandidatesToTry(candidates, bounds, passesEverywhere);
+    std::atomic<std::size_t> best{searched};
+    const auto tryCandidate = [&](std::size_t index) {
+        if (!passesEverywhere(candidates[index].t)) return true;
         std::size_t current = best.load();
         while (index < current && !best.compare_exchange_weak(current, index)) {
         }
         return false;
     };
-    if (!ParallelFor(candidates.size(), tryCandidate, control)) return std::nullopt;
+    if (!ParallelFor(searched, tryCandidate, control) || control.Cancelled()) return std::nullopt;
 
     SizingResult result;
     result.evaluations = evaluations;
-    if (best == candidates.size()) return result;
+    if (best == searched) return result;
     result.found = true;
     result.thicknesses = candidates[best].t;
     result.sized = WithThicknesses(base, Bu, Hu, result.thicknesses);

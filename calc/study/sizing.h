@@ -42,9 +42,10 @@ struct SizingResult {
 // passes at every cover (the base conditions' own cover when covers is empty); ties go to
 // the smaller Tu + TL + Tb, then to the thinner top slab and side walls. The search
 // evaluates boxes in that order and stops at the first that passes everywhere, trying first
-// the cover that failed last, so it relies on no property of the calculation. A base whose
-// B, H or thicknesses are no numbers gives the conversion error's message. Empty when
-// cancelled.
+// the cover that failed last, so it relies on no property of the calculation; a passing box
+// found first by a quick descent tells how far the search may have to go, and the progress
+// runs over that far. A base whose B, H or thicknesses are no numbers gives the
+// conversion error's message. Empty when cancelled, at whatever stage.
 std::optional<SizingResult> SizeBox(const DesignConditions& base,
                                     const std::vector<std::string>& covers,
                                     const StudyControl& control, std::string& error,

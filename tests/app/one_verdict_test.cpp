@@ -42,7 +42,8 @@ TEST(OneVerdict, SingleRunAndSweepAgreeOverRandomDesigns) {
         const std::atomic<bool> cancel{false};
         const int sweep = RunStudy(design, options, csv, said, cancel, false);
         const std::string rows = FromCp932(csv.str());
-        const auto row = rows.find("\r\n") + 2;
+        // The row after the lines naming the design, the empty line and the header.
+        const auto row = rows.find("\r\n", rows.find("\r\n\r\n") + 4) + 2;
         const auto verdictAt = rows.find(',', rows.find(',', row) + 1) + 1;
         const std::string verdict = rows.substr(verdictAt, rows.find(',', verdictAt) - verdictAt);
 

@@ -314,3 +314,43 @@ TEST(CheckDesignConditions, EveryCheckRunsInOrder) {
             {kPavement, kCover, kWidth, kHeight, kWallCover, kBottomCover, kSoil, kKo, kSurcharge,
              kSigmaCa, kSigmaSa, kTauA, kTauOa}});
 }
+
+// The window puts the cursor into the entry a failed check is about: the fields of the first
+// failed check, the one its message names first, by the names of the conversion errors.
+TEST(CheckDesignConditions, FirstFailedCheckNamesItsEntries) {
+    using Fields = std::vector<std::string>;
+    const struct {
+        const char* name;
+        std::function<void(DesignConditions&)> edit;
+        Fields fields;
+    } cases[] = {
+        {"defaults", [](DesignConditions&) {}, {}},
+        {"no number", [](DesignConditions& d) { d.h1 = "x"; }, {}},
+        {"negative cover", [](DesignConditions& d) { d.h1 = "-1"; }, {"土かぶり"}},
+        {"cover under the pavement",
+         [](DesignConditions& d) { d.ha = "5.0"; },
+         {"土かぶり", "舗装厚"}},
+        {"haunch too high",
+         [](DesignConditions& d) { d.Hah = "2.0"; },
+         {"外形高", "ﾊﾝﾁ高", "頂版厚", "底版厚"}},
+        {"bar cover past the middle",
+         [](DesignConditions& d) { d.dWall = "0.3"; },
+         {"ｄ’（側壁）", "側壁厚"}},
+        {"no bar cover", [](DesignConditions& d) { d.dTop = "0"; }, {"ｄ’（頂版）"}},
+        // Negative haunches let a box of no size pass the clearances: each size that is not
+        // positive is named.
+        {"zero sizes",
+         [](DesignConditions& d) {
+             d.H = d.B = "0";
+             d.Hah = d.Hab = "-5";
+         },
+         {"外形高", "外形幅"}},
+        {"allowable stress", [](DesignConditions& d) { d.sigmaCa = "5"; }, {"σca"}},
+        {"T load", [](DesignConditions& d) { d.tAxleDistance = "0"; }, {"軸間距離（ｍ）"}},
+    };
+    for (const auto& c : cases) {
+        DesignConditions conditions;
+        c.edit(conditions);
+        EXPECT_EQ(FirstFailedCheckFields(conditions), c.fields) << c.name;
+    }
+}

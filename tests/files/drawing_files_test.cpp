@@ -161,16 +161,21 @@ TEST(StudyCsv, ALargeTableReadsBackRowForRow) {
         study.Keep(i, result);
     }
     TempFolder folder;
-    ASSERT_TRUE(WriteStudyCsv(folder / "s.csv", study).ok());
+    const StudySubject subject{"箱.dat", DesignConditions{}, "2026/12/10"};
+    ASSERT_TRUE(WriteStudyCsv(folder / "s.csv", subject, study).ok());
     EXPECT_GT(std::filesystem::file_size(folder / "s.csv"), 2u << 20);
     const auto csv = ReadBack("csv", folder / "s.csv");
     EXPECT_TRUE(csv["crlf"]);
-    ASSERT_EQ(csv["rows"].size(), study.size() + 1);
+    // The nine lines naming the design and an empty line come before the header.
+    ASSERT_EQ(csv["rows"].size(), study.size() + 11);
+    EXPECT_EQ(csv["rows"][0][1], "箱.dat");
+    EXPECT_EQ(csv["rows"][8][1], "2026/12/10");
+    EXPECT_TRUE(csv["rows"][9].empty());
     for (std::size_t i = 0; i < study.size(); ++i) {
-        const auto& row = csv["rows"][i + 1];
+        const auto& row = csv["rows"][i + 11];
         EXPECT_EQ(row[0], study.Values(i)[0]) << i;
         EXPECT_EQ(row[2], i % 3 ? "OK" : "-") << i;
-        EXPECT_EQ(row[6], i % 3 ? "1.5" : "") << i;
+        EXPECT_EQ(row[6], i % 3 ? "1.50" : "") << i;
         EXPECT_EQ(row.back(),
                   i % 3 ? "" : "Br?cke " + std::to_string(i % 4) + " は数値ではありません。")
             << i;

@@ -145,6 +145,34 @@ TEST_F(CalcTableRunTest, ConversionErrorPutsTheCursorIntoItsField) {
     EXPECT_TRUE(window.TLoad().isVisible());
 }
 
+// A failed check puts the cursor into the entry it is about: of those it reads, the one typed
+// into last, else the one its message names.
+TEST_F(CalcTableRunTest, FailedCheckPutsTheCursorIntoItsField) {
+    const auto focused = [&](const QWidget& owner, const char* name) {
+        const QWidget* field = owner.findChild<QWidget*>(QString::fromLatin1(name));
+        return field->window()->focusWidget() == field;
+    };
+    Type(window.Input(), "Edit2", "-1");
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    EXPECT_TRUE(focused(window.Input(), "Edit2"));
+    Type(window.Input(), "Edit2", "4.20");
+
+    auto* haunch = Find<QLineEdit>(window.Input(), "Edit11");
+    haunch->setText(QStringLiteral("2.0"));  // set, not typed: the message names the height
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    EXPECT_EQ(messenger.messages.back(), "ボックスの高さがおかしいです。\n訂正して下さい。");
+    EXPECT_TRUE(focused(window.Input(), "Edit4"));
+    emit haunch->textEdited(haunch->text());  // typed
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    EXPECT_TRUE(focused(window.Input(), "Edit11"));
+    Type(window.Input(), "Edit11", "0.20");
+
+    Type(window.TLoad(), "Edit2", "0");
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    EXPECT_TRUE(window.TLoad().isVisible());
+    EXPECT_TRUE(focused(window.TLoad(), "Edit2"));
+}
+
 // Full-width digits, period, minus and comma become half-width when the field is left, and
 // before a run; the steel grade is no number and keeps what was typed.
 TEST_F(CalcTableRunTest, FullWidthNumbersBecomeHalfWidth) {
