@@ -62,6 +62,8 @@ class MainWindow : public QMainWindow {
 
   private:
     ReportContext PageContext();
+    // The line over every report page, from the input page's header entries.
+    std::string PageHeader() const;
     // Asks for a file and saves the conditions; false when cancelled or failed.
     bool Save();
     // Before the conditions are replaced or the program ends: asks whether to save changes
