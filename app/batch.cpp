@@ -25,6 +25,7 @@
 #include "files/json_report.h"
 #include "files/quantity_csv.h"
 #include "files/text_report.h"
+#include "report/report_pages.h"
 
 namespace {
 
@@ -221,7 +222,8 @@ struct Output {
 };
 
 std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTable& table,
-                                     const std::vector<std::string>& messages, int colourChoice) {
+                                     const std::vector<std::string>& messages,
+                                     const DesignConditions& conditions) {
     std::vector<Output> outputs;
     if (options.textPath)
         outputs.push_back(
@@ -234,11 +236,12 @@ std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTabl
                  return WriteJsonReport(commit, path, table, messages);
              }});
     if (options.pdfPath)
-        outputs.push_back({"report pages", *options.pdfPath,
-                           [&table, colourChoice](FileCommit& commit, const std::string& path) {
-                               const auto application = PaintingApplication();
-                               return WriteReportPdf(commit, path, table, colourChoice);
-                           }});
+        outputs.push_back(
+            {"report pages", *options.pdfPath, [&](FileCommit& commit, const std::string& path) {
+                 const auto application = PaintingApplication();
+                 return WriteReportPdf(commit, path, table, conditions.figureColours, {},
+                                       ReportHeader(conditions.projectName, conditions.designer));
+             }});
     if (options.quantitiesPath)
         outputs.push_back({"quantities", *options.quantitiesPath,
                            [&](FileCommit& commit, const std::string& path) {
@@ -250,9 +253,10 @@ std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTabl
                  // The drawing is named after the design-condition file, or after itself.
                  const std::string& named =
                      options.conditionsFile.empty() ? path : options.conditionsFile;
-                 return WriteSectionDxf(commit, path, table,
-                                        std::filesystem::path(named).filename().string(),
-                                        DateText(std::time(nullptr)));
+                 return WriteSectionDxf(
+                     commit, path, table,
+                     {conditions.projectName, std::filesystem::path(named).filename().string(),
+                      DateText(std::time(nullptr))});
              }});
     return outputs;
 }
@@ -320,6 +324,7 @@ int Batch(const std::vector<std::string>& arguments, std::ostream& out, std::ost
     StreamMessenger messenger(err);
     switch (run(conditions, table, messenger)) {
         case RunResult::Completed:
+            KeepColourChoice(table, conditions.figureColours);
             break;
         case RunResult::CheckFailed:
             return kCheckFailed;
@@ -328,7 +333,7 @@ int Batch(const std::vector<std::string>& arguments, std::ostream& out, std::ost
     }
 
     if (const int written = WriteOutputs(
-            RequestedOutputs(*options, table, messenger.messages, conditions.figureColours),
+            RequestedOutputs(*options, table, messenger.messages, conditions),
             options->conditionsFile, out, err, stop);
         written != kCompleted)
         return written;

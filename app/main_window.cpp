@@ -19,6 +19,8 @@
 #include "calc/drawing/title_block.h"
 #include "calc/results_ready.h"
 #include "calc/section/section_design.h"
+#include "report/check_page.h"
+#include "report/report_pages.h"
 #include "report/study_report_page.h"
 #include "ui/fonts.h"
 #include "ui/window_places.h"
@@ -360,9 +362,15 @@ bool MainWindow::ResultsOfCurrentInput() {
 
 ReportContext MainWindow::PageContext() {
     ReportContext context{table_, calcTable_->Input().FigureColourChoice(), *printer_, this};
+    context.header = PageHeader();
     context.hideCalcTable = [this] { calcTable_->hide(); };
     context.showCalcTable = [this] { ShowCalculationTable(); };
     return context;
+}
+
+std::string MainWindow::PageHeader() const {
+    const DesignConditions conditions = calcTable_->Conditions();
+    return ReportHeader(conditions.projectName, conditions.designer);
 }
 
 void MainWindow::PreviewPage(int number) {
@@ -381,7 +389,10 @@ void MainWindow::PreviewWholeReport() {
 void MainWindow::PrintReport() {
     if (!ResultsOfCurrentInput()) return;
     ReportContext context = PageContext();
-    ::PrintReport(context, messenger_);
+    std::vector<ReportPage> extra;
+    if (messenger_.Confirm("照査一覧のページも印刷しますか。"))
+        extra.push_back(BuildCheckPage(table_));
+    ::PrintReport(context, messenger_, extra);
 }
 
 void MainWindow::PrinterSetup() {
@@ -392,13 +403,16 @@ void MainWindow::WritePdf() {
     if (!ResultsOfCurrentInput()) return;
     const std::string path = askPdfPath_();
     if (path.empty()) return;
-    // The design study of these conditions, once there is one, may follow the ten pages.
+    // The summary of the checks, and the design study once there is one, may follow the ten
+    // pages.
     std::vector<ReportPage> extra;
+    if (messenger_.Confirm("照査一覧のページも出力しますか。"))
+        extra.push_back(BuildCheckPage(table_));
     const StudyPage& study = calcTable_->Study();
     if (study.HasCurrentStudy() && messenger_.Confirm("設計検討のページも出力しますか。"))
         extra.push_back(BuildStudyPage(study.Figure(), study.Governing()));
     const FileResult written =
-        WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice(), extra);
+        WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice(), extra, PageHeader());
     if (!written.ok()) messenger_.Warn(written.message);
 }
 
@@ -409,8 +423,8 @@ void MainWindow::WriteDrawing() {
     // The drawing is named after the design-condition file, or after itself.
     const std::string name =
         std::filesystem::path(designFile_.empty() ? path : designFile_).filename().string();
-    const FileResult written =
-        files_.writeDrawing(path, table_, name, DateText(std::time(nullptr)));
+    const FileResult written = files_.writeDrawing(
+        path, table_, {calcTable_->Conditions().projectName, name, DateText(std::time(nullptr))});
     if (written.ok())
         messenger_.Inform("図面を出力しました。");
     else

@@ -75,6 +75,8 @@ class MainWindow : public QMainWindow {
     void UpdateTitle();
     // The status bar's count of the sections the last run found over their limits.
     void ShowFailingSections();
+    // The line over every report page, from the input page's header entries.
+    std::string PageHeader() const;
     // Asks for a file and saves the conditions; false when cancelled or failed.
     bool Save();
     // Before the conditions are replaced or the program ends: asks whether to save changes

@@ -13,6 +13,7 @@
 
 #include "calc/drawing/cad_drawing.h"
 #include "calc/section/quantities.h"
+#include "calc/section/section_checks.h"
 
 // A colour as 0xRRGGBB.
 struct Colour {
@@ -157,6 +158,9 @@ class CalcTable {
     TabSelection tabs;
     // The numbers behind the quantity grid (StringGrid4), for the files; none before a run.
     std::optional<Quantities> quantities;
+    // The numbers behind the summary of the checks (StringGrid5), for the files; none before
+    // a run.
+    std::optional<SectionChecks> checks;
     // The cross-section for the drawing file; none before a run.
     std::optional<SectionDrawing> drawing;
     // Cells of the section-design grid (StringGrid3) that the window shows in red: the

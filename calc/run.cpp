@@ -16,6 +16,7 @@
 #include "calc/loads/loads.h"
 #include "calc/read_conditions.h"
 #include "calc/run_work.h"
+#include "calc/section/check_sheet.h"
 #include "calc/section/main_rebar.h"
 #include "calc/section/quantity_sheet.h"
 #include "calc/section/rebar_processing.h"
@@ -126,7 +127,8 @@ constexpr Stage kStages[] = {
      [](const RunState& s, CalcTable& t) { WriteQuantities(s.work.quantities, t); }},
     {"図面の作成", NothingToCompute,
      [](const RunState& s, CalcTable& t) {
-         DrawSection(s.work.record, s.work.barSchedule, s.work.rebar, s.work.loadCase, t);
+         DrawSection(s.work.record, s.work.barSchedule, s.work.rebar, s.work.loadCase,
+                     s.conditions.steelGrade, t);
      }},
 };
 
@@ -138,6 +140,7 @@ void ClearResults(CalcTable& table) {
     table.grids = initial.grids;
     table.labels = initial.labels;
     table.quantities = initial.quantities;
+    table.checks = initial.checks;
     table.drawing = initial.drawing;
     table.overLimitCells = initial.overLimitCells;
     ClearForceGrid(table.GridOf("StringGrid1"));
@@ -214,6 +217,8 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
 
     work.passed = DesignPasses(work.sections, stageMessenger.shown);
     if (table) {
+        // Only formats what the stages computed, after their check for uncomputable values.
+        WriteSectionChecks(work.record, conditions.lowerHaunch, work.sections, *table);
         table->tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
         table->completedRun = true;
         table->passed = work.passed;

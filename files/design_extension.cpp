@@ -15,10 +15,15 @@ struct Entry {
     int DesignConditions::*number = nullptr;
     int minimum = 0;
     int maximum = 0;
+    bool omittedWhenEmpty = false;  // an entry most designs leave empty is written only when given
 };
 
 Entry TextEntry(const char* key, std::string DesignConditions::*text) {
     return {key, text};
+}
+
+Entry OptionalTextEntry(const char* key, std::string DesignConditions::*text) {
+    return {key, text, nullptr, 0, 0, true};
 }
 
 Entry NumberEntry(const char* key, int DesignConditions::*number, int minimum, int maximum) {
@@ -40,6 +45,8 @@ const std::vector<Entry>& Entries() {
         TextEntry("Pitch", &C::pitch),
         NumberEntry("FigureColours", &C::figureColours, 0, LastIndex(FigureColourItems())),
         NumberEntry("FigureFontSize", &C::figureFontSize, kFigureFontSizeMin, kFigureFontSizeMax),
+        OptionalTextEntry("ProjectName", &C::projectName),
+        OptionalTextEntry("Designer", &C::designer),
     };
     return entries;
 }
@@ -62,6 +69,7 @@ std::vector<std::string> ExtensionLines(const DesignConditions& conditions) {
     for (const Entry& entry : Entries()) {
         const std::string value =
             entry.text ? conditions.*entry.text : std::to_string(conditions.*entry.number);
+        if (entry.omittedWhenEmpty && value.empty()) continue;
         lines.push_back(std::string(entry.key) + "=" + value);
     }
     return lines;
@@ -70,6 +78,9 @@ std::vector<std::string> ExtensionLines(const DesignConditions& conditions) {
 std::optional<ExtensionError> ReadExtensionLines(const std::vector<std::string>& lines,
                                                  DesignConditions& conditions) {
     DesignConditions loaded = conditions;
+    // Written only when given, so a file without one has none.
+    for (const Entry& entry : Entries())
+        if (entry.omittedWhenEmpty) (loaded.*entry.text).clear();
     std::vector<const Entry*> seen;
     std::optional<std::size_t> pitchLine;
     for (std::size_t k = 0; k < lines.size(); ++k) {

@@ -1,7 +1,8 @@
 // The lines of the design-condition file after its thirty fixed lines: what the T-load
-// dialog, the first live-load caption, the bar-pitch setting and the figure controls hold.
-// Each is "KEY=value", so a reader that stops after line thirty still reads the file, and
-// a file without them (or with only some) leaves the missing entries as they are.
+// dialog, the first live-load caption, the bar-pitch setting, the figure controls and the
+// report's header hold. Each is "KEY=value", so a reader that stops after line thirty still
+// reads the file, and a file without them (or with only some) leaves the missing entries as
+// they are; the header's entries, written only when given, are empty when missing.
 #pragma once
 
 #include <cstddef>

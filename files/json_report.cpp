@@ -1,6 +1,7 @@
 // The calculation table as JSON.
 #include "files/json_report.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -83,6 +84,31 @@ json QuantitiesJson(const std::optional<Quantities>& quantities) {
             {"steel", std::move(steel)}};
 }
 
+// Each design section's stresses over their allowable values, as the summary of the checks
+// shows them: a criterion not judged is null; a stress that cannot be formed has a null ratio.
+json UtilisationJson(const CalcTable& table) {
+    if (!table.checks) return nullptr;
+    static const char* const criteria[kCriterionCount] = {"sigmaC", "sigmaS", "tau", "tau2d"};
+    const Grid& grid = table.GridOf("StringGrid5");
+    json sections = json::array();
+    for (std::size_t k = 0; k < table.checks->size(); ++k) {
+        const SectionCheck& check = (*table.checks)[k];
+        const int row = static_cast<int>(k) + 1;
+        json section = {{"section", grid.Cell(0, row)}, {"h", check.h}, {"d", check.d}};
+        for (int c = 0; c < kCriterionCount; ++c) {
+            const auto& ratio = check.utilisation[c];
+            section[criteria[c]] =
+                check.allowable[c]
+                    ? json{{"ratio", ratio && std::isfinite(*ratio) ? json(*ratio) : json(nullptr)},
+                           {"allowable", *check.allowable[c]}}
+                    : json(nullptr);
+        }
+        section["verdict"] = grid.Cell(grid.columns - 1, row);
+        sections.push_back(std::move(section));
+    }
+    return sections;
+}
+
 }  // namespace
 
 nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
@@ -99,7 +125,8 @@ nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
             {"labels", std::move(labels)},
             {"charts", std::move(charts)},
             {"quantities", QuantitiesJson(table.quantities)},
-            {"messages", messages}};
+            {"messages", messages},
+            {"utilisation", UtilisationJson(table)}};
 }
 
 FileResult WriteJsonReport(FileCommit& commit, const std::string& path, const CalcTable& table,

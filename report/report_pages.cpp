@@ -174,6 +174,19 @@ void BuildContent(ReportPage& page, const CalcTable& table, int colourChoice) {
 
 }  // namespace
 
+std::string ReportHeader(const std::string& projectName, const std::string& designer) {
+    std::string header;
+    if (!projectName.empty()) header = "工事名：" + projectName;
+    if (!designer.empty()) header += (header.empty() ? "" : "　") + ("設計者：" + designer);
+    return header;
+}
+
+void MarkPage(ReportPage& page, int number, int count, const std::string& header) {
+    page.number = number;
+    page.footer = std::to_string(number) + " / " + std::to_string(count);
+    page.header = header;
+}
+
 const std::string& ReportPageTitle(int number) {
     return kTitles.at(number - 1);
 }
@@ -184,5 +197,8 @@ ReportPage BuildReportPage(int number, const CalcTable& table, int colourChoice)
     page.title = ReportPageTitle(number);
     page.orientation = number == 4 || number == 9 ? Orientation::Landscape : Orientation::Portrait;
     BuildContent(page, table, colourChoice);
+    // In "白黒" nothing on the page is in colour, the figures' titles included.
+    if (colourChoice == kBlackAndWhiteFigures)
+        for (ReportChart& chart : page.charts) chart.chart.titleColour = colours::black;
     return page;
 }

@@ -133,6 +133,7 @@ RunResult CalcTableWindow::Run() {
         // A stage that fails unexpectedly ends the run with its message, not the program.
         messenger_.Warn(error.what());
     }
+    KeepColourChoice(table_, input_->FigureColourChoice());
     lastRunFailed_ = result != RunResult::Completed || !table_.completedRun;
     if (!lastRunFailed_) resultConditions_ = conditions;
     ShowResults();

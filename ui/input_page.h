@@ -1,6 +1,7 @@
 // The input page "設計条件入力": every design condition as the text or choice of a control, in
-// six numbered groups around the box picture, with the bar-pitch panel, the figure controls
-// and the buttons that open the support dialogs and start the calculation.
+// six numbered groups around the box picture, with the bar-pitch panel, the figure controls,
+// the report's header entries and the buttons that open the support dialogs and start the
+// calculation.
 #pragma once
 
 #include <QCheckBox>
@@ -71,6 +72,7 @@ class InputPage : public QWidget {
     void BuildCover();
     void BuildPitch();
     void BuildFigureControls();
+    void BuildReportHeader();
 
     void SoilTypeClicked(int index);
     void LiveLoadClicked(int index);
@@ -97,6 +99,7 @@ class InputPage : public QWidget {
     QComboBox* pitch_;
     RadioGroup* figureColours_;
     QSlider* figureFont_;
+    QLineEdit *projectName_, *designer_;
     std::vector<QLineEdit*> numericFields_;
     std::map<std::string, QWidget*> namedFields_;
     std::string lastEdited_;  // the named field the user changed last

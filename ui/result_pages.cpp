@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "calc/figure_controls.h"
+#include "calc/section/check_sheet.h"
 #include "ui/charts/chart_frame.h"
 #include "ui/fonts.h"
 #include "ui/grid_cells.h"
@@ -265,6 +266,13 @@ void ResultPages::BuildOutline(QTabWidget* pages) {
     label98_ = MakeLabel(group, QString(), QRect(8, 252, 639, 38));
     label98_->setObjectName(QStringLiteral("Label98"));
     label98_->setWordWrap(true);
+
+    auto* checks = AddTab(pageControl6, "TabSheet22", QStringLiteral("4．照査一覧"));
+    auto* checkGroup = MakeGroup(checks, QStringLiteral("4．照査一覧（応力度と許容応力度の比）"),
+                                 QRect(2, 2, 655, 364));
+    AddGrid(checkGroup, "StringGrid5", QRect(8, 16, 639, 252));
+    auto* note = MakeLabel(checkGroup, QString::fromUtf8(kCheckNote), QRect(8, 274, 639, 38));
+    note->setWordWrap(true);
 }
 
 void ResultPages::FillList(const std::string& name) {

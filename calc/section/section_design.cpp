@@ -164,6 +164,7 @@ SectionDesign DesignSections(TKakou& record, const DesignConditions& conditions,
     for (int k = 0; k < 12; ++k) {
         DesignedSection& s = sections[k];
         const SectionForces f = ForcesOf(record, kSections[k]);
+        s.code = kSections[k].code;
         s.M = f.M, s.N = f.N, s.S = f.S, s.S2d = f.S2d;
         s.middle = kSections[k].where == Where::Span;
         s.judgementType = kSections[k].judgementType;

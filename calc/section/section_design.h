@@ -18,6 +18,7 @@ int StressTypeOf(Single wallMoment, Single topMoment, Single bottomMoment);
 
 // One design section as computed: what the section grid shows from column 5 on comes from it.
 struct DesignedSection {
+    MemberCode code = MemberCode::L;  // the member, which gives h and d'
     Single M = 0, N = 0, S = 0, S2d = 0;  // S and S2d are 0 at mid-span
     bool middle = false;                  // a mid-span section: no shear, judged only when M > 0
     int judgementType = 1;                // 2 at the bottom corners A and D

@@ -10,10 +10,8 @@
 #include "calc/design_conditions.h"
 #include "calc/run.h"
 #include "calc/single.h"
+#include "calc/section/section_checks.h"
 
-// The four criteria of a section's verdict, in the order of the table's columns.
-enum class Criterion { SigmaC, SigmaS, Tau, Tau2d };
-inline constexpr int kCriterionCount = 4;
 inline constexpr int kDesignSectionCount = 12;
 
 // One row of the section-design table. A value the table shows as "-" is empty here.

@@ -1,15 +1,13 @@
 // One design through the computations of the run, into numbers only.
 #include <cmath>
-#include <limits>
 #include <utility>
 
 #include "calc/run_work.h"
 #include "calc/section/bar_arrangement.h"
+#include "calc/section/section_checks.h"
 #include "calc/study/design_result.h"
 
 namespace {
-
-constexpr double kCannotBeFormed = std::numeric_limits<double>::infinity();
 
 // Entries far outside any real box (beyond a million of their units). The full run's writers
 // convert values to Singles and can overflow where no computation does; such a design goes
@@ -24,30 +22,6 @@ bool FarOutside(const TData& r) {
                                r.dWall, r.dBottomUpper, r.dBottomLower})
         if (!(std::fabs(value) <= kPlain)) return true;
     return false;
-}
-
-// The stresses over their limits, as the section's verdict judged them.
-std::array<std::optional<double>, kCriterionCount> Utilisations(const TData& record,
-                                                                bool lowerHaunch,
-                                                                const DesignedSection& s) {
-    std::array<std::optional<double>, kCriterionCount> u;
-    const auto at = [&u](Criterion criterion) -> std::optional<double>& {
-        return u[static_cast<int>(criterion)];
-    };
-    if (s.verdict == "-") return u;
-    if (s.stress && s.required) {
-        const bool cornerLimit = !lowerHaunch && s.judgementType == 2;
-        at(Criterion::SigmaC) =
-            s.stress->sigmaC / (cornerLimit ? record.sigmaCa * 3 / 4 : record.sigmaCa);
-        at(Criterion::SigmaS) = s.stress->sigmaS / record.sigmaSa;
-    } else {
-        // Without its required steel or its stresses the section cannot be judged on them.
-        at(Criterion::SigmaC) = at(Criterion::SigmaS) = kCannotBeFormed;
-    }
-    if (s.middle) return u;
-    at(Criterion::Tau) = s.tau ? *s.tau / (2 * record.tauA) : kCannotBeFormed;
-    at(Criterion::Tau2d) = s.tau2d ? *s.tau2d / record.tauA : kCannotBeFormed;
-    return u;
 }
 
 SectionResult ResultOf(const RunWork& work, bool lowerHaunch, int k) {

@@ -15,6 +15,7 @@
 #include "files/design_file.h"
 #include "tests/calc/german_locale.h"
 #include "tests/files/nearly_full_disk.h"
+#include "tests/files/pdf_text.h"
 #include "tests/files/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -360,6 +361,38 @@ TEST(Batch, WritesTheReportPagesAsPdf) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_FALSE(failed.err.empty());
     EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// A file saved with "白黒" and a report header: the figures stay black after the run, as the
+// choice says, and every page of the PDF carries the header over its number.
+TEST(Batch, FileColourChoiceAndHeaderReachTheReports) {
+    TempFolder folder;
+    DesignConditions saved;
+    saved.figureColours = 1;
+    saved.projectName = "○○線函渠工";
+    saved.designer = "山田";
+    ASSERT_TRUE(SaveDesignConditions(folder / "c.dat", saved).ok());
+    const Outcome outcome =
+        Batch({"--batch", folder / "c.dat", "--json", folder / "r.json", "--pdf", folder / "r.pdf"},
+              RunCalculation);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+
+    const auto json = nlohmann::json::parse(ReadBytes(folder / "r.json"));
+    const std::pair<const char*, const char*> lines[] = {
+        {"Chart1", "Series3"},  {"Chart1", "Series6"},  {"Chart1", "Series39"},
+        {"Chart4", "Series21"}, {"Chart9", "Series31"}, {"Chart10", "Series35"}};
+    for (const auto& [chart, series] : lines) {
+        const auto& s = json["charts"][chart]["series"][series];
+        EXPECT_EQ(s["colour"], "#000000") << chart << ' ' << series;
+        for (const auto& point : s["points"]) EXPECT_EQ(point["colour"], "#000000") << series;
+    }
+    const std::string pdf = ReadBytes(folder / "r.pdf");
+    for (int page : {1, 3, 10}) {
+        const std::string text = PdfPageText(pdf, page);
+        EXPECT_NE(text.find("工事名：○○線函渠工"), std::string::npos) << page;
+        EXPECT_NE(text.find("設計者：山田"), std::string::npos) << page;
+        EXPECT_NE(text.find(std::to_string(page) + " / 10"), std::string::npos) << page;
+    }
 }
 
 // The real calculation on conditions from a .dat file: a text that is no number and failed

@@ -22,6 +22,7 @@
 #include "calc/results_ready.h"
 #include "calc/section/section_design.h"
 #include "files/design_extension.h"
+#include "tests/files/pdf_text.h"
 #include "tests/files/temp_folder.h"
 #include "ui/radio_group.h"
 #include "ui/window_places.h"
@@ -46,27 +47,27 @@ struct FakeFiles {
         const auto failure = [](const std::string& message) {
             return FileResult::Failure(FileStatus::FileError, message);
         };
-        return {[this, failure](const std::string& path, const DesignConditions& c) {
-                    if (path == "bad") return failure("cannot write bad");
-                    saved[path] = c;
-                    return FileResult{};
-                },
-                [this, failure](const std::string& path, DesignConditions& c) {
-                    if (!saved.count(path)) return failure("cannot open " + path);
-                    c = saved.at(path);
-                    return FileResult{};
-                },
-                [this, failure](const std::string& path, const CalcTable&) {
-                    if (textFails) return failure("cannot write Box.txt");
-                    textReports.push_back(path);
-                    return FileResult{};
-                },
-                [this, failure](const std::string& path, const CalcTable&, const std::string& name,
-                                const std::string&) {
-                    if (path == "bad") return failure("cannot write bad");
-                    drawingNames.push_back(name);
-                    return FileResult{};
-                }};
+        return {
+            [this, failure](const std::string& path, const DesignConditions& c) {
+                if (path == "bad") return failure("cannot write bad");
+                saved[path] = c;
+                return FileResult{};
+            },
+            [this, failure](const std::string& path, DesignConditions& c) {
+                if (!saved.count(path)) return failure("cannot open " + path);
+                c = saved.at(path);
+                return FileResult{};
+            },
+            [this, failure](const std::string& path, const CalcTable&) {
+                if (textFails) return failure("cannot write Box.txt");
+                textReports.push_back(path);
+                return FileResult{};
+            },
+            [this, failure](const std::string& path, const CalcTable&, const SheetTitle& title) {
+                if (path == "bad") return failure("cannot write bad");
+                drawingNames.push_back(title.designName);
+                return FileResult{};
+            }};
     }
 };
 
@@ -433,8 +434,11 @@ TEST_F(MainWindowAnsweredNo, PrintAnsweredNoPrintsNothingAndKeepsTheTable) {
     Trigger("RunItem");
     Trigger("PrintItem");
     Trigger("ToolButton5");
+    // Without the summary of the checks, the ten pages.
+    const std::vector<std::string> asked = {"照査一覧のページも印刷しますか。",
+                                            "プリンターの準備はいいですか。\n10枚印刷します。"};
     EXPECT_EQ(messenger.messages,
-              std::vector<std::string>(2, "プリンターの準備はいいですか。\n10枚印刷します。"));
+              (std::vector<std::string>{asked[0], asked[1], asked[0], asked[1]}));
     EXPECT_TRUE(window.CalculationTable().isVisible());
 }
 
@@ -444,13 +448,17 @@ TEST_F(MainWindowTest, PdfCommandWritesTheTenPagesWhereTheUserSays) {
     window.SetPdfPathPrompt([&] { return path.toStdString(); });
     Trigger("RunItem");
     Trigger("PdfItem");
-    EXPECT_TRUE(messenger.messages.empty());
-    EXPECT_TRUE(QFile::exists(path));
+    // Answered yes: the summary of the checks follows the ten pages.
+    const std::string offer = "照査一覧のページも出力しますか。";
+    EXPECT_EQ(messenger.messages, std::vector<std::string>{offer});
+    const std::string pdf = ReadBytes(path.toStdString());
+    EXPECT_NE(PdfPageText(pdf, 11).find("11 / 11"), std::string::npos);
     QFile::remove(path);
 
+    messenger.messages.clear();
     window.SetPdfPathPrompt([] { return std::string("/no/such/folder/report.pdf"); });
     Trigger("PdfItem");
-    ASSERT_EQ(messenger.messages.size(), 1u);
+    ASSERT_EQ(messenger.messages.size(), 2u);
     EXPECT_FALSE(QFile::exists(QStringLiteral("/no/such/folder/report.pdf")));
 }
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -59,8 +61,11 @@ TEST(DrawingFile, ReadsBackWithLayersCodePageOutlineMarksAndBends) {
         const CalcTable table = RunOf(c.conditions);
         TempFolder folder;
         const std::string path = folder / "box.dxf";
-        ASSERT_TRUE(WriteSectionDxf(path, table, "箱.dat", "2026年12月09日").ok());
+        ASSERT_TRUE(WriteSectionDxf(path, table, {"○○線函渠工", "箱.dat", "2026年12月09日"}).ok());
         const auto dxf = ReadBack("dxf", path);
+        // A Japanese TrueType face, by its file and by its family.
+        EXPECT_EQ(dxf["style"]["font"], "msgothic.ttc");
+        EXPECT_EQ(dxf["style"]["family"], "MS Gothic");
 
         EXPECT_EQ(dxf["codepage"], "ANSI_932");
         EXPECT_EQ(dxf["version"], "AC1015");
@@ -82,7 +87,30 @@ TEST(DrawingFile, ReadsBackWithLayersCodePageOutlineMarksAndBends) {
             const std::string mark = processing.Cell(0, row) + processing.Cell(6, row) + pitch;
             EXPECT_TRUE(texts.count(mark)) << mark;
         }
-        EXPECT_TRUE(texts.count("箱.dat"));
+        // The title block: the project, the design, the scale on A3, the date, the materials and
+        // the covers of the conditions.
+        for (const char* text : {"工事名", "○○線函渠工", "箱.dat", "縮尺", "作成日",
+                                 "2026年12月09日", "材料", "σck=24N/mm2　鉄筋 SD345", "かぶり"})
+            EXPECT_TRUE(texts.count(text)) << text;
+        // The scale is the largest of the usual ones at which the whole sheet fits on A3
+        // (400 × 277 mm inside a 10 mm border), as the reader measures the sheet.
+        const auto scale = std::find_if(texts.begin(), texts.end(), [](const std::string& t) {
+            return t.starts_with("1:") && t.ends_with("（A3）");
+        });
+        ASSERT_NE(scale, texts.end());
+        const int N = std::stoi(scale->substr(2));
+        const double width = dxf["size"][0], height = dxf["size"][1];
+        EXPECT_LE(std::max(width / 400, height / 277), N * 1.02) << *scale;
+        const int usual[] = {10, 20, 25, 30, 40, 50};
+        const int* below = std::find(std::begin(usual), std::end(usual), N);
+        ASSERT_TRUE(below != std::begin(usual) && below != std::end(usual)) << *scale;
+        EXPECT_GT(std::max(width / 400, height / 277), below[-1] * 0.98) << *scale;
+        const std::string covers =
+            "頂版100 側壁100 底版上面" +
+            std::to_string(std::lround(std::stod(c.conditions.dBottomUpper) * 1000)) + " 底版下面" +
+            std::to_string(std::lround(std::stod(c.conditions.dBottomLower) * 1000)) +
+            "（主筋中心,mm）";
+        EXPECT_TRUE(texts.count(covers)) << covers;
         EXPECT_TRUE(texts.count(table.labels.at("Label97").text));
 
         // Two bends of bar 1 at R1, two of bar 2 at R2, and no other arc.
@@ -124,7 +152,8 @@ TEST(DrawingFile, OddDesignNamesLeaveTheFileWhole) {
 
 TEST(DrawingFile, RefusedBeforeAnyRun) {
     TempFolder folder;
-    const FileResult result = WriteSectionDxf(folder / "box.dxf", CalcTable{}, "box", "today");
+    const FileResult result =
+        WriteSectionDxf(folder / "box.dxf", CalcTable{}, {"", "box", "today"});
     EXPECT_EQ(result.message, "計算結果がありません。計算開始を押して下さい。");
     EXPECT_EQ(folder.EntryCount(), 0);
 }
@@ -188,8 +217,10 @@ TEST(DrawingFiles, FailedWriteKeepsTheEarlierFileAndSaysWhy) {
         const char* name;
         FileResult (*write)(const std::string&, const CalcTable&);
     } cases[] = {
-        {"drawing", [](const std::string& path,
-                       const CalcTable& t) { return WriteSectionDxf(path, t, "box", "today"); }},
+        {"drawing",
+         [](const std::string& path, const CalcTable& t) {
+             return WriteSectionDxf(path, t, {"", "box", "today"});
+         }},
         {"quantities",
          [](const std::string& path, const CalcTable& t) {
              FileCommit commit;
