@@ -15,6 +15,7 @@
 #include <new>
 #include <optional>
 
+#include "app/batch_messages.h"
 #include "app/batch_signals.h"
 #include "app/batch_study.h"
 #include "app/report_pdf_file.h"
@@ -30,26 +31,26 @@
 namespace {
 
 const char* const kUsage =
-    "usage: dolmeta --batch [FILE.dat] [--text PATH] [--json PATH] [--pdf PATH]\n"
-    "                       [--quantities FILE.csv] [--dxf FILE.dxf]\n"
-    "                       [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n"
-    "       dolmeta --batch [FILE.dat] --sweep NAME=FROM:TO:STEP [--sweep ...] [--csv PATH]\n"
-    "       dolmeta --batch [FILE.dat] --size [--sweep h1=FROM:TO:STEP] [--out PATH.dat]\n"
-    "       dolmeta --batch --help\n";
+    "使い方: dolmeta --batch [FILE.dat] [--text PATH] [--json PATH] [--pdf PATH]\n"
+    "                        [--quantities FILE.csv] [--dxf FILE.dxf]\n"
+    "                        [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n"
+    "        dolmeta --batch [FILE.dat] --sweep NAME=FROM:TO:STEP [--sweep ...] [--csv PATH]\n"
+    "        dolmeta --batch [FILE.dat] --size [--sweep h1=FROM:TO:STEP] [--out PATH.dat]\n"
+    "        dolmeta --batch --help\n";
 
 const char* const kHelp =
-    "One calculation without a window, on the default design conditions or those of\n"
-    "FILE.dat. Every output is written in full or not at all: when one cannot be written,\n"
-    "none replaces its earlier file. PATH \"-\" writes to standard output.\n"
-    "Exit status:\n"
-    "  0  completed, and the design passes: every section is within its allowable\n"
-    "     stresses and no stage showed a message\n"
-    "  3  completed, but a section exceeds its allowable stresses, or a stage showed its\n"
-    "     message: an unusual stress distribution, the bar search or the bar processing\n"
-    "     (the reason is on standard error)\n"
-    "  2  a design condition failed its check\n"
-    "  1  a conversion or file error, or too little memory\n"
-    "  130  interrupted (Ctrl-C) before the outputs were put in place; nothing written\n";
+    "画面を開かずに一度計算します。設計条件は既定値か FILE.dat のものです。\n"
+    "出力は全部書き込むか何も書き込まないかのどちらかです。一つでも書き込めないときは、\n"
+    "どの出力も前のファイルを置き換えません。PATH を - にすると標準出力に書き出します。\n"
+    "終了ステータス:\n"
+    "  0  完了し、設計は OK です。すべての断面が許容応力度内で、どの計算段階も\n"
+    "     メッセージを出していません\n"
+    "  3  完了しましたが、許容応力度を超えた断面があるか、計算段階がメッセージを\n"
+    "     出しました。応力分布タイプが普通でない、鉄筋量が求まらない、鉄筋加工が\n"
+    "     できない、のいずれかです（理由は標準エラー出力にあります）\n"
+    "  2  設計条件のチェックで止まりました\n"
+    "  1  数値の変換エラー、ファイルのエラー、またはメモリー不足です\n"
+    "  130  出力を置く前に中断されました（Ctrl-C）。何も書き込んでいません\n";
 
 constexpr int kCompleted = 0;
 constexpr int kFailed = 1;
@@ -124,7 +125,7 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
                                 argument == "--pitch" || argument == "--sweep" ||
                                 argument == "--csv" || argument == "--out";
         if (takesValue && k + 1 >= arguments.size()) {
-            error = argument + " needs a value";
+            error = argument + " の後に値がありません。";
             return std::nullopt;
         }
         if (argument == "--text") {
@@ -140,13 +141,15 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
         } else if (argument == "--tload") {
             options.tLoad = SplitTLoad(arguments[++k]);
             if (!options.tLoad) {
-                error = "--tload takes WEIGHT,AXLE,DEPTH, not '" + arguments[k] + "'";
+                error =
+                    "--tload の値「" + arguments[k] + "」は WEIGHT,AXLE,DEPTH の形ではありません。";
                 return std::nullopt;
             }
         } else if (argument == "--pitch") {
             options.pitch = arguments[++k];
             if (!IsPitchChoice(*options.pitch)) {
-                error = "--pitch takes auto, 125, 150, 200, 250 or 300, not '" + arguments[k] + "'";
+                error = "--pitch の値「" + arguments[k] +
+                        "」は auto, 125, 150, 200, 250, 300 のどれでもありません。";
                 return std::nullopt;
             }
         } else if (argument == "--sweep") {
@@ -159,10 +162,10 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
             options.study.size = true;
         } else if (argument.empty()) {
             // An empty file variable in a script, not a request for the default conditions.
-            error = "the design file's path is empty";
+            error = "設計条件ファイルの名前が空です。";
             return std::nullopt;
         } else if (argument.starts_with("-") || !options.conditionsFile.empty()) {
-            error = "unknown argument '" + argument + "'";
+            error = "引数「" + argument + "」は使えません。";
             return std::nullopt;
         } else {
             options.conditionsFile = argument;
@@ -171,7 +174,9 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
     if (!CheckStudyOptions(options.study, error)) return std::nullopt;
     if (options.study.Requested() && (options.textPath || options.jsonPath || options.pdfPath ||
                                       options.quantitiesPath || options.dxfPath)) {
-        error = "--text, --json, --pdf, --quantities and --dxf report one run, not a study";
+        error =
+            "--text, --json, --pdf, --quantities, --dxf "
+            "は一回の計算の出力です。検討には使えません。";
         return std::nullopt;
     }
     return options;
@@ -227,29 +232,29 @@ std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTabl
     std::vector<Output> outputs;
     if (options.textPath)
         outputs.push_back(
-            {"text report", *options.textPath, [&](FileCommit& commit, const std::string& path) {
+            {"計算書テキスト", *options.textPath, [&](FileCommit& commit, const std::string& path) {
                  return WriteTextReport(commit, path, table);
              }});
     if (options.jsonPath)
         outputs.push_back(
-            {"JSON report", *options.jsonPath, [&](FileCommit& commit, const std::string& path) {
+            {"計算結果JSON", *options.jsonPath, [&](FileCommit& commit, const std::string& path) {
                  return WriteJsonReport(commit, path, table, messages);
              }});
     if (options.pdfPath)
         outputs.push_back(
-            {"report pages", *options.pdfPath, [&](FileCommit& commit, const std::string& path) {
+            {"計算書PDF", *options.pdfPath, [&](FileCommit& commit, const std::string& path) {
                  const auto application = PaintingApplication();
                  return WriteReportPdf(commit, path, table, conditions.figureColours, {},
                                        ReportHeader(conditions.projectName, conditions.designer));
              }});
     if (options.quantitiesPath)
-        outputs.push_back({"quantities", *options.quantitiesPath,
-                           [&](FileCommit& commit, const std::string& path) {
-                               return WriteQuantityCsv(commit, path, table);
-                           }});
+        outputs.push_back(
+            {"数量CSV", *options.quantitiesPath, [&](FileCommit& commit, const std::string& path) {
+                 return WriteQuantityCsv(commit, path, table);
+             }});
     if (options.dxfPath)
         outputs.push_back(
-            {"drawing", *options.dxfPath, [&](FileCommit& commit, const std::string& path) {
+            {"図面DXF", *options.dxfPath, [&](FileCommit& commit, const std::string& path) {
                  // The drawing is named after the design-condition file, or after itself.
                  const std::string& named =
                      options.conditionsFile.empty() ? path : options.conditionsFile;
@@ -273,18 +278,16 @@ int WriteOutputs(const std::vector<Output>& outputs, const std::string& input, s
         if (result = output.stage(commit, output.path); !result.ok()) break;
     if (result.ok()) result = commit.Commit();
     if (result.status == FileStatus::Interrupted) {
-        err << "dolmeta: interrupted; nothing written\n";
+        TellInterrupted(err);
         return kInterrupted;
     }
     if (!result.ok()) {
-        err << result.message << "\nno output written; earlier files are unchanged\n";
+        TellNothingWritten(result, err);
         return kFailed;
     }
     std::ostream& status = commit.WritesStandardOutput() ? err : out;
     for (const Output& output : outputs)
-        if (output.path != "-")
-            status << output.what << " written to "
-                   << std::filesystem::absolute(output.path).string() << '\n';
+        if (output.path != "-") TellWritten(status, output.what, output.path);
     return kCompleted;
 }
 
@@ -293,7 +296,7 @@ int Batch(const std::vector<std::string>& arguments, std::ostream& out, std::ost
     std::string error;
     const auto options = ParseArguments(arguments, error);
     if (!options) {
-        err << "dolmeta: " << error << '\n' << kUsage;
+        err << error << '\n' << kUsage;
         return kFailed;
     }
     if (options->help) {
@@ -332,9 +335,9 @@ int Batch(const std::vector<std::string>& arguments, std::ostream& out, std::ost
             return kFailed;
     }
 
-    if (const int written = WriteOutputs(
-            RequestedOutputs(*options, table, messenger.messages, conditions),
-            options->conditionsFile, out, err, stop);
+    if (const int written =
+            WriteOutputs(RequestedOutputs(*options, table, messenger.messages, conditions),
+                         options->conditionsFile, out, err, stop);
         written != kCompleted)
         return written;
     // A stage's message is on standard error already; the sections over their limits are told

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <thread>
 
+#include "app/batch_messages.h"
 #include "app/memory_room.h"
 #include "calc/drawing/title_block.h"
 #include "calc/study/base_failure.h"
@@ -47,12 +48,12 @@ std::string Fixed(double value, int decimals) {
 
 std::string Governing(int section, Criterion criterion, double utilisation) {
     if (section < 0) return "-";
-    return Fixed(utilisation, 3) + " (" + DesignSectionNames()[section] + " " +
-           CriterionName(criterion) + ")";
+    return Fixed(utilisation, 3) + "（" + DesignSectionNames()[section] + " " +
+           CriterionName(criterion) + "）";
 }
 
 int Interrupted(std::ostream& err) {
-    err << "dolmeta: interrupted; nothing written\n";
+    TellInterrupted(err);
     return kInterrupted;
 }
 
@@ -86,7 +87,7 @@ int Written(const StudyOptions& options, std::ostream& out, std::ostream& err,
     const FileResult written = CommitWhenStaged(commit, stage(commit));
     if (written.status == FileStatus::Interrupted) return Interrupted(err);
     if (written.ok()) return kCompleted;
-    err << written.message << "\nno output written; earlier files are unchanged\n";
+    TellNothingWritten(written, err);
     return kFailed;
 }
 
@@ -95,7 +96,7 @@ int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::
     if (!Fits(StudyTable::Footprint(options.sweeps), err)) return kFailed;
     const auto table = std::make_unique<StudyTable>(options.sweeps);
     const bool complete =
-        EvaluateRows(conditions, *table, Control(cancel, err, showProgress, "sweep"));
+        EvaluateRows(conditions, *table, Control(cancel, err, showProgress, "設計検討"));
     EndProgress(err, showProgress);
     if (!complete) return Interrupted(err);
     std::size_t passing = 0;
@@ -119,20 +120,20 @@ int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::
             return status;
     }
     std::ostream& report = options.csvPath == "-" ? err : out;
-    report << table->size() << " designs, " << passing << " pass";
+    report << "設計 " << table->size() << " 件、判定 OK " << passing << " 件。";
     if (worst) {
         const StudyRow& row = (*table)[*worst];
-        report << "; largest utilisation "
-               << Governing(row.governingSection, row.governingCriterion, row.maxUtilisation)
-               << " at";
+        report << "最大応力度比は";
         const std::vector<std::string> values = table->Values(*worst);
         for (std::size_t k = 0; k < options.sweeps.size(); ++k)
             report << ' ' << options.sweeps[k].input->name << '=' << values[k];
+        report << " の "
+               << Governing(row.governingSection, row.governingCriterion, row.maxUtilisation)
+               << "。";
     }
     report << '\n';
     if (options.csvPath && *options.csvPath != "-")
-        report << "study table written to " << std::filesystem::absolute(*options.csvPath).string()
-               << '\n';
+        TellWritten(report, "設計検討CSV", *options.csvPath);
     return passing == table->size() ? kCompleted : kSomeFail;
 }
 
@@ -145,7 +146,7 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
         options.sweeps.empty() ? std::vector<std::string>{} : RangeTexts(options.sweeps[0]);
     std::string error;
     const auto sized =
-        SizeBox(conditions, covers, Control(cancel, err, showProgress, "sizing"), error);
+        SizeBox(conditions, covers, Control(cancel, err, showProgress, "最小部材厚"), error);
     EndProgress(err, showProgress);
     if (!sized) {
         if (!error.empty()) {
@@ -155,14 +156,14 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
         return Interrupted(err);
     }
     if (!sized->found) {
-        err << "dolmeta: no box with members of 0.20 to 1.50 m passes at every cover\n";
+        err << "部材厚 0.20～1.50 m のどのボックスも、すべての土かぶりで OK にはなりません。\n";
         return kSomeFail;
     }
     const DesignConditions& box = sized->sized;
     std::ostream& report = options.outPath == "-" ? err : out;
-    report << "thinnest box: Tu=" << box.Tu << " TL=" << box.TL << " Tb=" << box.Tb
-           << " m, B=" << box.B << " H=" << box.H << " m\n"
-           << "governing cover h1=" << sized->governingCover << " m, utilisation "
+    report << "最小部材厚: Tu=" << box.Tu << " TL=" << box.TL << " Tb=" << box.Tb
+           << " m、B=" << box.B << " H=" << box.H << " m\n"
+           << "支配する土かぶり: h1=" << sized->governingCover << " m、最大応力度比 "
            << Governing(sized->governing.governingSection, sized->governing.governingCriterion,
                         sized->governing.maxUtilisation)
            << '\n';
@@ -175,8 +176,7 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
             status != kCompleted)
             return status;
         if (*options.outPath != "-")
-            report << "sized design written to "
-                   << std::filesystem::absolute(*options.outPath).string() << '\n';
+            TellWritten(report, "最小部材厚の設計条件ファイル", *options.outPath);
     }
     return kCompleted;
 }
@@ -197,11 +197,11 @@ bool AddSweep(StudyOptions& options, const std::string& text, std::string& error
     if (!range) return false;
     for (const SweepRange& earlier : options.sweeps)
         if (earlier.input == range->input) {
-            error = "--sweep " + std::string(range->input->name) + " given twice";
+            error = "--sweep " + std::string(range->input->name) + " が二度指定されています。";
             return false;
         }
     if (options.sweeps.size() == 2) {
-        error = "--sweep given more than twice";
+        error = "--sweep は二つまでです。";
         return false;
     }
     options.sweeps.push_back(*range);
@@ -212,34 +212,34 @@ bool CheckStudyOptions(const StudyOptions& options, std::string& error) {
     std::size_t designs = 1;
     for (const SweepRange& range : options.sweeps) designs *= ValueCount(range);
     if (designs > kMaxSweepDesigns)
-        error = "--sweep: more than " + std::to_string(kMaxSweepDesigns) + " designs";
+        error = "--sweep の組合せは " + std::to_string(kMaxSweepDesigns) + " 件までです。";
     else if (options.csvPath && options.sweeps.empty())
-        error = "--csv needs --sweep";
+        error = "--csv には --sweep が必要です。";
     else if (options.outPath && !options.size)
-        error = "--out needs --size";
+        error = "--out には --size が必要です。";
     else if (options.size && options.csvPath)
-        error = "--size writes no table; leave out --csv";
+        error = "--size は表を書き出しません。--csv を外して下さい。";
     else if (options.size &&
              (options.sweeps.size() > 1 ||
               (!options.sweeps.empty() && options.sweeps[0].input->field != &DesignConditions::h1)))
-        error = "--size takes one cover range, --sweep h1=FROM:TO:STEP";
+        error = "--size で変えられるのは土かぶりだけです（--sweep h1=FROM:TO:STEP を一つ）。";
     return error.empty();
 }
 
 std::string StudyUsage() {
     std::ostringstream text;
-    text << "studies:\n"
-            "  --sweep NAME=FROM:TO:STEP   vary an input; twice for a grid of designs\n"
-            "  --csv PATH                  one row a design (CP932, CR LF); - for standard "
-            "output\n"
-            "  --size                      the thinnest Tu, TL, Tb (0.20-1.50 m in 50 mm steps)\n"
-            "                              passing at every cover of --sweep h1=... (or the\n"
-            "                              file's cover); B and H follow, the opening stays\n"
-            "  --out PATH.dat              write the sized design\n"
-            "  exit status: 0 all pass, 3 a design fails, 1 a file error, 130 interrupted;\n"
-            "  the file's own conditions are checked first, as a single run checks them, on\n"
-            "  the inputs the study does not vary: 2 a check fails, 1 an input is no number\n"
-            "names for --sweep:\n";
+    text << "設計検討:\n"
+            "  --sweep NAME=FROM:TO:STEP   入力を一つ変えて計算します。二つ指定すると組合せ\n"
+            "  --csv PATH                  設計ごとに一行の表（CP932, CR LF）。- で標準出力\n"
+            "  --size                      すべての土かぶりで OK となる最小の Tu, TL, Tb\n"
+            "                              （0.20～1.50 m、50 mm 刻み）。土かぶりは\n"
+            "                              --sweep h1=... のもの（なければファイルのもの）。\n"
+            "                              内空はそのままで、B と H が従います\n"
+            "  --out PATH.dat              最小部材厚の設計条件を書き込みます\n"
+            "  終了ステータス: 0 すべて OK、3 OK でない設計がある、1 ファイルのエラー、\n"
+            "  130 中断。検討の前に、検討で変えない入力についてファイルの設計条件を一回の\n"
+            "  計算と同じくチェックします: 2 チェックで止まった、1 入力が数値でない\n"
+            "--sweep の NAME:\n";
     for (const NumericInput& input : NumericInputs()) {
         std::string name = input.name;
         name.resize(14, ' ');

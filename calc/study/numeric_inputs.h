@@ -12,7 +12,7 @@ struct NumericInput {
     const char* name;                      // as given on the command line
     std::string DesignConditions::*field;  // the entry that holds its text
     bool single;                           // read into a Single field (about 7 digits)
-    const char* meaning;
+    const char* meaning;  // what the list of --help says; its first "(unit)" titles CSV columns
 };
 
 // Every numeric input, in the order of the input page.

@@ -57,14 +57,15 @@ std::optional<SweepRange> ParseSweepRange(std::string_view text, std::string& er
     const auto colon2 = text.find(':', colon1 == std::string_view::npos ? 0 : colon1 + 1);
     if (equals == std::string_view::npos || colon1 == std::string_view::npos ||
         colon2 == std::string_view::npos || text.find(':', colon2 + 1) != std::string_view::npos) {
-        error = "--sweep takes NAME=FROM:TO:STEP, not '" + std::string(text) + "'";
+        error =
+            "--sweep の値「" + std::string(text) + "」は NAME=FROM:TO:STEP の形ではありません。";
         return std::nullopt;
     }
     SweepRange range;
     const std::string name(text.substr(0, equals));
     range.input = FindNumericInput(name);
     if (!range.input) {
-        error = "--sweep: no input is named '" + name + "' (see --help)";
+        error = "--sweep の NAME に「" + name + "」はありません（一覧は --help にあります）。";
         return std::nullopt;
     }
     const std::string from(text.substr(equals + 1, colon1 - equals - 1));
@@ -74,25 +75,25 @@ std::optional<SweepRange> ParseSweepRange(std::string_view text, std::string& er
         range.to = ParseDouble(std::string(text.substr(colon1 + 1, colon2 - colon1 - 1)), name);
         range.step = ParseDouble(step, name);
     } catch (const ConversionError& conversion) {
-        error = "--sweep " + name + ": '" + conversion.text() + "' is no number";
+        error = "--sweep " + name + " の「" + conversion.text() + "」は数値ではありません。";
         return std::nullopt;
     }
     if (!(range.step > 0) || !std::isfinite(range.from) || !std::isfinite(range.to)) {
-        error = "--sweep " + name + ": the step must be greater than 0";
+        error = "--sweep " + name + " の STEP は 0 より大きくして下さい。";
         return std::nullopt;
     }
     if (range.to < range.from) {
-        error = "--sweep " + name + ": TO must not be below FROM";
+        error = "--sweep " + name + " の TO が FROM より小さくなっています。";
         return std::nullopt;
     }
     if (ValueCount(range) > kMaxSweepDesigns) {
-        error = "--sweep " + name + ": more than " + std::to_string(kMaxSweepDesigns) + " values";
+        error = "--sweep " + name + " の値は " + std::to_string(kMaxSweepDesigns) + " 個までです。";
         return std::nullopt;
     }
     range.decimals = std::max(DecimalPlaces(Trimmed(from)), DecimalPlaces(Trimmed(step)));
     if (const auto repeated = FirstRepeated(range)) {
-        error = "--sweep " + name + ": a step of " + Trimmed(step) + " is finer than " + name +
-                " tells apart near " + ValueText(range, *repeated);
+        error = "--sweep " + name + " の刻み " + Trimmed(step) + " は細かすぎます（" +
+                ValueText(range, *repeated) + " 付近で " + name + " の値が区別できません）。";
         return std::nullopt;
     }
     return range;

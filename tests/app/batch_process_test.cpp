@@ -117,7 +117,8 @@ TEST(BatchProcess, CtrlCWhileTheTableIsFormattedWritesNothing) {
     close(out);
     ASSERT_TRUE(interrupted) << "the table was never staged: " << ended.err;
     EXPECT_EQ(ended.status, 130) << ended.err;
-    EXPECT_NE(ended.err.find("interrupted"), std::string::npos) << ended.err;
+    EXPECT_NE(ended.err.find("中断しました。何も書き込んでいません。"), std::string::npos)
+        << ended.err;
     EXPECT_EQ(folder.EntryCount(), 0);
 }
 

@@ -69,7 +69,7 @@ TEST(BatchStudy, CoverSweepRowsEqualSingleFullRuns) {
     const Outcome outcome =
         Batch({"--batch", folder / "d.dat", "--sweep", "h1=0.5:12:0.1", "--csv", csv});
     ASSERT_TRUE(outcome.status == 0 || outcome.status == 3) << outcome.err;
-    EXPECT_NE(outcome.out.find("116 designs"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("設計 116 件"), std::string::npos) << outcome.out;
 
     const auto lines = ReadCsv(csv);
     ASSERT_EQ(lines.size(), 117u);
@@ -182,7 +182,7 @@ TEST(BatchStudy, TheFilesOwnFailureStopsTheStudyAsASingleRun) {
     // Varied, the same entries are judged design by design.
     const Outcome varied = Batch({"--batch", low, "--sweep", "sigmaCa=5:9:2", "--csv", "-"});
     EXPECT_EQ(varied.status, 3) << varied.err;
-    EXPECT_NE(varied.err.find("3 designs"), std::string::npos) << varied.err;
+    EXPECT_NE(varied.err.find("設計 3 件"), std::string::npos) << varied.err;
     const Outcome bounded =
         Batch({"--batch", "--sweep", "sigmaSaJoint=500:1500:500", "--csv", folder / "j.csv"});
     EXPECT_EQ(bounded.status, 3) << bounded.err;
@@ -210,7 +210,7 @@ TEST(BatchStudy, OptionsThatDoNotGoTogetherShowUsage) {
         arguments.insert(arguments.begin(), "--batch");
         const Outcome outcome = Batch(arguments);
         EXPECT_EQ(outcome.status, 1) << arguments[1] << " " << arguments[2];
-        EXPECT_NE(outcome.err.find("usage:"), std::string::npos) << outcome.err;
+        EXPECT_NE(outcome.err.find("使い方:"), std::string::npos) << outcome.err;
     }
     const Outcome help = Batch({"--batch", "--help"});
     EXPECT_EQ(help.status, 0);
@@ -235,8 +235,8 @@ TEST(BatchStudy, SizingPrintsTheBoxAndWritesItAsADesignFile) {
     const std::string sized = folder / "sized.dat";
     const Outcome outcome = Batch({"--batch", "--size", "--sweep", "h1=1:3:1", "--out", sized});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_NE(outcome.out.find("thinnest box: Tu="), std::string::npos) << outcome.out;
-    EXPECT_NE(outcome.out.find("governing cover h1="), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("最小部材厚: Tu="), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("支配する土かぶり: h1="), std::string::npos) << outcome.out;
     DesignConditions loaded;
     ASSERT_TRUE(LoadDesignConditions(sized, loaded).ok());
     EXPECT_EQ(loaded.h1, DesignConditions{}.h1);
@@ -261,7 +261,8 @@ TEST(BatchStudy, OutputsRefuseTheInputFileAndAnEmptyPath) {
           {"--batch", input, "--sweep", "h1=1:2:1", "--csv", ""}}) {
         const Outcome outcome = Batch(arguments);
         EXPECT_EQ(outcome.status, 1) << arguments.back();
-        EXPECT_NE(outcome.err.find("no output written"), std::string::npos) << outcome.err;
+        EXPECT_NE(outcome.err.find("どの出力も書き込んでいません"), std::string::npos)
+            << outcome.err;
     }
     EXPECT_EQ(ReadBytes(input), before);
     EXPECT_EQ(folder.EntryCount(), 1);

@@ -77,7 +77,7 @@ TEST(Batch, ArgumentsItDoesNotKnowShowUsageAndRunNothing) {
         FakeRun run;
         const Outcome outcome = Batch(arguments, run.Function());
         EXPECT_EQ(outcome.status, 1) << arguments[1];
-        EXPECT_NE(outcome.err.find("usage: dolmeta --batch"), std::string::npos) << arguments[1];
+        EXPECT_NE(outcome.err.find("使い方: dolmeta --batch"), std::string::npos) << arguments[1];
         EXPECT_EQ(run.calls, 0);
     }
 }
@@ -307,7 +307,8 @@ TEST(Batch, DashWritesTheReportToStandardOutput) {
         Batch({"--batch", "--json", "-", "--text", folder / "Box.txt"}, run.Function());
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(nlohmann::ordered_json::parse(outcome.out)["lists"]["ListBox7"][0], "計算済み");
-    EXPECT_NE(outcome.err.find("text report written to"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find("計算書テキストを書き込みました："), std::string::npos)
+        << outcome.err;
 }
 
 TEST(Batch, HelpTellsTheExitStatus) {
@@ -315,7 +316,8 @@ TEST(Batch, HelpTellsTheExitStatus) {
     const Outcome outcome = Batch({"--help"}, run.Function());
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(run.calls, 0);
-    for (const char* line : {"usage: dolmeta --batch", "  3  completed, but a section exceeds"})
+    for (const char* line :
+         {"使い方: dolmeta --batch", "  3  完了しましたが、許容応力度を超えた断面"})
         EXPECT_NE(outcome.out.find(line), std::string::npos) << outcome.out;
 }
 
@@ -351,7 +353,7 @@ TEST(Batch, WritesTheReportPagesAsPdf) {
     const std::string path = folder / "report.pdf";
     const Outcome written = Batch({"--batch", "--pdf", path}, RunCalculation);
     EXPECT_EQ(written.status, 0) << written.err;
-    EXPECT_NE(written.out.find("report pages written to"), std::string::npos);
+    EXPECT_NE(written.out.find("計算書PDFを書き込みました："), std::string::npos);
     std::ifstream in(path, std::ios::binary);
     const std::string pdf((std::istreambuf_iterator<char>(in)), {});
     EXPECT_TRUE(pdf.starts_with("%PDF"));
