@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <string_view>
 
 #include "app/batch.h"
 #include "calc/study/sizing.h"
@@ -57,6 +59,21 @@ double Number(const std::string& cell) {
     for (char c : cell)
         if (c != ',') digits += c;
     return std::stod(digits);
+}
+
+// Whether a text holds an English word: three lowercase ASCII letters or more standing
+// alone, other than the program's name and the pitch choice "auto". Option names,
+// placeholders, sweep names, units, numbers and paths are no such words.
+bool HasEnglishWord(const std::string& text) {
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        while (!word.empty() && std::string_view(",.;:").find(word.back()) != std::string::npos)
+            word.pop_back();
+        if (word.size() >= 3 && word != "dolmeta" && word != "auto" &&
+            std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -216,6 +233,58 @@ TEST(BatchStudy, OptionsThatDoNotGoTogetherShowUsage) {
     EXPECT_EQ(help.status, 0);
     for (const char* name : {"h1", "dBottomLower", "tWeight", "tAxle", "sigmaCa"})
         EXPECT_NE(help.out.find(std::string("\n  ") + name + " "), std::string::npos) << name;
+}
+
+// Help, option errors, summaries, what was written and why not: all of it in Japanese.
+TEST(BatchStudy, EverythingBatchModeSaysIsJapanese) {
+    ASSERT_TRUE(HasEnglishWord("--csv needs --sweep"));
+    TempFolder folder;
+    const std::vector<std::vector<std::string>> cases = {
+        {"--help"},
+        {"--bogus"},
+        {"a.dat", "b.dat"},
+        {""},
+        {"--text"},
+        {"--tload", "20,4"},
+        {"--pitch", "175"},
+        {"--sweep", "h1"},
+        {"--sweep", "cover=1:2:1"},
+        {"--sweep", "h1=x:2:1"},
+        {"--sweep", "h1=1:2:0"},
+        {"--sweep", "h1=2:1:1"},
+        {"--sweep", "h1=0:1000:0.0001"},
+        {"--sweep", "h1=1:1.000000001:1e-10"},
+        {"--sweep", "h1=1:2:1", "--sweep", "h1=1:2:1"},
+        {"--sweep", "h1=1:2:1", "--sweep", "Ko=0.3:0.5:0.1", "--sweep", "q=0:1:1"},
+        {"--sweep", "h1=0:1000:0.001", "--sweep", "Ko=0:1000:0.001"},
+        {"--csv", "c.csv"},
+        {"--out", "o.dat"},
+        {"--size", "--csv", "c.csv"},
+        {"--size", "--sweep", "Tu=0.2:0.5:0.1"},
+        {"--sweep", "h1=1:2:1", "--text", "Box.txt"},
+        {"--sweep", "h1=1:2:1", "--csv", folder / "c.csv"},
+        {"--sweep", "h1=1:2:1", "--csv", ""},
+        {"--size", "--sweep", "h1=1:1:1", "--out", folder / "s.dat"},
+        {"--text", folder / "Box.txt", "--json", folder / "r.json", "--quantities", ""},
+        {"--text", folder / "Box.txt", "--quantities", folder / "q.csv", "--json", "-"},
+    };
+    for (auto arguments : cases) {
+        arguments.insert(arguments.begin(), "--batch");
+        const Outcome outcome = Batch(arguments);
+        EXPECT_FALSE(outcome.err.empty() && outcome.out.empty()) << arguments[1];
+        EXPECT_FALSE(HasEnglishWord(outcome.err)) << outcome.err;
+        if (arguments.back() != "-") {
+            EXPECT_FALSE(HasEnglishWord(outcome.out)) << outcome.out;
+        }
+    }
+    StudyOptions options;
+    std::string error;
+    ASSERT_TRUE(AddSweep(options, "h1=1:2:1", error));
+    const std::atomic<bool> cancel{true};
+    std::ostringstream out, err;
+    ASSERT_EQ(RunStudy(DesignConditions{}, options, out, err, cancel, true), kInterrupted);
+    EXPECT_NE(err.str().find("中断しました"), std::string::npos) << err.str();
+    EXPECT_FALSE(HasEnglishWord(err.str())) << err.str();
 }
 
 TEST(BatchStudy, AnInterruptedStudyWritesNothing) {
