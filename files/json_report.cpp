@@ -94,7 +94,8 @@ json UtilisationJson(const CalcTable& table) {
     for (std::size_t k = 0; k < table.checks->size(); ++k) {
         const SectionCheck& check = (*table.checks)[k];
         const int row = static_cast<int>(k) + 1;
-        json section = {{"section", grid.Cell(0, row)}, {"h", check.h}, {"d", check.d}};
+        json section = {
+            {"section", grid.Cell(0, row)}, {"h", double(check.h)}, {"d", double(check.d)}};
         for (int c = 0; c < kCriterionCount; ++c) {
             const auto& ratio = check.utilisation[c];
             section[criteria[c]] =

@@ -94,6 +94,7 @@ class ScriptedMessenger : public RecordingMessenger {
 
 const char* const kUnsaved = "変更を保存しますか？";
 const char* const kRecalculate = "入力が変更されています。再計算してから出力しますか？";
+const char* const kCheckPage = "照査一覧のページも出力しますか。";
 const char* const kSaved = "設計条件を保存しました。";
 
 class MainWindowTest : public testing::Test {
@@ -557,8 +558,8 @@ TEST_F(MainWindowTest, OutputsAfterAnEditAskToRecalculate) {
     EXPECT_EQ(files.drawingNames.size(), 1u);
     EXPECT_FALSE(window.CalculationTable().ResultsStale()) << "the run was of Tu = 0.45";
     messenger.messages.clear();
-    Trigger("PdfItem");  // the results are current: nothing to ask
-    EXPECT_TRUE(messenger.messages.empty());
+    Trigger("PdfItem");  // the results are current: only the optional page is asked for
+    EXPECT_EQ(messenger.messages, std::vector<std::string>{kCheckPage});
     EXPECT_TRUE(QFile::exists(pdf));
 }
 
@@ -594,14 +595,15 @@ TEST_F(MainWindowTest, PdfOffersOnlyAStudyOfTheseConditions) {
     timer.start();
     while (study.Busy() && timer.elapsed() < 300'000) QApplication::processEvents();
     ASSERT_TRUE(study.HasStudy());
-    messenger.confirmAnswers = {false};
+    messenger.confirmAnswers = {false, false};
     Trigger("PdfItem");
-    EXPECT_EQ(messenger.messages, std::vector<std::string>{"設計検討のページも出力しますか。"});
+    EXPECT_EQ(messenger.messages,
+              (std::vector<std::string>{kCheckPage, "設計検討のページも出力しますか。"}));
 
     messenger.messages.clear();
     Edit("Edit2", "0.30");
     Trigger("PdfItem");  // recalculated first: the study is of h1 = 4.20
-    EXPECT_EQ(messenger.messages, std::vector<std::string>{kRecalculate});
+    EXPECT_EQ(messenger.messages, (std::vector<std::string>{kRecalculate, kCheckPage}));
     EXPECT_TRUE(std::filesystem::exists(folder / "report.pdf"));
 }
 

@@ -141,7 +141,7 @@ TEST(DrawingFile, OddDesignNamesLeaveTheFileWhole) {
     };
     for (const auto& [name, shown] : cases) {
         TempFolder folder;
-        ASSERT_TRUE(WriteSectionDxf(folder / "box.dxf", table, name, "2026年12月09日").ok());
+        ASSERT_TRUE(WriteSectionDxf(folder / "box.dxf", table, {"", name, "2026年12月09日"}).ok());
         const auto dxf = ReadBack("dxf", folder / "box.dxf");
         EXPECT_EQ(dxf["auditErrors"], 0) << shown;
         const std::set<std::string> texts(dxf["texts"].begin(), dxf["texts"].end());
