@@ -11,8 +11,10 @@
 
 #include "app/batch_messages.h"
 #include "app/memory_room.h"
+#include "calc/decimal.h"
 #include "calc/drawing/title_block.h"
 #include "calc/study/base_failure.h"
+#include "calc/study/cover_study.h"
 #include "calc/study/sizing.h"
 #include "calc/study/study_names.h"
 #include "files/design_file.h"
@@ -163,7 +165,8 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
     std::ostream& report = options.outPath == "-" ? err : out;
     report << "最小部材厚: Tu=" << box.Tu << " TL=" << box.TL << " Tb=" << box.Tb
            << " m、B=" << box.B << " H=" << box.H << " m\n"
-           << "支配する土かぶり: h1=" << sized->governingCover << " m、最大応力度比 "
+           << "支配する土かぶり: h1=" << CoverText(ParseDouble(sized->governingCover, "h1"))
+           << " m、最大応力度比 "
            << Governing(sized->governing.governingSection, sized->governing.governingCriterion,
                         sized->governing.maxUtilisation)
            << '\n';

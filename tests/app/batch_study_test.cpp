@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <string_view>
 
@@ -305,7 +306,9 @@ TEST(BatchStudy, SizingPrintsTheBoxAndWritesItAsADesignFile) {
     const Outcome outcome = Batch({"--batch", "--size", "--sweep", "h1=1:3:1", "--out", sized});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_NE(outcome.out.find("最小部材厚: Tu="), std::string::npos) << outcome.out;
-    EXPECT_NE(outcome.out.find("支配する土かぶり: h1="), std::string::npos) << outcome.out;
+    // The governing cover to 0.01 m, as the study tab shows it.
+    EXPECT_TRUE(std::regex_search(outcome.out, std::regex("支配する土かぶり: h1=[123]\\.00 m")))
+        << outcome.out;
     DesignConditions loaded;
     ASSERT_TRUE(LoadDesignConditions(sized, loaded).ok());
     EXPECT_EQ(loaded.h1, DesignConditions{}.h1);
