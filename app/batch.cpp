@@ -18,6 +18,7 @@
 #include "app/report_pdf_file.h"
 #include "calc/drawing/title_block.h"
 #include "calc/figure_controls.h"
+#include "calc/sheet/format_line.h"
 #include "files/design_file.h"
 #include "files/dxf_file.h"
 #include "files/json_report.h"
@@ -30,6 +31,8 @@ const char* const kUsage =
     "usage: dolmeta --batch [FILE.dat] [--text PATH] [--json PATH] [--pdf PATH]\n"
     "                       [--quantities FILE.csv] [--dxf FILE.dxf]\n"
     "                       [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n"
+    "                       [--groundwater HW|none] [--inner-water full|none]\n"
+    "                       [--gamma-w V] [--gamma-sub V] [--qa V] [--uplift-factor V]\n"
     "       dolmeta --batch [FILE.dat] --sweep NAME=FROM:TO:STEP [--sweep ...] [--csv PATH]\n"
     "       dolmeta --batch [FILE.dat] --size [--sweep h1=FROM:TO:STEP] [--out PATH.dat]\n"
     "       dolmeta --batch --help\n";
@@ -38,10 +41,18 @@ const char* const kHelp =
     "One calculation without a window, on the default design conditions or those of\n"
     "FILE.dat. Every output is written in full or not at all: when one cannot be written,\n"
     "none replaces its earlier file. PATH \"-\" writes to standard output.\n"
+    "Water and ground (also in a study, over the file's entries):\n"
+    "  --groundwater HW|none   depth of the water table below the road surface (m)\n"
+    "  --inner-water full|none the box full of water\n"
+    "  --gamma-w V             unit weight of water (kN/m3, default 9.8)\n"
+    "  --gamma-sub V           submerged unit weight of the soil (kN/m3, default 9.0)\n"
+    "  --qa V                  allowable ground pressure (kN/m2); none: not checked\n"
+    "  --uplift-factor V       required factor of safety against uplift (default 1.2)\n"
     "Exit status:\n"
-    "  0  completed, and every section passes\n"
-    "  3  completed, but a section exceeds its allowable stresses, or the bar search or\n"
-    "     the bar processing showed its message (the reason is on standard error)\n"
+    "  0  completed, every section passes and the box is stable\n"
+    "  3  completed, but a section exceeds its allowable stresses, the box fails its\n"
+    "     uplift or ground-pressure check, or the bar search or the bar processing\n"
+    "     showed its message (the reason is on standard error)\n"
     "  2  a design condition failed its check\n"
     "  1  a conversion or file error\n";
 
@@ -60,6 +71,9 @@ struct BatchOptions {
     std::optional<std::string> dxfPath;
     std::optional<std::array<std::string, 3>> tLoad;  // weight (t), axle distance, impact depth
     std::optional<std::string> pitch;                 // "auto" or one of the pitch choices
+    // Water and ground entries as typed; the run converts and checks them.
+    std::vector<std::pair<std::string DesignConditions::*, std::string>> waterTexts;
+    std::optional<int> innerWater;
     StudyOptions study;
 };
 
@@ -87,6 +101,16 @@ class StreamMessenger : public Messenger {
   private:
     std::ostream& stream_;
 };
+
+// The entry a water option sets as typed; null for any other argument.
+std::string DesignConditions::*WaterTextField(const std::string& argument) {
+    if (argument == "--groundwater") return &DesignConditions::hw;
+    if (argument == "--gamma-w") return &DesignConditions::gammaW;
+    if (argument == "--gamma-sub") return &DesignConditions::gammaSub;
+    if (argument == "--qa") return &DesignConditions::qa;
+    if (argument == "--uplift-factor") return &DesignConditions::upliftFactor;
+    return nullptr;
+}
 
 std::optional<std::array<std::string, 3>> SplitTLoad(const std::string& text) {
     std::array<std::string, 3> parts;
@@ -117,11 +141,11 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
             options.help = true;
             continue;
         }
-        const bool takesValue = argument == "--text" || argument == "--json" ||
-                                argument == "--pdf" || argument == "--quantities" ||
-                                argument == "--dxf" || argument == "--tload" ||
-                                argument == "--pitch" || argument == "--sweep" ||
-                                argument == "--csv" || argument == "--out";
+        const bool takesValue =
+            argument == "--text" || argument == "--json" || argument == "--pdf" ||
+            argument == "--quantities" || argument == "--dxf" || argument == "--tload" ||
+            argument == "--pitch" || argument == "--sweep" || argument == "--csv" ||
+            argument == "--out" || WaterTextField(argument) || argument == "--inner-water";
         if (takesValue && k + 1 >= arguments.size()) {
             error = argument + " needs a value";
             return std::nullopt;
@@ -148,6 +172,18 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
                 error = "--pitch takes auto, 125, 150, 200, 250 or 300, not '" + arguments[k] + "'";
                 return std::nullopt;
             }
+        } else if (const auto field = WaterTextField(argument)) {
+            const std::string& value = arguments[++k];
+            options.waterTexts.emplace_back(field, value == "none" && argument == "--groundwater"
+                                                       ? std::string(kNoGroundwater)
+                                                       : value);
+        } else if (argument == "--inner-water") {
+            const std::string& value = arguments[++k];
+            if (value != "full" && value != "none") {
+                error = "--inner-water は full か none です（「" + value + "」ではありません）";
+                return std::nullopt;
+            }
+            options.innerWater = value == "full" ? 1 : 0;
         } else if (argument == "--sweep") {
             if (!AddSweep(options.study, arguments[++k], error)) return std::nullopt;
         } else if (argument == "--csv") {
@@ -186,6 +222,23 @@ void ApplyOptions(const BatchOptions& options, DesignConditions& conditions) {
         conditions.pitchMode = automatic ? 0 : 1;
         if (!automatic) conditions.pitch = *options.pitch;
     }
+    for (const auto& [field, text] : options.waterTexts) conditions.*field = text;
+    if (options.innerWater) conditions.innerWater = *options.innerWater;
+}
+
+// Whether the box failed a check of chapter VI; tells which.
+bool TellUnstable(const CalcTable& table, std::ostream& err) {
+    if (!table.stability) return false;
+    const Stability& s = *table.stability;
+    if (s.uplift && !s.uplift->passes)
+        err << "浮上りに対する安全率が不足しています（Fs="
+            << FormatLine("0.000"_pattern, s.uplift->Fs) << " ＜ "
+            << FormatLine("0.00"_pattern, s.uplift->required) << "）\n";
+    if (!s.bearing.passes)
+        err << "地盤反力度が許容値を超えました（qmax="
+            << FormatLine("0.00"_pattern, s.bearing.largest)
+            << " ＞ qa=" << FormatLine("0.00"_pattern, *s.bearing.qa) << " kN/m2）\n";
+    return !s.Passes();
 }
 
 // Whether a section of the section-design table is judged "NO"; tells which.
@@ -328,7 +381,8 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
         return kFailed;
     // Every section is judged even after such a message, so that each reason is told.
     const bool exceeds = TellExceededSections(table, err);
-    return exceeds || messenger.unbuildable ? kNotPassed : kCompleted;
+    const bool unstable = TellUnstable(table, err);
+    return exceeds || unstable || messenger.unbuildable ? kNotPassed : kCompleted;
 }
 
 int RunBatch(int argc, char** argv) {

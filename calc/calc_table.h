@@ -13,6 +13,8 @@
 
 #include "calc/drawing/cad_drawing.h"
 #include "calc/section/quantities.h"
+#include "calc/water/case_summary.h"
+#include "calc/water/stability.h"
 
 // A colour as 0xRRGGBB.
 struct Colour {
@@ -152,6 +154,15 @@ class CalcTable {
     std::optional<Quantities> quantities;
     // The cross-section for the drawing file; none before a run.
     std::optional<SectionDrawing> drawing;
+    // For a reviewer: the geometry of the frame (Ho, Bo, Tu, TL, Tb), every load case of the
+    // last run, the documented one first, and the checks of chapter "Ⅵ．水位・安定計算"
+    // where the design has that chapter; none before a run.
+    std::vector<NamedValue> frame;
+    std::vector<CaseSummary> loadCases;
+    std::optional<Stability> stability;
+    // What the last run found outside the usual range of a box culvert; shown apart from the
+    // report.
+    std::vector<std::string> warnings;
     // The components hold the results of a run that completed: false before the first run
     // and from the start of every run until it completes.
     bool completedRun = false;

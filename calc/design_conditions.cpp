@@ -32,6 +32,18 @@ const std::vector<std::string>& FigureColourItems() {
     return items;
 }
 
+const std::vector<std::string>& InnerWaterItems() {
+    static const std::vector<std::string> items = {"なし", "満水"};
+    return items;
+}
+
+bool UsesWaterOrGround(const DesignConditions& c) {
+    const DesignConditions defaults;
+    return c.hw != defaults.hw || c.innerWater != defaults.innerWater ||
+           c.gammaW != defaults.gammaW || c.gammaSub != defaults.gammaSub || c.qa != defaults.qa ||
+           c.upliftFactor != defaults.upliftFactor;
+}
+
 std::vector<std::string> LiveLoadItems(const DesignConditions& conditions) {
     return {conditions.liveLoadCaption0, "活荷重（T-20）", "活荷重（T-14）", "なし"};
 }

@@ -15,6 +15,7 @@ struct Entry {
     int DesignConditions::*number = nullptr;
     int minimum = 0;
     int maximum = 0;
+    bool water = false;  // written only for a design that uses the water or ground entries
 };
 
 Entry TextEntry(const char* key, std::string DesignConditions::*text) {
@@ -23,6 +24,11 @@ Entry TextEntry(const char* key, std::string DesignConditions::*text) {
 
 Entry NumberEntry(const char* key, int DesignConditions::*number, int minimum, int maximum) {
     return {key, nullptr, number, minimum, maximum};
+}
+
+Entry Water(Entry entry) {
+    entry.water = true;
+    return entry;
 }
 
 int LastIndex(const std::vector<std::string>& items) {
@@ -40,6 +46,12 @@ const std::vector<Entry>& Entries() {
         TextEntry("Pitch", &C::pitch),
         NumberEntry("FigureColours", &C::figureColours, 0, LastIndex(FigureColourItems())),
         NumberEntry("FigureFontSize", &C::figureFontSize, kFigureFontSizeMin, kFigureFontSizeMax),
+        Water(TextEntry("Groundwater", &C::hw)),
+        Water(NumberEntry("InnerWater", &C::innerWater, 0, LastIndex(InnerWaterItems()))),
+        Water(TextEntry("GammaW", &C::gammaW)),
+        Water(TextEntry("GammaSub", &C::gammaSub)),
+        Water(TextEntry("AllowableBearing", &C::qa)),
+        Water(TextEntry("UpliftFactor", &C::upliftFactor)),
     };
     return entries;
 }
@@ -59,7 +71,9 @@ bool PitchFitsSetting(const DesignConditions& c) {
 
 std::vector<std::string> ExtensionLines(const DesignConditions& conditions) {
     std::vector<std::string> lines;
+    const bool water = UsesWaterOrGround(conditions);
     for (const Entry& entry : Entries()) {
+        if (entry.water && !water) continue;
         const std::string value =
             entry.text ? conditions.*entry.text : std::to_string(conditions.*entry.number);
         lines.push_back(std::string(entry.key) + "=" + value);
@@ -69,7 +83,14 @@ std::vector<std::string> ExtensionLines(const DesignConditions& conditions) {
 
 std::optional<ExtensionError> ReadExtensionLines(const std::vector<std::string>& lines,
                                                  DesignConditions& conditions) {
+    // A file without the water lines is of a design without water or ground entries.
     DesignConditions loaded = conditions;
+    const DesignConditions defaults;
+    for (const Entry& entry : Entries())
+        if (entry.water && entry.text)
+            loaded.*entry.text = defaults.*entry.text;
+        else if (entry.water)
+            loaded.*entry.number = defaults.*entry.number;
     std::vector<const Entry*> seen;
     std::optional<std::size_t> pitchLine;
     for (std::size_t k = 0; k < lines.size(); ++k) {

@@ -1,7 +1,8 @@
 // The lines of the design-condition file after its thirty fixed lines: what the T-load
-// dialog, the first live-load caption, the bar-pitch setting and the figure controls hold.
-// Each is "KEY=value", so a reader that stops after line thirty still reads the file, and
-// a file without them (or with only some) leaves the missing entries as they are.
+// dialog, the first live-load caption, the bar-pitch setting and the figure controls hold,
+// and the water and ground entries of a design that uses them. Each is "KEY=value", so a
+// reader that stops after line thirty still reads the file. A file without some leaves those
+// entries as they are, except the water and ground entries: missing, they are the defaults.
 #pragma once
 
 #include <cstddef>

@@ -33,11 +33,15 @@ std::string Number(const std::optional<float>& value) {
     return value ? Number(*value) : std::string();
 }
 
+std::string Decimals(double value, int decimals) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
 std::string Utilisation(double value) {
     if (std::isinf(value)) return "∞";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4f", value);
-    return text;
+    return Decimals(value, 4);
 }
 
 void Append(std::string& line, const std::string& field) {
@@ -48,7 +52,8 @@ void Append(std::string& line, const std::string& field) {
 std::string Header(const std::vector<std::string>& names) {
     std::string line;
     for (const auto& name : names) Append(line, name);
-    for (const char* title : {"荷重ケース", "判定", "最大応力度比", "支配断面", "支配照査"})
+    for (const char* title : {"荷重ケース", "判定", "最大応力度比", "支配断面", "支配照査",
+                              "支配ケース", "Fs", "最大地盤反力度(kN/m2)"})
         Append(line, title);
     for (const auto& section : DesignSectionNames())
         for (const char* value : {"σc", "σs", "τ", "τ2d", "鉄筋径", "ﾋﾟｯﾁ"})
@@ -79,11 +84,16 @@ std::string Row(const StudyRow& row) {
     for (const auto& value : row.values) Append(line, value);
     const bool completed = r.status == RunResult::Completed;
     Append(line, r.loadCase ? std::to_string(r.loadCase) : "");
-    Append(line, !completed ? "-" : r.passed ? "OK" : "NO");
+    const bool stable = !r.stability || r.stability->Passes();
+    Append(line, !completed ? "-" : r.passed && stable ? "OK" : "NO");
     const bool governed = completed && r.governingSection >= 0;
     Append(line, governed ? Utilisation(r.maxUtilisation) : "");
     Append(line, governed ? DesignSectionNames()[r.governingSection] : "");
     Append(line, governed ? CriterionName(r.governingCriterion) : "");
+    Append(line, governed ? CaseName(r.sections[r.governingSection].loadCase) : "");
+    const bool checked = completed && r.stability;
+    Append(line, checked && r.stability->uplift ? Decimals(r.stability->uplift->Fs, 3) : "");
+    Append(line, checked ? Decimals(r.stability->bearing.largest, 2) : "");
     for (const SectionResult& s : r.sections) {
         for (const auto& value : {s.sigmaC, s.sigmaS, s.tau, s.tau2d})
             Append(line, completed ? Number(value) : "");

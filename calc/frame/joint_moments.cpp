@@ -17,7 +17,7 @@ float ToSingle(Extended value) {
 }
 
 // Side walls are the reference member: k1 = 1.
-void ComputeStiffnessRatios(const TKakou& r, FrameSolution& s) {
+void ComputeStiffnessRatios(const TLamen& r, FrameSolution& s) {
     const Extended spanRatio = static_cast<Extended>(r.Ho) / r.Bo;
     s.k1 = 1;
     s.k2 = ToSingle(spanRatio * std::pow(static_cast<Extended>(r.Tu) / r.TL, 3.0L));
@@ -25,7 +25,7 @@ void ComputeStiffnessRatios(const TKakou& r, FrameSolution& s) {
 }
 
 // Unknowns in the order Θa, Θb, Θc, Θd, R; a failed solve leaves them zero.
-void SolveRotations(const TKakou& r, FrameSolution& s, Messenger& messenger) {
+void SolveRotations(const TLamen& r, FrameSolution& s, Messenger& messenger) {
     const Extended k1 = s.k1, k2 = s.k2, k3 = s.k3;
     const SolverVector rowA = {0, ToSingle(2 * (k1 + k3)), s.k1, 0, s.k3, ToSingle(-3 * k1)};
     const SolverVector rowB = {0, s.k1, ToSingle(2 * (k1 + k2)), s.k2, 0, ToSingle(-3 * k1)};
@@ -47,7 +47,7 @@ void SolveRotations(const TKakou& r, FrameSolution& s, Messenger& messenger) {
     s.R = unknowns[5];
 }
 
-void ComputeMoments(TKakou& r, const FrameSolution& s) {
+void ComputeMoments(TLamen& r, const FrameSolution& s) {
     const Extended a = s.thetaA, b = s.thetaB, c = s.thetaC, d = s.thetaD, R = s.R;
     r.Mab = ToSingle(s.k1 * (2 * a + b - 3 * R) - r.Cab);
     r.Mba = ToSingle(s.k1 * (a + 2 * b - 3 * R) + r.Cba);
@@ -59,7 +59,7 @@ void ComputeMoments(TKakou& r, const FrameSolution& s) {
     r.Mad = ToSingle(s.k3 * (2 * a + d) + r.Cad);
 }
 
-void ComputeCheckSums(const TKakou& r, FrameSolution& s) {
+void ComputeCheckSums(const TLamen& r, FrameSolution& s) {
     s.sumA = ToSingle(static_cast<Extended>(r.Mab) + r.Mad);
     s.sumB = ToSingle(static_cast<Extended>(r.Mba) + r.Mbc);
     s.sumC = ToSingle(static_cast<Extended>(r.Mcb) + r.Mcd);
@@ -68,7 +68,7 @@ void ComputeCheckSums(const TKakou& r, FrameSolution& s) {
 
 }  // namespace
 
-FrameSolution ComputeJointMoments(TKakou& record, Messenger& messenger) {
+FrameSolution ComputeJointMoments(TLamen& record, Messenger& messenger) {
     FrameSolution solution;
     ComputeStiffnessRatios(record, solution);
     SolveRotations(record, solution, messenger);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "calc/calc_table.h"
@@ -10,6 +11,7 @@
 #include "calc/messenger.h"
 #include "calc/record.h"
 #include "calc/section/section_stress.h"
+#include "calc/section/section_utilisation.h"
 #include "calc/work_arrays.h"
 
 // The stress-distribution type from the span moments of the left wall, the top slab and the
@@ -27,6 +29,8 @@ struct DesignedSection {
     // "OK" or "NO" from the allowable stresses, "NO" where a stress cannot be formed, "-" for
     // a mid-span section without a positive moment.
     std::string verdict = "-";
+    Utilisations utilisation;  // as the verdict judged the stresses
+    int loadCase = 0;          // the load case the values belong to; 0 the documented one
 
     // Whether the grid shows sigmaS: at mid-span only a positive one under a positive moment.
     bool ShowsSigmaS() const;
@@ -34,10 +38,22 @@ struct DesignedSection {
 
 using SectionDesign = std::array<DesignedSection, 12>;  // in the row order of the grid
 
+// The member forces of every load case of a design, the documented one first.
+using CaseForces = std::span<const TBuzai* const>;
+
 // Required steel, bars, stresses and verdicts of the twelve sections; fills both work arrays.
 SectionDesign DesignSections(TKakou& record, const DesignConditions& conditions,
                              BarSchedule& barSchedule, SectionSteel& sectionSteel,
                              Messenger& messenger);
+// The same over several load cases. Each section's steel is the largest required over the
+// cases, arranged by the same rules; every case is then checked with those bars, and each
+// section shows its governing case (a "NO" before an "OK" before a "-", then the largest
+// utilisation, then the earlier case) with the largest required steel. `eachCase` (as many
+// as the cases) receives every case's own sections. The stress-distribution type is the
+// documented case's.
+SectionDesign DesignSections(TKakou& record, CaseForces cases, const DesignConditions& conditions,
+                             BarSchedule& barSchedule, SectionSteel& sectionSteel,
+                             Messenger& messenger, std::span<SectionDesign> eachCase);
 
 // Columns 5 to 13 of StringGrid3, the formula lists ListBox9 and ListBox10, and Label97.
 void WriteSectionDesign(const SectionDesign& sections, const BarSchedule& barSchedule,

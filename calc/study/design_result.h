@@ -9,10 +9,10 @@
 
 #include "calc/design_conditions.h"
 #include "calc/run.h"
+#include "calc/section/section_utilisation.h"
+#include "calc/water/load_cases.h"
+#include "calc/water/stability.h"
 
-// The four criteria of a section's verdict, in the order of the table's columns.
-enum class Criterion { SigmaC, SigmaS, Tau, Tau2d };
-inline constexpr int kCriterionCount = 4;
 inline constexpr int kDesignSectionCount = 12;
 
 // One row of the section-design table. A value the table shows as "-" is empty here.
@@ -24,10 +24,9 @@ struct SectionResult {
     int pitch = 0;                                    // mm; 9999 when the bar search failed
     std::optional<float> sigmaC, sigmaS, tau, tau2d;  // N/mm²
     std::string verdict;                              // "OK", "NO" or "-"
-    // Stress over its limit, by Criterion: σc/σca (or σc/(¾·σca) where that limit holds),
-    // σs/σsa, τ/(2·τa), τ2d/τa. Empty where the criterion is not judged; +∞ where the
-    // section is judged "NO" because that stress cannot be formed.
-    std::array<std::optional<double>, kCriterionCount> utilisation;
+    CaseKind loadCase = CaseKind::Documented;         // the case these values belong to
+    // Stress over its limit, by Criterion (see Utilisations).
+    Utilisations utilisation;
 
     bool operator==(const SectionResult&) const = default;
 };
@@ -36,7 +35,7 @@ struct DesignResult {
     RunResult status = RunResult::Completed;
     int loadCase = 0;  // 1..5 once the conditions were read
     std::array<SectionResult, kDesignSectionCount> sections;
-    bool passed = false;        // the overall verdict: "許容応力度内"
+    bool passed = false;        // every section within its allowable stresses: "許容応力度内"
     int governingSection = -1;  // row − 1 of the largest utilisation; −1 when none
     Criterion governingCriterion = Criterion::SigmaC;
     double maxUtilisation = 0;
@@ -47,6 +46,10 @@ struct DesignResult {
     // Every message the run would have shown, in order (check failures, conversion errors,
     // the solver's, the stress type's and the bar search's).
     std::vector<std::string> messages;
+    // Uplift and ground pressure, where the design has water or a ground check.
+    std::optional<Stability> stability;
+    // Where the box lies outside the usual range; no verdict.
+    std::vector<std::string> warnings;
 
     bool operator==(const DesignResult&) const = default;
 };

@@ -35,6 +35,8 @@ const std::vector<NumericInput>& NumericInputs() {
         {"tWeight", &D::tWeight, "T load weight (t), first live-load item"},
         {"tAxle", &D::tAxleDistance, "T load axle distance (m), first live-load item"},
         {"tImpactDepth", &D::tImpactDepth, "T load impact depth (m), first live-load item"},
+        {"hw", &D::hw, "depth of the water table below the road surface (m)"},
+        {"qa", &D::qa, "allowable ground pressure (kN/m2)"},
     };
     return inputs;
 }

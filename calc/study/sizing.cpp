@@ -46,7 +46,8 @@ double ConcreteArea(double Bu, double Hu, const Thicknesses& t) {
 }
 
 bool DesignPasses(const DesignResult& result) {
-    return result.status == RunResult::Completed && result.passed && result.messages.empty();
+    return result.status == RunResult::Completed && result.passed && result.messages.empty() &&
+           (!result.stability || result.stability->Passes());
 }
 
 DesignConditions WithThicknesses(const DesignConditions& base, double Bu, double Hu,

@@ -19,8 +19,8 @@ struct ThicknessBounds {
 };
 
 // Whether a design can be recommended: it ran to the end, every section is within its
-// allowable stresses and no stage had to warn (an unusual stress distribution, a failed bar
-// search).
+// allowable stresses, no stage had to warn (an unusual stress distribution, a failed bar
+// search) and the box is safe against uplift and within the allowable ground pressure.
 bool DesignPasses(const DesignResult& result);
 
 struct Thicknesses {
