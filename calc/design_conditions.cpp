@@ -38,7 +38,7 @@ const std::vector<std::string>& InnerWaterItems() {
 }
 
 bool UsesWaterOrGround(const DesignConditions& c) {
-    const DesignConditions defaults;
+    static const DesignConditions defaults;
     return c.hw != defaults.hw || c.innerWater != defaults.innerWater ||
            c.gammaW != defaults.gammaW || c.gammaSub != defaults.gammaSub || c.qa != defaults.qa ||
            c.upliftFactor != defaults.upliftFactor;

@@ -6,6 +6,7 @@
 
 WaterInputs ReadWaterInputs(const DesignConditions& c) {
     WaterInputs w;
+    if (!UsesWaterOrGround(c)) return w;  // the entries' defaults, as typed
     if (Trimmed(c.hw) != kNoGroundwater) w.hw = ParseDouble(c.hw, "地下水位");
     w.boxFull = c.innerWater == 1;
     w.gammaW = ParseDouble(c.gammaW, "γw");
