@@ -72,14 +72,23 @@ MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions fil
     for (int width : {0, 40, 180}) {
         auto* panel = new QLabel;
         panel->setAlignment(Qt::AlignCenter);
-        if (width == 0)
+        if (width == 0) {
             statusBar()->addWidget(panel, 1);
-        else {
+            warningPanel_ = panel;
+        } else {
             panel->setFixedWidth(width);
             statusBar()->addPermanentWidget(panel);
         }
     }
     calcTable_ = new CalcTableWindow(table_, messenger_, this);
+    // Where the box lies outside the usual range: a warning beside the report, not in it.
+    connect(calcTable_, &CalcTableWindow::resultsShown, this, [this] {
+        std::string text;
+        for (const std::string& warning : table_.warnings)
+            text += (text.empty() ? "" : "　") + warning;
+        warningPanel_->setText(QString::fromStdString(text));
+        warningPanel_->setToolTip(warningPanel_->text());
+    });
     about_ = new AboutBox(this);
     savedConditions_ = calcTable_->Conditions();
 }

@@ -44,6 +44,17 @@ bool UsesWaterOrGround(const DesignConditions& c) {
            c.upliftFactor != defaults.upliftFactor;
 }
 
+DesignConditions WaterEntriesOf(const DesignConditions& c) {
+    DesignConditions water;
+    water.hw = c.hw;
+    water.innerWater = c.innerWater;
+    water.gammaW = c.gammaW;
+    water.gammaSub = c.gammaSub;
+    water.qa = c.qa;
+    water.upliftFactor = c.upliftFactor;
+    return water;
+}
+
 std::vector<std::string> LiveLoadItems(const DesignConditions& conditions) {
     return {conditions.liveLoadCaption0, "活荷重（T-20）", "活荷重（T-14）", "なし"};
 }

@@ -82,6 +82,8 @@ inline constexpr const char* kNoGroundwater = "なし";
 // Whether any water or ground entry differs from its default: the design file then holds
 // the lines of those entries.
 bool UsesWaterOrGround(const DesignConditions& conditions);
+// The default conditions with the water and ground entries of the given ones.
+DesignConditions WaterEntriesOf(const DesignConditions& conditions);
 inline constexpr int kFigureFontSizeMin = 5;
 inline constexpr int kFigureFontSizeMax = 12;
 // The live-load items, the first with the given (possibly customised) caption.

@@ -3,6 +3,7 @@
 
 #include "ui/half_width.h"
 #include "ui/page_controls.h"
+#include "ui/water_dialog.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ InputPage::InputPage(QWidget* parent) : QWidget(parent) {
     BuildCover();
     BuildPitch();
     BuildFigureControls();
+    BuildWater();
     auto* run = MakeFlatButton(this, "SpeedButton1", QStringLiteral("計算開始"), QString(),
                                QRect(600, 338, 65, 63));
     run->setAutoRaise(false);
@@ -232,8 +234,18 @@ void InputPage::BuildFigureControls() {
     connect(figureFont_, &QSlider::valueChanged, this, &InputPage::figureFontSizeChanged);
 }
 
+void InputPage::BuildWater() {
+    auto* open =
+        MakeFlatButton(this, "SpeedButtonWater", QStringLiteral("水位・地盤..."),
+                       QStringLiteral("地下水位、内水、地盤反力度"), QRect(598, 300, 80, 32));
+    open->setAutoRaise(false);
+    connect(open, &QToolButton::clicked, this, &InputPage::waterRequested);
+    waterLine_ = MakeLabel(this, QString(), QRect(8, 402, 590, 14));
+    waterLine_->setObjectName(QStringLiteral("WaterLine"));
+}
+
 DesignConditions InputPage::Read() const {
-    DesignConditions c;
+    DesignConditions c = water_;
     c.soilType = soilType_->ItemIndex();
     c.gammaS = TextOf(gammaS_);
     c.gammaC = TextOf(gammaC_);
@@ -314,6 +326,15 @@ void InputPage::Apply(const DesignConditions& c) {
     // The figure controls act on the figures as a click or a move of the track bar would.
     figureColours_->SetItemIndex(c.figureColours);
     figureFont_->setValue(c.figureFontSize);
+    SetWater(c);
+}
+
+void InputPage::SetWater(const DesignConditions& c) {
+    const DesignConditions water = WaterEntriesOf(c);
+    if (water == water_ && !waterLine_->text().isEmpty()) return;
+    water_ = water;
+    waterLine_->setText(QString::fromStdString(WaterSummary(water_)));
+    emit edited();
 }
 
 void InputPage::FinishEditing() {
