@@ -120,6 +120,10 @@ bool HasWaterChapter(const CalcTable& table) {
     return table.lists.contains(kStabilitySheet);
 }
 
+bool HasExtraCases(const CalcTable& table) {
+    return table.loadCases.size() > 1;
+}
+
 void WriteWaterChapter(const RunWork& work, CalcTable& table) {
     const TKakou& r = work.record;
     table.frame = {{"Ho", r.Ho}, {"Bo", r.Bo}, {"Tu", r.Tu}, {"TL", r.TL}, {"Tb", r.Tb}};

@@ -2,6 +2,7 @@
 // the page shows them in one line, a run shows the chapter's tab, and a dry run hides it.
 #include <QLabel>
 
+#include "calc/water/water_chapter.h"
 #include "tests/ui/window_test_support.h"
 #include "ui/calc_table_window.h"
 
@@ -44,7 +45,7 @@ TEST_F(WaterWindowTest, TransferredEntriesReachThePageItsLineAndTheRun) {
     ASSERT_EQ(window.Run(), RunResult::Completed);
     EXPECT_TRUE(TabShown());
     EXPECT_GT(window.Results().List("ListBox11")->count(), 0);
-    EXPECT_EQ(window.Results().GridView("StringGrid5")->columnCount(), 12);
+    EXPECT_EQ(window.Results().GridView(kCaseTable)->columnCount(), 12);
 
     window.SetConditions(DesignConditions{});
     EXPECT_EQ(Line(), "水位・地盤：なし");
