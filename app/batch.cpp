@@ -12,8 +12,10 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <optional>
 
+#include "app/batch_signals.h"
 #include "app/batch_study.h"
 #include "app/report_pdf_file.h"
 #include "calc/drawing/title_block.h"
@@ -24,6 +26,7 @@
 #include "files/json_report.h"
 #include "files/quantity_csv.h"
 #include "files/text_report.h"
+#include "report/report_pages.h"
 
 namespace {
 
@@ -49,12 +52,16 @@ const char* const kHelp =
     "  --qa V                  allowable ground pressure (kN/m2); none: not checked\n"
     "  --uplift-factor V       required factor of safety against uplift (default 1.2)\n"
     "Exit status:\n"
-    "  0  completed, every section passes and the box is stable\n"
-    "  3  completed, but a section exceeds its allowable stresses, the box fails its\n"
-    "     uplift or ground-pressure check, or the bar search or the bar processing\n"
-    "     showed its message (the reason is on standard error)\n"
+    "  0  completed, and the design passes: every section is within its allowable\n"
+    "     stresses in every load case, the box passes its uplift and ground-pressure\n"
+    "     checks and no stage showed a message\n"
+    "  3  completed, but a section exceeds its allowable stresses, the box fails its uplift\n"
+    "     or ground-pressure check, or a stage showed its message: an unusual stress\n"
+    "     distribution, the bar search or the bar processing (the reason is on standard\n"
+    "     error)\n"
     "  2  a design condition failed its check\n"
-    "  1  a conversion or file error\n";
+    "  1  a conversion or file error, or too little memory\n"
+    "  130  interrupted (Ctrl-C) before the outputs were put in place; nothing written\n";
 
 constexpr int kCompleted = 0;
 constexpr int kFailed = 1;
@@ -90,13 +97,8 @@ class StreamMessenger : public Messenger {
         Inform(text);
         return true;
     }
-    void Unbuildable(const std::string& text) override {
-        unbuildable = true;
-        Inform(text);
-    }
 
     std::vector<std::string> messages;
-    bool unbuildable = false;  // a stage said the design cannot be built as computed
 
   private:
     std::ostream& stream_;
@@ -192,6 +194,10 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
             options.study.outPath = arguments[++k];
         } else if (argument == "--size") {
             options.study.size = true;
+        } else if (argument.empty()) {
+            // An empty file variable in a script, not a request for the default conditions.
+            error = "the design file's path is empty";
+            return std::nullopt;
         } else if (argument.starts_with("-") || !options.conditionsFile.empty()) {
             error = "unknown argument '" + argument + "'";
             return std::nullopt;
@@ -226,9 +232,9 @@ void ApplyOptions(const BatchOptions& options, DesignConditions& conditions) {
     if (options.innerWater) conditions.innerWater = *options.innerWater;
 }
 
-// Whether the box failed a check of chapter VI; tells which.
-bool TellUnstable(const CalcTable& table, std::ostream& err) {
-    if (!table.stability) return false;
+// Tells the checks of chapter VI the box fails, if any.
+void TellUnstable(const CalcTable& table, std::ostream& err) {
+    if (!table.stability) return;
     const Stability& s = *table.stability;
     if (s.uplift && !s.uplift->passes)
         err << "浮上りに対する安全率が不足しています（Fs="
@@ -238,19 +244,16 @@ bool TellUnstable(const CalcTable& table, std::ostream& err) {
         err << "地盤反力度が許容値を超えました（qmax="
             << FormatLine("0.00"_pattern, s.bearing.largest)
             << " ＞ qa=" << FormatLine("0.00"_pattern, *s.bearing.qa) << " kN/m2）\n";
-    return !s.Passes();
 }
 
-// Whether a section of the section-design table is judged "NO"; tells which.
-bool TellExceededSections(const CalcTable& table, std::ostream& err) {
+// Tells the sections of the section-design table judged "NO", if any.
+void TellExceededSections(const CalcTable& table, std::ostream& err) {
     const Grid& grid = table.GridOf("StringGrid3");
     std::string sections;
     for (int row = 1; row < grid.rows; ++row)
         if (grid.Cell(13, row) == "NO")
             sections += (sections.empty() ? "" : ", ") + grid.Cell(0, row);
-    if (sections.empty()) return false;
-    err << table.labels.at("Label97").text << "（" << sections << "）\n";
-    return true;
+    if (!sections.empty()) err << table.labels.at("Label97").text << "（" << sections << "）\n";
 }
 
 // The report pages need Qt's fonts and painting; without a display they render offscreen.
@@ -272,7 +275,8 @@ struct Output {
 };
 
 std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTable& table,
-                                     const std::vector<std::string>& messages, int colourChoice) {
+                                     const std::vector<std::string>& messages,
+                                     const DesignConditions& conditions) {
     std::vector<Output> outputs;
     if (options.textPath)
         outputs.push_back(
@@ -285,11 +289,12 @@ std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTabl
                  return WriteJsonReport(commit, path, table, messages);
              }});
     if (options.pdfPath)
-        outputs.push_back({"report pages", *options.pdfPath,
-                           [&table, colourChoice](FileCommit& commit, const std::string& path) {
-                               const auto application = PaintingApplication();
-                               return WriteReportPdf(commit, path, table, colourChoice);
-                           }});
+        outputs.push_back(
+            {"report pages", *options.pdfPath, [&](FileCommit& commit, const std::string& path) {
+                 const auto application = PaintingApplication();
+                 return WriteReportPdf(commit, path, table, conditions.figureColours, {},
+                                       ReportHeader(conditions.projectName, conditions.designer));
+             }});
     if (options.quantitiesPath)
         outputs.push_back({"quantities", *options.quantitiesPath,
                            [&](FileCommit& commit, const std::string& path) {
@@ -301,39 +306,43 @@ std::vector<Output> RequestedOutputs(const BatchOptions& options, const CalcTabl
                  // The drawing is named after the design-condition file, or after itself.
                  const std::string& named =
                      options.conditionsFile.empty() ? path : options.conditionsFile;
-                 return WriteSectionDxf(commit, path, table,
-                                        std::filesystem::path(named).filename().string(),
-                                        DateText(std::time(nullptr)));
+                 return WriteSectionDxf(
+                     commit, path, table,
+                     {conditions.projectName, std::filesystem::path(named).filename().string(),
+                      DateText(std::time(nullptr))});
              }});
     return outputs;
 }
 
 // Writes every output to its temporary file, and puts them in place only when all of them
-// succeeded; says where, or why not. The input file is never replaced.
-bool WriteOutputs(const std::vector<Output>& outputs, const std::string& input, std::ostream& out,
-                  std::ostream& err) {
-    FileCommit commit(&out);
+// succeeded; says where, or why not. The input file is never replaced. The exit status:
+// completed, a file error, or interrupted.
+int WriteOutputs(const std::vector<Output>& outputs, const std::string& input, std::ostream& out,
+                 std::ostream& err, const std::atomic<bool>& stop) {
+    FileCommit commit(&out, &stop);
     if (!input.empty()) commit.KeepUnchanged(input);
     FileResult result;
     for (const Output& output : outputs)
         if (result = output.stage(commit, output.path); !result.ok()) break;
     if (result.ok()) result = commit.Commit();
+    if (result.status == FileStatus::Interrupted) {
+        err << "dolmeta: interrupted; nothing written\n";
+        return kInterrupted;
+    }
     if (!result.ok()) {
         err << result.message << "\nno output written; earlier files are unchanged\n";
-        return false;
+        return kFailed;
     }
     std::ostream& status = commit.WritesStandardOutput() ? err : out;
     for (const Output& output : outputs)
         if (output.path != "-")
             status << output.what << " written to "
                    << std::filesystem::absolute(output.path).string() << '\n';
-    return true;
+    return kCompleted;
 }
 
-}  // namespace
-
-int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-             const CalculationRun& run) {
+int Batch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+          const CalculationRun& run, const std::atomic<bool>& stop) {
     std::string error;
     const auto options = ParseArguments(arguments, error);
     if (!options) {
@@ -357,8 +366,8 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     if (options->study.Requested()) {
         StudyOptions study = options->study;
         study.inputFile = options->conditionsFile;
-        return RunStudyUntilInterrupted(conditions, study, out, err,
-                                        &err == &std::cerr && isatty(STDERR_FILENO));
+        return RunStudy(conditions, study, out, err, stop,
+                        &err == &std::cerr && isatty(STDERR_FILENO));
     }
 
     CalcTable table;
@@ -368,6 +377,7 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     StreamMessenger messenger(err);
     switch (run(conditions, table, messenger)) {
         case RunResult::Completed:
+            KeepColourChoice(table, conditions.figureColours);
             break;
         case RunResult::CheckFailed:
             return kCheckFailed;
@@ -375,16 +385,39 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
             return kFailed;
     }
 
-    if (!WriteOutputs(
-            RequestedOutputs(*options, table, messenger.messages, conditions.figureColours),
-            options->conditionsFile, out, err))
+    if (const int written =
+            WriteOutputs(RequestedOutputs(*options, table, messenger.messages, conditions),
+                         options->conditionsFile, out, err, stop);
+        written != kCompleted)
+        return written;
+    // A stage's message is on standard error already; the sections over their limits and the
+    // failed checks of the box are told too.
+    TellExceededSections(table, err);
+    TellUnstable(table, err);
+    return table.passed ? kCompleted : kNotPassed;
+}
+
+}  // namespace
+
+int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+             const CalculationRun& run) {
+    const StopRequests stop;
+    int status = kFailed;
+    try {
+        status = Batch(arguments, out, err, run, stop.Flag());
+    } catch (const std::bad_alloc&) {
+        err << "メモリーが足りないため、処理を中止しました。\n";
         return kFailed;
-    // Every section is judged even after such a message, so that each reason is told.
-    const bool exceeds = TellExceededSections(table, err);
-    const bool unstable = TellUnstable(table, err);
-    return exceeds || unstable || messenger.unbuildable ? kNotPassed : kCompleted;
+    }
+    // What standard output did not take is a failed output too.
+    if ((status == kCompleted || status == kNotPassed) && !out.flush()) {
+        err << "標準出力に書き出せません。\n";
+        return kFailed;
+    }
+    return status;
 }
 
 int RunBatch(int argc, char** argv) {
+    PrepareStandardStreams();
     return RunBatch(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

@@ -1,14 +1,17 @@
 // Batch studies: the options, the progress line and what is printed and written.
 #include "app/batch_study.h"
 
-#include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
-#include <iostream>
-#include <mutex>
+#include <memory>
 #include <sstream>
+#include <thread>
 
+#include "app/memory_room.h"
+#include "calc/drawing/title_block.h"
+#include "calc/study/base_failure.h"
 #include "calc/study/sizing.h"
 #include "calc/study/study_names.h"
 #include "files/design_file.h"
@@ -18,14 +21,8 @@ namespace {
 
 constexpr int kCompleted = 0;
 constexpr int kFailed = 1;
+constexpr int kCheckFailed = 2;
 constexpr int kSomeFail = 3;
-
-std::atomic<bool> interrupted{false};  // lock-free, so a signal handler may set it
-static_assert(std::atomic<bool>::is_always_lock_free);
-
-extern "C" void OnInterrupt(int) {
-    interrupted = true;
-}
 
 StudyControl Control(const std::atomic<bool>& cancel, std::ostream& err, bool showProgress,
                      const char* what) {
@@ -48,68 +45,104 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
-std::string Governing(const DesignResult& result) {
-    if (result.governingSection < 0) return "-";
-    return Fixed(result.maxUtilisation, 3) + " (" + DesignSectionNames()[result.governingSection] +
-           " " + CriterionName(result.governingCriterion) + ")";
+std::string Governing(int section, Criterion criterion, double utilisation) {
+    if (section < 0) return "-";
+    return Fixed(utilisation, 3) + " (" + DesignSectionNames()[section] + " " +
+           CriterionName(criterion) + ")";
 }
 
-// Stages one output and commits it, never over the design file read; says why not.
-bool Written(const StudyOptions& options, std::ostream& out, std::ostream& err,
-             const std::function<FileResult(FileCommit&)>& stage) {
-    FileCommit commit(&out);
+int Interrupted(std::ostream& err) {
+    err << "dolmeta: interrupted; nothing written\n";
+    return kInterrupted;
+}
+
+// Whether a study that holds `bytes` fits in the memory left to the process; says why not.
+// Each worker thread also takes its stack and reserves an allocation arena.
+bool Fits(std::size_t bytes, std::ostream& err) {
+    constexpr std::size_t kMegabyte = 1 << 20;
+    const std::size_t threads = std::thread::hardware_concurrency();
+    const std::size_t data = bytes + threads * 8 * kMegabyte;
+    const std::size_t reserved = data + threads * 64 * kMegabyte;
+    const MemoryRoom room = AvailableMemory();
+    const auto tooLittle = [](const std::optional<std::size_t>& available, std::size_t needed) {
+        return available && *available < needed;
+    };
+    if (!tooLittle(room.data, data) && !tooLittle(room.addressSpace, reserved)) return true;
+    const bool dataShort = tooLittle(room.data, data);
+    const std::size_t available = dataShort ? *room.data : *room.addressSpace;
+    const std::size_t needed = dataShort ? data : reserved;
+    err << "この検討には約 " << (needed + kMegabyte - 1) / kMegabyte
+        << " MB のメモリーが必要ですが、使えるのは約 " << available / kMegabyte
+        << " MB です。範囲を狭めるか刻みを大きくして下さい。\n";
+    return false;
+}
+
+// Stages one output and commits it, never over the design file read; says why not. The
+// exit status: completed, a file error, or interrupted.
+int Written(const StudyOptions& options, std::ostream& out, std::ostream& err,
+            const std::atomic<bool>& cancel, const std::function<FileResult(FileCommit&)>& stage) {
+    FileCommit commit(&out, &cancel);
     if (!options.inputFile.empty()) commit.KeepUnchanged(options.inputFile);
     const FileResult written = CommitWhenStaged(commit, stage(commit));
-    if (!written.ok())
-        err << written.message << "\nno output written; earlier files are unchanged\n";
-    return written.ok();
+    if (written.status == FileStatus::Interrupted) return Interrupted(err);
+    if (written.ok()) return kCompleted;
+    err << written.message << "\nno output written; earlier files are unchanged\n";
+    return kFailed;
 }
 
 int Sweep(const DesignConditions& conditions, const StudyOptions& options, std::ostream& out,
           std::ostream& err, const std::atomic<bool>& cancel, bool showProgress) {
-    std::vector<StudyRow> rows = SweepRows(options.sweeps);
+    if (!Fits(StudyTable::Footprint(options.sweeps), err)) return kFailed;
+    const auto table = std::make_unique<StudyTable>(options.sweeps);
     const bool complete =
-        EvaluateRows(conditions, options.sweeps, rows, Control(cancel, err, showProgress, "sweep"));
+        EvaluateRows(conditions, *table, Control(cancel, err, showProgress, "sweep"));
     EndProgress(err, showProgress);
-    if (!complete) {
-        err << "dolmeta: interrupted; nothing written\n";
-        return kInterrupted;
-    }
+    if (!complete) return Interrupted(err);
     std::size_t passing = 0;
-    const StudyRow* worst = nullptr;
-    for (const StudyRow& row : rows) {
-        if (DesignPasses(row.result)) ++passing;
-        if (row.result.status == RunResult::Completed &&
-            (!worst || row.result.maxUtilisation > worst->result.maxUtilisation))
-            worst = &row;
+    std::optional<std::size_t> worst;
+    for (std::size_t i = 0; i < table->size(); ++i) {
+        const StudyRow& row = (*table)[i];
+        if (row.passed) ++passing;
+        if (row.status == RunResult::Completed &&
+            (!worst || row.maxUtilisation > (*table)[*worst].maxUtilisation))
+            worst = i;
     }
     if (options.csvPath) {
-        std::vector<std::string> names;
-        for (const SweepRange& range : options.sweeps) names.push_back(range.input->name);
-        if (!Written(options, out, err, [&](FileCommit& commit) {
-                return WriteStudyCsv(commit, *options.csvPath, names, rows);
-            }))
-            return kFailed;
+        const StudySubject subject{std::filesystem::path(options.inputFile).filename().string(),
+                                   conditions, DateText(std::time(nullptr))};
+        if (const int status = Written(options, out, err, cancel,
+                                       [&](FileCommit& commit) {
+                                           return WriteStudyCsv(commit, *options.csvPath, subject,
+                                                                *table);
+                                       });
+            status != kCompleted)
+            return status;
     }
     std::ostream& report = options.csvPath == "-" ? err : out;
-    report << rows.size() << " designs, " << passing << " pass";
+    report << table->size() << " designs, " << passing << " pass";
     if (worst) {
-        report << "; largest utilisation " << Governing(worst->result) << " at";
+        const StudyRow& row = (*table)[*worst];
+        report << "; largest utilisation "
+               << Governing(row.governingSection, row.governingCriterion, row.maxUtilisation)
+               << " at";
+        const std::vector<std::string> values = table->Values(*worst);
         for (std::size_t k = 0; k < options.sweeps.size(); ++k)
-            report << ' ' << options.sweeps[k].input->name << '=' << worst->values[k];
+            report << ' ' << options.sweeps[k].input->name << '=' << values[k];
     }
     report << '\n';
     if (options.csvPath && *options.csvPath != "-")
         report << "study table written to " << std::filesystem::absolute(*options.csvPath).string()
                << '\n';
-    return passing == rows.size() ? kCompleted : kSomeFail;
+    return passing == table->size() ? kCompleted : kSomeFail;
 }
 
 int Size(const DesignConditions& conditions, const StudyOptions& options, std::ostream& out,
          std::ostream& err, const std::atomic<bool>& cancel, bool showProgress) {
-    std::vector<std::string> covers;  // none: the file's own cover
-    if (!options.sweeps.empty())
-        for (const StudyRow& row : SweepRows(options.sweeps)) covers.push_back(row.values[0]);
+    if (!options.sweeps.empty() && !Fits(SizingFootprint(ValueCount(options.sweeps[0])), err))
+        return kFailed;
+    // None: the file's own cover.
+    const std::vector<std::string> covers =
+        options.sweeps.empty() ? std::vector<std::string>{} : RangeTexts(options.sweeps[0]);
     std::string error;
     const auto sized =
         SizeBox(conditions, covers, Control(cancel, err, showProgress, "sizing"), error);
@@ -119,8 +152,7 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
             err << error << '\n';
             return kFailed;
         }
-        err << "dolmeta: interrupted; nothing written\n";
-        return kInterrupted;
+        return Interrupted(err);
     }
     if (!sized->found) {
         err << "dolmeta: no box with members of 0.20 to 1.50 m passes at every cover\n";
@@ -131,17 +163,31 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
     report << "thinnest box: Tu=" << box.Tu << " TL=" << box.TL << " Tb=" << box.Tb
            << " m, B=" << box.B << " H=" << box.H << " m\n"
            << "governing cover h1=" << sized->governingCover << " m, utilisation "
-           << Governing(sized->governing) << '\n';
+           << Governing(sized->governing.governingSection, sized->governing.governingCriterion,
+                        sized->governing.maxUtilisation)
+           << '\n';
     if (options.outPath) {
-        if (!Written(options, out, err, [&](FileCommit& commit) {
-                return SaveDesignConditions(commit, *options.outPath, box);
-            }))
-            return kFailed;
+        if (const int status = Written(options, out, err, cancel,
+                                       [&](FileCommit& commit) {
+                                           return SaveDesignConditions(commit, *options.outPath,
+                                                                       box);
+                                       });
+            status != kCompleted)
+            return status;
         if (*options.outPath != "-")
             report << "sized design written to "
                    << std::filesystem::absolute(*options.outPath).string() << '\n';
     }
     return kCompleted;
+}
+
+// The entries the study gives values of its own.
+std::vector<ConditionEntry> VariedEntries(const StudyOptions& options) {
+    std::vector<ConditionEntry> varied;
+    for (const SweepRange& range : options.sweeps) varied.push_back(range.input->field);
+    if (options.size)
+        varied.insert(varied.end(), std::begin(kSizedEntries), std::end(kSizedEntries));
+    return varied;
 }
 
 }  // namespace
@@ -164,7 +210,7 @@ bool AddSweep(StudyOptions& options, const std::string& text, std::string& error
 
 bool CheckStudyOptions(const StudyOptions& options, std::string& error) {
     std::size_t designs = 1;
-    for (const SweepRange& range : options.sweeps) designs *= RangeValues(range).size();
+    for (const SweepRange& range : options.sweeps) designs *= ValueCount(range);
     if (designs > kMaxSweepDesigns)
         error = "--sweep: more than " + std::to_string(kMaxSweepDesigns) + " designs";
     else if (options.csvPath && options.sweeps.empty())
@@ -190,7 +236,9 @@ std::string StudyUsage() {
             "                              passing at every cover of --sweep h1=... (or the\n"
             "                              file's cover); B and H follow, the opening stays\n"
             "  --out PATH.dat              write the sized design\n"
-            "  exit status: 0 all pass, 3 a design fails, 1 a file error, 130 interrupted\n"
+            "  exit status: 0 all pass, 3 a design fails, 1 a file error, 130 interrupted;\n"
+            "  the file's own conditions are checked first, as a single run checks them, on\n"
+            "  the inputs the study does not vary: 2 a check fails, 1 an input is no number\n"
             "names for --sweep:\n";
     for (const NumericInput& input : NumericInputs()) {
         std::string name = input.name;
@@ -202,19 +250,10 @@ std::string StudyUsage() {
 
 int RunStudy(const DesignConditions& conditions, const StudyOptions& options, std::ostream& out,
              std::ostream& err, const std::atomic<bool>& cancel, bool showProgress) {
+    if (const auto failure = FailureOutsideStudy(conditions, VariedEntries(options))) {
+        for (const std::string& message : failure->messages) err << message << '\n';
+        return failure->status == RunResult::CheckFailed ? kCheckFailed : kFailed;
+    }
     return options.size ? Size(conditions, options, out, err, cancel, showProgress)
                         : Sweep(conditions, options, out, err, cancel, showProgress);
-}
-
-int RunStudyUntilInterrupted(const DesignConditions& conditions, const StudyOptions& options,
-                             std::ostream& out, std::ostream& err, bool showProgress) {
-    interrupted = false;
-    struct sigaction action {};
-    struct sigaction previous {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous);
-    const int status = RunStudy(conditions, options, out, err, interrupted, showProgress);
-    sigaction(SIGINT, &previous, nullptr);
-    return status;
 }

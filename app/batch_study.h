@@ -20,7 +20,7 @@ struct StudyOptions {
     bool Requested() const { return !sweeps.empty() || size; }
 };
 
-// Exit status of a study stopped by Ctrl-C: nothing was written.
+// Exit status of a run stopped by Ctrl-C: nothing was written.
 inline constexpr int kInterrupted = 130;
 
 // Adds one --sweep range; false with the reason when it cannot be added.
@@ -33,11 +33,8 @@ std::string StudyUsage();
 
 // Runs the study on the conditions. Exit status: 0 every design passes (sizing: a box was
 // found), 3 a design fails or stopped with a message (sizing: no box passes), 1 a file
-// error or a base that is no number, kInterrupted when cancel was set. Progress goes to
-// err as a line that rewrites itself when showProgress is set.
+// error, a base that is no number or a study too large for the memory left, kInterrupted
+// when cancel was set before its output began to be put in place. Progress goes to err as
+// a line that rewrites itself when showProgress is set.
 int RunStudy(const DesignConditions& conditions, const StudyOptions& options, std::ostream& out,
              std::ostream& err, const std::atomic<bool>& cancel, bool showProgress);
-
-// The same, cancelled by Ctrl-C (SIGINT) while it runs.
-int RunStudyUntilInterrupted(const DesignConditions& conditions, const StudyOptions& options,
-                             std::ostream& out, std::ostream& err, bool showProgress);

@@ -18,7 +18,7 @@ struct FileFunctions {
     std::function<FileResult(const std::string& path, DesignConditions& conditions)> load;
     std::function<FileResult(const std::string& path, const CalcTable& table)> writeTextReport;
     std::function<FileResult(const std::string& path, const CalcTable& table,
-                             const std::string& designName, const std::string& date)>
+                             const SheetTitle& title)>
         writeDrawing;
 };
 
@@ -31,8 +31,7 @@ inline FileFunctions ProgramFileFunctions() {
             [](const std::string& path, const CalcTable& table) {
                 return ::WriteTextReport(path, table);
             },
-            [](const std::string& path, const CalcTable& table, const std::string& designName,
-               const std::string& date) {
-                return ::WriteSectionDxf(path, table, designName, date);
+            [](const std::string& path, const CalcTable& table, const SheetTitle& title) {
+                return ::WriteSectionDxf(path, table, title);
             }};
 }

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPrinter>
@@ -17,8 +18,12 @@
 #include "app/report_pdf_file.h"
 #include "calc/drawing/title_block.h"
 #include "calc/results_ready.h"
+#include "calc/section/section_design.h"
+#include "report/check_page.h"
+#include "report/report_pages.h"
 #include "report/study_report_page.h"
 #include "ui/fonts.h"
+#include "ui/window_places.h"
 
 namespace {
 
@@ -52,7 +57,6 @@ MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions fil
       messenger_(messenger),
       files_(std::move(files)),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    setWindowTitle(QStringLiteral("ドルメタ （Dolmeta） Ver3.3"));
     setFont(ControlFont(12));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(144, 160, 144));
@@ -69,20 +73,23 @@ MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions fil
     BuildMenu();
     BuildToolBars();
     setCentralWidget(new QWidget);
-    for (int width : {0, 40, 180}) {
-        auto* panel = new QLabel;
-        panel->setAlignment(Qt::AlignCenter);
-        if (width == 0) {
-            statusBar()->addWidget(panel, 1);
-            warningPanel_ = panel;
-        } else {
-            panel->setFixedWidth(width);
-            statusBar()->addPermanentWidget(panel);
-        }
-    }
+    warningPanel_ = new QLabel;
+    warningPanel_->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(warningPanel_, 1);
+    auto* second = new QLabel;
+    second->setFixedWidth(40);
+    statusBar()->addPermanentWidget(second);
+    failingSections_ = new QToolButton;
+    failingSections_->setObjectName(QStringLiteral("FailingSections"));
+    failingSections_->setFixedWidth(180);
+    failingSections_->setAutoRaise(true);
+    failingSections_->setStyleSheet(QStringLiteral("QToolButton { color: red; }"));
+    failingSections_->setToolTip(QStringLiteral("Ⅳ．部材断面計算を表示します"));
+    statusBar()->addPermanentWidget(failingSections_);
+
     calcTable_ = new CalcTableWindow(table_, messenger_, this);
     // Where the box lies outside the usual range: a warning beside the report, not in it.
-    connect(calcTable_, &CalcTableWindow::resultsShown, this, [this] {
+    connect(calcTable_, &CalcTableWindow::ran, this, [this] {
         std::string text;
         for (const std::string& warning : table_.warnings)
             text += (text.empty() ? "" : "　") + warning;
@@ -91,6 +98,33 @@ MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions fil
     });
     about_ = new AboutBox(this);
     savedConditions_ = calcTable_->Conditions();
+    connect(failingSections_, &QToolButton::clicked, this, [this] {
+        ShowCalculationTable();
+        calcTable_->ShowSectionTab();
+    });
+    connect(calcTable_, &CalcTableWindow::ran, this, &MainWindow::ShowFailingSections);
+    connect(calcTable_, &CalcTableWindow::conditionsEdited, this, &MainWindow::UpdateTitle);
+    calcTable_->Study().SetDesignFileSource(
+        [this] { return std::filesystem::path(designFile_).filename().string(); });
+    ShowFailingSections();
+    UpdateTitle();
+}
+
+void MainWindow::UpdateTitle() {
+    const QString caption = QStringLiteral("ドルメタ （Dolmeta） Ver3.3");
+    const QString path = QString::fromStdString(designFile_);
+    setWindowFilePath(path);
+    setWindowTitle(path.isEmpty()
+                       ? caption + QStringLiteral("[*]")
+                       : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + caption);
+    setWindowModified(HasUnsavedChanges());
+}
+
+void MainWindow::ShowFailingSections() {
+    const int failing = table_.completedRun ? FailingSectionCount(table_) : 0;
+    failingSections_->setText(failing ? QStringLiteral("許容応力度超過 %1断面").arg(failing)
+                                      : QString());
+    failingSections_->setEnabled(failing > 0);
 }
 
 QAction* MainWindow::AddAction(QWidget* owner, const char* name, const QString& caption,
@@ -111,13 +145,13 @@ void MainWindow::BuildMenu() {
               QStyle::SP_DialogOpenButton, &MainWindow::LoadConditions);
     AddAction(file, "SaveItem", QStringLiteral("2.設計条件保存..."), QStringLiteral("設計条件保存"),
               QStyle::SP_DialogSaveButton, &MainWindow::SaveConditions);
-    AddAction(file, "NewItem", QStringLiteral("4.新規作成"),
+    AddAction(file, "NewItem", QStringLiteral("3.新規作成"),
               QStringLiteral("設計条件を初期値に戻す"), QStyle::SP_FileIcon,
               &MainWindow::StartOver);
-    AddAction(file, "DxfItem", QStringLiteral("図面出力(DXF)..."), QStringLiteral("図面出力"),
+    AddAction(file, "DxfItem", QStringLiteral("4.図面出力(DXF)..."), QStringLiteral("図面出力"),
               QStyle::SP_FileDialogNewFolder, &MainWindow::WriteDrawing);
     file->addSeparator();
-    AddAction(file, "ExitItem", QStringLiteral("3.終了..."), QStringLiteral("終了"),
+    AddAction(file, "ExitItem", QStringLiteral("5.終了..."), QStringLiteral("終了"),
               QStyle::SP_DialogCloseButton, &MainWindow::Exit);
 
     QMenu* print = menuBar()->addMenu(QStringLiteral("印刷(&P)"));
@@ -215,17 +249,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    KeepPlace(*this, kPlaceKey);
+    if (calcTable_->isVisible()) calcTable_->KeepWindowPlace();
     emit closed();
 }
 
 void MainWindow::Exit() {
-    if (!messenger_.Confirm("終了しますか。") || !ResolveUnsaved()) return;
+    // One question: about the unsaved changes when there are any, else whether to end.
+    if (HasUnsavedChanges() ? !ResolveUnsaved() : !messenger_.Confirm("終了しますか。")) return;
     exitResolved_ = true;
     close();
 }
 
+bool MainWindow::HasUnsavedChanges() const {
+    return calcTable_->Conditions() != savedConditions_;
+}
+
 bool MainWindow::ResolveUnsaved() {
-    if (calcTable_->Conditions() == savedConditions_) return true;
+    if (!HasUnsavedChanges()) return true;
     switch (messenger_.Ask("変更を保存しますか？")) {
         case Messenger::Answer::Yes:
             return Save();
@@ -261,7 +302,9 @@ bool MainWindow::Save() {
     }
     savedConditions_ = conditions;
     designFile_ = path;
-    messenger_.Inform("設計条件を保存しました。");
+    UpdateTitle();
+    statusBar()->showMessage(QStringLiteral("設計条件を保存しました。 ") +
+                             QDir::toNativeSeparators(QString::fromStdString(path)));
     return true;
 }
 
@@ -284,6 +327,7 @@ void MainWindow::LoadConditions() {
     calcTable_->SetConditions(conditions);
     designFile_ = path;
     savedConditions_ = calcTable_->Conditions();
+    UpdateTitle();
 }
 
 void MainWindow::StartOver() {
@@ -292,14 +336,18 @@ void MainWindow::StartOver() {
     calcTable_->SetConditions(DesignConditions{});
     savedConditions_ = calcTable_->Conditions();
     designFile_.clear();
+    UpdateTitle();
 }
 
 void MainWindow::WriteTextReport() {
-    if (!ResultsReady(table_, messenger_)) return;
+    if (!ResultsOfCurrentInput()) return;
     if (!messenger_.Confirm(
             "計算結果をテキスト出力しますか。\n\n出力ファイル名は\n　Box.txt\nです。"))
         return;
     const QString path = QDir::currentPath() + QStringLiteral("/Box.txt");
+    if (QFileInfo::exists(path) &&
+        !messenger_.Confirm("Box.txt は既にあります。\n上書きしますか？"))
+        return;
     const FileResult written = files_.writeTextReport(path.toStdString(), table_);
     if (written.ok())
         messenger_.Inform("テキスト出力終わりました。\n" +
@@ -313,30 +361,48 @@ void MainWindow::StartRun() {
     calcTable_->Run();
 }
 
+bool MainWindow::ResultsOfCurrentInput() {
+    if (!ResultsReady(table_, messenger_)) return false;
+    calcTable_->FinishEditing();
+    if (!calcTable_->ResultsStale()) return true;
+    if (!messenger_.Confirm("入力が変更されています。再計算してから出力しますか？")) return false;
+    StartRun();
+    return table_.completedRun && !calcTable_->ResultsStale();
+}
+
 ReportContext MainWindow::PageContext() {
     ReportContext context{table_, calcTable_->Input().FigureColourChoice(), *printer_, this};
+    context.header = PageHeader();
     context.hideCalcTable = [this] { calcTable_->hide(); };
     context.showCalcTable = [this] { ShowCalculationTable(); };
     return context;
 }
 
+std::string MainWindow::PageHeader() const {
+    const DesignConditions conditions = calcTable_->Conditions();
+    return ReportHeader(conditions.projectName, conditions.designer);
+}
+
 void MainWindow::PreviewPage(int number) {
-    if (!ResultsReady(table_, messenger_)) return;
+    if (!ResultsOfCurrentInput()) return;
     ReportContext context = PageContext();
     const ReportOutcome outcome = PreviewReportPage(number, context);
     if (!outcome.Succeeded() && !outcome.message.empty()) messenger_.Warn(outcome.message);
 }
 
 void MainWindow::PreviewWholeReport() {
-    if (!ResultsReady(table_, messenger_)) return;
+    if (!ResultsOfCurrentInput()) return;
     ReportContext context = PageContext();
     ::PreviewWholeReport(context);
 }
 
 void MainWindow::PrintReport() {
-    if (!ResultsReady(table_, messenger_)) return;
+    if (!ResultsOfCurrentInput()) return;
     ReportContext context = PageContext();
-    ::PrintReport(context, messenger_);
+    std::vector<ReportPage> extra;
+    if (messenger_.Confirm("照査一覧のページも印刷しますか。"))
+        extra.push_back(BuildCheckPage(table_));
+    ::PrintReport(context, messenger_, extra);
 }
 
 void MainWindow::PrinterSetup() {
@@ -344,28 +410,31 @@ void MainWindow::PrinterSetup() {
 }
 
 void MainWindow::WritePdf() {
-    if (!ResultsReady(table_, messenger_)) return;
+    if (!ResultsOfCurrentInput()) return;
     const std::string path = askPdfPath_();
     if (path.empty()) return;
-    // The design study, once there is one, may follow the ten pages.
+    // The summary of the checks, and the design study once there is one, may follow the ten
+    // pages.
     std::vector<ReportPage> extra;
+    if (messenger_.Confirm("照査一覧のページも出力しますか。"))
+        extra.push_back(BuildCheckPage(table_));
     const StudyPage& study = calcTable_->Study();
-    if (study.HasStudy() && messenger_.Confirm("設計検討のページも出力しますか。"))
+    if (study.HasCurrentStudy() && messenger_.Confirm("設計検討のページも出力しますか。"))
         extra.push_back(BuildStudyPage(study.Figure(), study.Governing()));
     const FileResult written =
-        WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice(), extra);
+        WriteReportPdf(path, table_, calcTable_->Input().FigureColourChoice(), extra, PageHeader());
     if (!written.ok()) messenger_.Warn(written.message);
 }
 
 void MainWindow::WriteDrawing() {
-    if (!ResultsReady(table_, messenger_)) return;
+    if (!ResultsOfCurrentInput()) return;
     const std::string path = askDxfPath_();
     if (path.empty()) return;
     // The drawing is named after the design-condition file, or after itself.
     const std::string name =
         std::filesystem::path(designFile_.empty() ? path : designFile_).filename().string();
-    const FileResult written =
-        files_.writeDrawing(path, table_, name, DateText(std::time(nullptr)));
+    const FileResult written = files_.writeDrawing(
+        path, table_, {calcTable_->Conditions().projectName, name, DateText(std::time(nullptr))});
     if (written.ok())
         messenger_.Inform("図面を出力しました。");
     else

@@ -1,6 +1,7 @@
 // The main window (the form TForm1): the frame with the menu and the tool bar from which
 // every command is reached; it opens the calculation table and ends the program after a
-// confirmation.
+// confirmation. Its title names the design-condition file and marks unsaved changes; its
+// status bar tells how many sections of the last run fail.
 #pragma once
 
 #include <QAction>
@@ -8,6 +9,7 @@
 #include <QMainWindow>
 #include <QPrinter>
 #include <QStyle>
+#include <QToolButton>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,6 +26,8 @@ class MainWindow : public QMainWindow {
   public:
     // Asks for a design-condition file, to save or to open; empty when cancelled.
     using PathPrompt = std::function<std::string(bool forSaving)>;
+    // Where the window's place is kept between starts.
+    static constexpr const char* kPlaceKey = "MainWindow";
 
     MainWindow(CalcTable& table, Messenger& messenger, FileFunctions files,
                QWidget* parent = nullptr);
@@ -63,6 +67,17 @@ class MainWindow : public QMainWindow {
 
   private:
     ReportContext PageContext();
+    // The gate of every command that shows, prints or exports results: a completed run's
+    // results, of the conditions the page holds now. When the page has changed since, asks
+    // whether to recalculate first; true when the results are current.
+    bool ResultsOfCurrentInput();
+    bool HasUnsavedChanges() const;
+    // The title bar: the design-condition file's name and whether the page has changed since.
+    void UpdateTitle();
+    // The status bar's count of the sections the last run found over their limits.
+    void ShowFailingSections();
+    // The line over every report page, from the input page's header entries.
+    std::string PageHeader() const;
     // Asks for a file and saves the conditions; false when cancelled or failed.
     bool Save();
     // Before the conditions are replaced or the program ends: asks whether to save changes
@@ -85,6 +100,7 @@ class MainWindow : public QMainWindow {
     CalcTableWindow* calcTable_;
     QLabel* warningPanel_;  // the first panel of the status bar: the last run's range warnings
     AboutBox* about_;
+    QToolButton* failingSections_;      // the status bar's third panel
     DesignConditions savedConditions_;  // as last saved, loaded or started over
     bool exitResolved_ = false;         // the exit command has asked everything it must
     bool shown_ = false;

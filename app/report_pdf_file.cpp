@@ -4,9 +4,10 @@
 #include "report/report_pdf.h"
 
 FileResult WriteReportPdf(FileCommit& commit, const std::string& path, const CalcTable& table,
-                          int colourChoice, const std::vector<ReportPage>& extraPages) {
+                          int colourChoice, const std::vector<ReportPage>& extraPages,
+                          const std::string& header) {
     std::string pdf;
-    const ReportOutcome rendered = RenderReportPdf(table, colourChoice, extraPages, pdf);
+    const ReportOutcome rendered = RenderReportPdf(table, colourChoice, extraPages, header, pdf);
     if (!rendered.Succeeded())
         return FileResult::Failure(
             FileStatus::FileError,
@@ -15,7 +16,8 @@ FileResult WriteReportPdf(FileCommit& commit, const std::string& path, const Cal
 }
 
 FileResult WriteReportPdf(const std::string& path, const CalcTable& table, int colourChoice,
-                          const std::vector<ReportPage>& extraPages) {
+                          const std::vector<ReportPage>& extraPages, const std::string& header) {
     FileCommit commit;
-    return CommitWhenStaged(commit, WriteReportPdf(commit, path, table, colourChoice, extraPages));
+    return CommitWhenStaged(commit,
+                            WriteReportPdf(commit, path, table, colourChoice, extraPages, header));
 }

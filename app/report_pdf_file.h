@@ -8,11 +8,13 @@
 #include "files/file_commit.h"
 #include "report/report_page.h"
 
-// Renders the ten pages, then those of extraPages, and stages the document as one output of
-// the commit; nothing is staged when the document is incomplete.
+// Renders the ten pages, then those of extraPages, each with the header over it, and stages
+// the document as one output of the commit; nothing is staged when the document is incomplete.
 FileResult WriteReportPdf(FileCommit& commit, const std::string& path, const CalcTable& table,
-                          int colourChoice, const std::vector<ReportPage>& extraPages = {});
+                          int colourChoice, const std::vector<ReportPage>& extraPages = {},
+                          const std::string& header = {});
 
 // The same alone: the earlier file is replaced only by a complete document.
 FileResult WriteReportPdf(const std::string& path, const CalcTable& table, int colourChoice,
-                          const std::vector<ReportPage>& extraPages = {});
+                          const std::vector<ReportPage>& extraPages = {},
+                          const std::string& header = {});

@@ -4,7 +4,7 @@
 
 #include "calc/study/numeric_inputs.h"
 #include "calc/study/sizing.h"
-#include "calc/study/sweep.h"
+#include "calc/study/study_table.h"
 
 namespace {
 
@@ -16,10 +16,10 @@ void BM_Sweep1000Covers(benchmark::State& state) {
     control.threads = static_cast<unsigned>(state.range(0));
     std::size_t designs = 0;
     for (auto _ : state) {
-        std::vector<StudyRow> rows = SweepRows(ranges);
-        EvaluateRows(DesignConditions{}, ranges, rows, control);
-        designs += rows.size();
-        benchmark::DoNotOptimize(rows);
+        StudyTable table(ranges);
+        EvaluateRows(DesignConditions{}, table, control);
+        designs += table.size();
+        benchmark::DoNotOptimize(table);
     }
     state.counters["designs/s"] =
         benchmark::Counter(static_cast<double>(designs), benchmark::Counter::kIsRate);

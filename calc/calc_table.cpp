@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "calc/figure_controls.h"
+#include "calc/section/check_sheet.h"
 #include "calc/section/quantity_sheet.h"
 
 namespace {
@@ -144,6 +145,10 @@ CalcTable::CalcTable() {
     grids["StringGrid4"] =
         MakeGrid(8, 9, 16, colours::infoBackground, colours::silver,
                  {70, 30, 40, 30, 35, 55, 45, 35}, kQuantityTitles, kQuantityItems);
+    grids["StringGrid5"] =
+        MakeGrid(17, 13, 18, colours::white, colours::greyGreen,
+                 {70, 38, 38, 58, 56, 46, 46, 46, 34, 46, 34, 46, 34, 46, 34, 84, 34}, kCheckTitles,
+                 kSections);
 
     labels["Label97"] = {"許容応力度内", colours::blue};
     labels["Label98"] = {kQuantityNote, colours::black};

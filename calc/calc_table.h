@@ -13,6 +13,7 @@
 
 #include "calc/drawing/cad_drawing.h"
 #include "calc/section/quantities.h"
+#include "calc/section/section_checks.h"
 #include "calc/water/case_summary.h"
 #include "calc/water/stability.h"
 
@@ -54,6 +55,13 @@ struct Grid {
     void SetColumnText(int column, const std::string& commaText);
 
     bool operator==(const Grid&) const = default;
+};
+
+// A cell of a grid by column and row.
+struct GridCell {
+    int column = 0;
+    int row = 0;
+    bool operator==(const GridCell&) const = default;
 };
 
 struct Label {
@@ -152,6 +160,9 @@ class CalcTable {
     TabSelection tabs;
     // The numbers behind the quantity grid (StringGrid4), for the files; none before a run.
     std::optional<Quantities> quantities;
+    // The numbers behind the summary of the checks (StringGrid5), for the files; none before
+    // a run.
+    std::optional<SectionChecks> checks;
     // The cross-section for the drawing file; none before a run.
     std::optional<SectionDrawing> drawing;
     // For a reviewer: the geometry of the frame (Ho, Bo, Tu, TL, Tb), every load case of the
@@ -163,9 +174,15 @@ class CalcTable {
     // What the last run found outside the usual range of a box culvert; shown apart from the
     // report.
     std::vector<std::string> warnings;
+    // Cells of the section-design grid (StringGrid3) that the window shows in red: the
+    // stresses over their allowable values and the verdicts of failing sections.
+    std::vector<GridCell> overLimitCells;
     // The components hold the results of a run that completed: false before the first run
     // and from the start of every run until it completes.
     bool completedRun = false;
+    // The design passes (DesignPasses): false until a run completes, and after one that
+    // completed without passing.
+    bool passed = false;
 
     bool operator==(const CalcTable&) const = default;
 };

@@ -84,11 +84,11 @@ double ParseDouble(const std::string& text, std::string_view field) {
     return value;
 }
 
-float ParseSingle(const std::string& text, std::string_view field) {
+Single ParseSingle(const std::string& text, std::string_view field) {
     const double value = ParseDouble(text, field);
     if (std::fabs(value) > static_cast<double>(FLT_MAX))
         throw ConversionError(text, std::string(field));
-    return static_cast<float>(value);
+    return Single(value);
 }
 
 int ParseInteger(const std::string& text, const std::string& field) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/single.h"
+
 class ConversionError : public std::runtime_error {
   public:
     ConversionError(const std::string& text, const std::string& field);
@@ -23,7 +25,7 @@ std::string Trimmed(const std::string& text);
 
 // A value for a Double field.
 double ParseDouble(const std::string& text, std::string_view field);
-// A value for a Single field: also rejects what a float cannot hold.
-float ParseSingle(const std::string& text, std::string_view field);
+// A value for a Single field: also rejects what a Single cannot hold.
+Single ParseSingle(const std::string& text, std::string_view field);
 // An integer (choice indices): optional sign and digits, surrounding blanks.
 int ParseInteger(const std::string& text, const std::string& field);

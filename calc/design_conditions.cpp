@@ -73,8 +73,10 @@ std::string DefaultGammaS(int soilType) {
 }
 
 bool SameCalculation(const DesignConditions& a, const DesignConditions& b) {
-    DesignConditions figuresAside = b;
-    figuresAside.figureColours = a.figureColours;
-    figuresAside.figureFontSize = a.figureFontSize;
-    return a == figuresAside;
+    DesignConditions computed = b;
+    computed.figureColours = a.figureColours;
+    computed.figureFontSize = a.figureFontSize;
+    computed.projectName = a.projectName;
+    computed.designer = a.designer;
+    return a == computed;
 }

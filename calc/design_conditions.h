@@ -63,6 +63,9 @@ struct DesignConditions {
     // Figure controls: they change how the result figures look, not what the run computes.
     int figureColours = 0;   // RadioGroup5 "出力図色": 0 "ｶﾗｰ", 1 "白黒"
     int figureFontSize = 9;  // TrackBar1 "図ﾌｫﾝﾄｻｲｽﾞ", 5 to 12
+    // The report's header: what it is for and who made it; empty when not given.
+    std::string projectName;  // "工事名"
+    std::string designer;     // "設計者"
 
     bool operator==(const DesignConditions&) const = default;
 };
@@ -90,5 +93,6 @@ inline constexpr int kFigureFontSizeMax = 12;
 std::vector<std::string> LiveLoadItems(const DesignConditions& conditions);
 // The default γs text of each soil type (RadioGroup2 puts it into ComboBox2).
 std::string DefaultGammaS(int soilType);
-// Whether a run would compute the same from both: the figure controls aside, every entry equal.
+// Whether a run would compute the same from both: the figure controls and the report's header
+// aside, every entry equal.
 bool SameCalculation(const DesignConditions& a, const DesignConditions& b);

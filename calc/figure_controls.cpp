@@ -202,6 +202,10 @@ void SetFigureColours(CalcTable& table, int item) {
     }
 }
 
+void KeepColourChoice(CalcTable& table, int item) {
+    if (item == 1) SetFigureColours(table, item);
+}
+
 void ScrollChart(Chart& chart, char direction) {
     const double dx = 0.2 * (chart.bottom.maximum - chart.bottom.minimum);
     const double dy = 0.2 * (chart.left.maximum - chart.left.minimum);

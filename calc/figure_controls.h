@@ -11,6 +11,9 @@ void SetUpFigures(CalcTable& table);
 void SetFigureFontSize(CalcTable& table, int size);
 // Sets the figure colours for item 0 "ｶﾗｰ" or 1 "白黒"; any other item changes nothing.
 void SetFigureColours(CalcTable& table, int item);
+// After a run: its stages draw their load and force lines in colour whatever the choice, so
+// with "白黒" chosen they are set black again and the figures keep to the choice.
+void KeepColourChoice(CalcTable& table, int item);
 // Scrolls a chart's view by a fifth of its range: direction 'U', 'D', 'L' or 'R'.
 void ScrollChart(Chart& chart, char direction);
 // Zooms every axis of the chart by the percentage p (120 enlarges, 80 reduces).

@@ -16,10 +16,6 @@ class Messenger {
     virtual void Warn(const std::string& text) { Inform(text); }
     // A question that may also be cancelled; where nobody can cancel, Yes or No.
     virtual Answer Ask(const std::string& text) { return Confirm(text) ? Answer::Yes : Answer::No; }
-    // A stage's message that the design as computed cannot be built as it stands: no bar
-    // found, a processing dimension that does not exist. It is shown like any other; the
-    // batch mode also counts it in its exit status.
-    virtual void Unbuildable(const std::string& text) { Inform(text); }
 };
 
 // Keeps every message in order and answers confirmations with a fixed answer.

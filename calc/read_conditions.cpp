@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "calc/decimal.h"
@@ -102,7 +103,7 @@ void SetPolygons(TData& r, bool lowerHaunch) {
 
 // The vertical earth-pressure coefficient by the cover-to-width ratio, taken as a Single.
 double AlphaByRatio(const TData& r) {
-    const float ratio = static_cast<float>(static_cast<double>(r.h1) / r.B);
+    const Single ratio = static_cast<double>(r.h1) / r.B;
     if (ratio < 1) return 1.0;
     if (ratio < 2) return 1.2;
     if (ratio < 3) return 1.35;
@@ -165,11 +166,27 @@ TLoad ReadTLoad(const std::string& weight, const std::string& axleDistance,
     return load;
 }
 
+namespace {
+
+std::vector<FailedCheck> FailedTLoadChecks(const TLoad& load) {
+    using D = DesignConditions;
+    std::vector<FailedCheck> failed;
+    if (load.P1 < 0)
+        failed.push_back({"Ｔ荷重の重量がおかしいです。", {"重量（ｔ）"}, {&D::tWeight}});
+    if (load.axleDistance <= 0)
+        failed.push_back({"軸間距離がおかしいです。", {"軸間距離（ｍ）"}, {&D::tAxleDistance}});
+    if (load.impactDepth < 0)
+        failed.push_back(
+            {"衝撃係数作用深さがおかしいです。", {"衝撃係数作用深さ（ｍ）"}, {&D::tImpactDepth}});
+    return failed;
+}
+
+}  // namespace
+
 std::vector<std::string> TLoadFailures(const TLoad& load) {
     std::vector<std::string> failures;
-    if (load.P1 < 0) failures.push_back("Ｔ荷重の重量がおかしいです。");
-    if (load.axleDistance <= 0) failures.push_back("軸間距離がおかしいです。");
-    if (load.impactDepth < 0) failures.push_back("衝撃係数作用深さがおかしいです。");
+    for (FailedCheck& failed : FailedTLoadChecks(load))
+        failures.push_back(std::move(failed.message));
     return failures;
 }
 
@@ -206,13 +223,13 @@ std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKako
     r.B = ParseSingle(c.B, "外形幅");
 
     // Single fields are rounded when stored; later formulas read the stored values.
-    r.Ho = static_cast<float>(r.H - (static_cast<double>(r.Tu) + r.Tb) / 2);
+    r.Ho = r.H - (static_cast<double>(r.Tu) + r.Tb) / 2;
     uncomputable.After("Box高:ﾗｰﾒﾝ軸 Ho", {H, Tu, Tb});
-    r.Bo = static_cast<float>(static_cast<double>(r.B) - r.TL);
+    r.Bo = static_cast<double>(r.B) - r.TL;
     uncomputable.After("Box幅:ﾗｰﾒﾝ軸 Bo", {B, TL});
-    r.Bu = static_cast<float>(static_cast<double>(r.B) - r.TL - r.TL);
+    r.Bu = static_cast<double>(r.B) - r.TL - r.TL;
     uncomputable.After("内空幅 Bu", {B, TL});
-    r.Hu = static_cast<float>(static_cast<double>(r.H) - r.Tu - r.Tb);
+    r.Hu = static_cast<double>(r.H) - r.Tu - r.Tb;
     uncomputable.After("内空高 Hu", {H, Tu, Tb});
 
     r.dWall = ParseSingle(c.dWall, "ｄ’（側壁）");
@@ -220,9 +237,9 @@ std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKako
     r.dBottomUpper = ParseSingle(c.dBottomUpper, "ｄ’（底版上面）");
     r.dBottomLower = ParseSingle(c.dBottomLower, "ｄ’（底版下面）");
 
-    r.h1d = static_cast<float>(r.Tu / 2.0 + r.h1);
+    r.h1d = r.Tu / 2.0 + r.h1;
     uncomputable.After("路面～頂版軸線 h1d", {h1, Tu});
-    r.h2d = static_cast<float>(static_cast<double>(r.h1d) + r.Ho);
+    r.h2d = static_cast<double>(r.h1d) + r.Ho;
     uncomputable.After("路面～底版軸線 h2d", {h1, Tu, Tb, H});
 
     SetPolygons(r, c.lowerHaunch);
@@ -231,25 +248,25 @@ std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKako
     r.gammaA = ParseDouble(c.gammaA, "γa");
 
     const double haunch = static_cast<double>(r.Hab) * r.Hah;
-    r.D1 = static_cast<float>(r.gammaC * (static_cast<double>(r.B) * r.Tu + haunch));
+    r.D1 = r.gammaC * (static_cast<double>(r.B) * r.Tu + haunch);
     uncomputable.After("頂版の自重 D1", {gammaC, B, Tu, Hab, Hah});
-    r.D2 = static_cast<float>(r.gammaC * (static_cast<double>(r.TL) + r.TL) * r.Hu);
+    r.D2 = r.gammaC * (static_cast<double>(r.TL) + r.TL) * r.Hu;
     uncomputable.After("側壁の自重 D2", {gammaC, TL, H, Tu, Tb});
     const double bottomSlab = static_cast<double>(r.B) * r.Tb;
-    r.D3 = static_cast<float>(r.gammaC * (c.lowerHaunch ? bottomSlab + haunch : bottomSlab));
+    r.D3 = r.gammaC * (c.lowerHaunch ? bottomSlab + haunch : bottomSlab);
     if (c.lowerHaunch)
         uncomputable.After("底版の自重 D3", {gammaC, B, Tb, Hab, Hah});
     else
         uncomputable.After("底版の自重 D3", {gammaC, B, Tb});
 
-    r.L1 = static_cast<float>(std::max(0.0, r.Bo / 2.0 - (r.axleDistance - (r.h1d + 0.1))));
-    r.L2 = static_cast<float>(static_cast<double>(r.Bo) - r.L1);
+    r.L1 = std::max(0.0, r.Bo / 2.0 - (r.axleDistance - (r.h1d + 0.1)));
+    r.L2 = static_cast<double>(r.Bo) - r.L1;
     if (c.liveLoad == 0)
         uncomputable.After("前輪の載荷長 L1", {B, TL, {"軸間距離", c.tAxleDistance}, h1, Tu});
     else
         uncomputable.After("前輪の載荷長 L1", {B, TL, h1, Tu});
 
-    r.i = r.h1 >= r.impactDepth ? 0.0f : 0.3f;
+    r.i = r.h1 >= r.impactDepth ? 0.0 : 0.3;
     r.alpha = Alpha(c.foundation, r);
     uncomputable.After("鉛直土圧係数 α", {h1, B});
     r.beta = (r.h1 <= 1.0 && r.Bu >= 4.0) ? 1.0 : 0.9;
@@ -267,54 +284,125 @@ std::string UnconvertibleField(const DesignConditions& conditions) {
     return {};
 }
 
-int CheckDesignConditions(const TKakou& r, Messenger& messenger) {
-    int result = 0;
-    // The message becomes a string only where the check fails.
-    const auto check = [&](bool fails, std::string_view message) {
+std::vector<FailedCheck> FailedChecks(const TKakou& r) {
+    using D = DesignConditions;
+    std::vector<FailedCheck> failed;
+    // Each check names the entries it reads, and those its message is about. The message and
+    // the names become strings only where the check fails.
+    const auto check = [&](std::initializer_list<ConditionEntry> reads, bool fails,
+                           std::string_view message, std::initializer_list<const char*> fields) {
         if (!fails) return;
-        ReportInputError(messenger, std::string(message));
-        result = 1;
+        failed.push_back({std::string(message), {fields.begin(), fields.end()}, reads});
     };
     // Differences are rounded to Singles before they are compared, and a bound on a Single
     // is a Single too, so that a value typed exactly at a bound passes.
-    const auto single = [](double value) { return static_cast<float>(value); };
-    constexpr float kMinClearance = 0.2f;
-    constexpr float kMinCover = 0.02f;
+    const auto single = [](double value) { return Single(value); };
+    constexpr Single kMinClearance = 0.2;
+    constexpr Single kMinCover = 0.02;
 
-    check(r.ha < 0, "舗装厚がおかしいです。");
-    check(r.h1 < 0, "土かぶりがおかしいです。");
-    check(single(static_cast<double>(r.h1) - r.ha) < 0, "土かぶりがおかしいです。");
-    check(single(r.B - 2 * (static_cast<double>(r.TL) + r.Hab)) < kMinClearance,
-          "ボックスの幅がおかしいです。");
-    check(single(r.H - (2.0 * r.Hah + r.Tu + r.Tb)) < kMinClearance,
-          "ボックスの高さがおかしいです。");
-    check(r.dWall > r.TL / 2, "側壁のかぶりがおかしいです。");
-    check(r.dTop > r.Tu / 2, "頂版のかぶりがおかしいです。");
-    check(r.dBottomUpper > r.Tb / 2, "底版のかぶりがおかしいです。");
-    check(r.dBottomLower > r.Tb / 2, "底版のかぶりがおかしいです。");
-    check(r.dWall < kMinCover, "側壁のかぶりがおかしいです。");
-    check(r.dTop < kMinCover, "頂版のかぶりがおかしいです。");
-    check(r.dBottomUpper < kMinCover, "底版のかぶりがおかしいです。");
-    check(r.dBottomLower < kMinCover, "底版のかぶりがおかしいです。");
+    check({&D::ha}, r.ha < 0, "舗装厚がおかしいです。", {"舗装厚"});
+    check({&D::h1}, r.h1 < 0, "土かぶりがおかしいです。", {"土かぶり"});
+    check({&D::h1, &D::ha}, single(static_cast<double>(r.h1) - r.ha) < 0,
+          "土かぶりがおかしいです。", {"土かぶり", "舗装厚"});
+    check({&D::B, &D::TL, &D::Hab},
+          single(r.B - 2 * (static_cast<double>(r.TL) + r.Hab)) < kMinClearance,
+          "ボックスの幅がおかしいです。", {"外形幅", "側壁厚", "ﾊﾝﾁ幅"});
+    check({&D::H, &D::Hah, &D::Tu, &D::Tb},
+          single(r.H - (2.0 * r.Hah + r.Tu + r.Tb)) < kMinClearance,
+          "ボックスの高さがおかしいです。", {"外形高", "ﾊﾝﾁ高", "頂版厚", "底版厚"});
+    check({&D::dWall, &D::TL}, r.dWall > r.TL / 2, "側壁のかぶりがおかしいです。",
+          {"ｄ’（側壁）", "側壁厚"});
+    check({&D::dTop, &D::Tu}, r.dTop > r.Tu / 2, "頂版のかぶりがおかしいです。",
+          {"ｄ’（頂版）", "頂版厚"});
+    check({&D::dBottomUpper, &D::Tb}, r.dBottomUpper > r.Tb / 2, "底版のかぶりがおかしいです。",
+          {"ｄ’（底版上面）", "底版厚"});
+    check({&D::dBottomLower, &D::Tb}, r.dBottomLower > r.Tb / 2, "底版のかぶりがおかしいです。",
+          {"ｄ’（底版下面）", "底版厚"});
+    check({&D::dWall}, r.dWall < kMinCover, "側壁のかぶりがおかしいです。", {"ｄ’（側壁）"});
+    check({&D::dTop}, r.dTop < kMinCover, "頂版のかぶりがおかしいです。", {"ｄ’（頂版）"});
+    check({&D::dBottomUpper}, r.dBottomUpper < kMinCover, "底版のかぶりがおかしいです。",
+          {"ｄ’（底版上面）"});
+    check({&D::dBottomLower}, r.dBottomLower < kMinCover, "底版のかぶりがおかしいです。",
+          {"ｄ’（底版下面）"});
     // In extended range, so that a box of small positive sizes does not underflow to zero.
     const long double size = static_cast<long double>(r.H) * r.B * r.Tu * r.Tb * r.TL * r.dWall *
                              r.dTop * r.dBottomUpper * r.dBottomLower;
-    check(!(size > 0), "ボックスのサイズがおかしいです。");
-    check(r.gammaS < 9.0, "土の単位重量がおかしいです。");
-    check(r.Ko < 0.3, "土圧係数がおかしいです。");
-    check(r.q < 0, "等分布荷重がおかしいです。");
-    check(r.sigmaCa < 7.0, "σcaがおかしいです。");
-    check(r.sigmaSa < 140, "σsaがおかしいです。");
-    check(r.tauA < 0.3, "τaがおかしいです。");
-    check(r.tauOa < 1.0, "τoaがおかしいです。");
+    if (!(size > 0)) {
+        // The message is about each size that is not positive.
+        const std::tuple<double, const char*, ConditionEntry> sizes[] = {
+            {r.H, "外形高", &D::H},
+            {r.B, "外形幅", &D::B},
+            {r.Tu, "頂版厚", &D::Tu},
+            {r.Tb, "底版厚", &D::Tb},
+            {r.TL, "側壁厚", &D::TL},
+            {r.dWall, "ｄ’（側壁）", &D::dWall},
+            {r.dTop, "ｄ’（頂版）", &D::dTop},
+            {r.dBottomUpper, "ｄ’（底版上面）", &D::dBottomUpper},
+            {r.dBottomLower, "ｄ’（底版下面）", &D::dBottomLower}};
+        FailedCheck check{"ボックスのサイズがおかしいです。", {}, {}};
+        for (const auto& [value, field, entry] : sizes) {
+            if (!(value > 0)) check.fields.push_back(field);
+            check.reads.push_back(entry);
+        }
+        failed.push_back(std::move(check));
+    }
+    check({&D::gammaS}, r.gammaS < 9.0, "土の単位重量がおかしいです。", {"γs"});
+    check({&D::Ko}, r.Ko < 0.3, "土圧係数がおかしいです。", {"Ko"});
+    check({&D::q}, r.q < 0, "等分布荷重がおかしいです。", {"ｑ（kN/m2）"});
+    check({&D::sigmaCa}, r.sigmaCa < 7.0, "σcaがおかしいです。", {"σca"});
+    check({&D::sigmaSa}, r.sigmaSa < 140, "σsaがおかしいです。", {"σsa"});
+    check({&D::tauA}, r.tauA < 0.3, "τaがおかしいです。", {"τa"});
+    check({&D::tauOa}, r.tauOa < 1.0, "τoaがおかしいです。", {"τoa"});
     // Entries without a bound of their own above that have no physical meaning out of range.
-    check(r.gammaC <= 0, "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです。");
-    check(r.gammaA < 0, "舗装の単位重量がおかしいです。");
-    check(r.sigmaCk <= 0, "σckがおかしいです。");
-    check(r.sigmaSaJoint <= 0, "σsa(継手)がおかしいです。");
-    check(r.Hab < 0, "ﾊﾝﾁ幅がおかしいです。");
-    check(r.Hah < 0, "ﾊﾝﾁ高がおかしいです。");
-    for (const std::string& failure : TLoadFailures({r.P1, r.axleDistance, r.impactDepth}))
-        check(true, failure);
+    check({&D::gammaC}, r.gammaC <= 0, "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです。", {"γc"});
+    check({&D::gammaA}, r.gammaA < 0, "舗装の単位重量がおかしいです。", {"γa"});
+    check({&D::sigmaCk}, r.sigmaCk <= 0, "σckがおかしいです。", {"σck"});
+    check({&D::sigmaSaJoint}, r.sigmaSaJoint <= 0, "σsa(継手)がおかしいです。",
+          {"継ぎ手算出時許容引張応力度"});
+    check({&D::Hab}, r.Hab < 0, "ﾊﾝﾁ幅がおかしいです。", {"ﾊﾝﾁ幅"});
+    check({&D::Hah}, r.Hah < 0, "ﾊﾝﾁ高がおかしいです。", {"ﾊﾝﾁ高"});
+    for (FailedCheck& tLoad : FailedTLoadChecks({r.P1, r.axleDistance, r.impactDepth}))
+        failed.push_back(std::move(tLoad));
+    // Upper bounds that no real box reaches (kN/m3, N/mm2); beyond them a result means nothing.
+    // σca is compared with σck only where σck is within its own range.
+    const bool strengthInRange = r.sigmaCk > 0 && r.sigmaCk <= 100;
+    check({&D::gammaS}, r.gammaS > 100, "土の単位重量がおかしいです（9.0≦γs≦100 kN/m3）。", {"γs"});
+    check({&D::gammaC}, r.gammaC > 100, "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです（0＜γc≦100 kN/m3）。",
+          {"γc"});
+    check({&D::gammaA}, r.gammaA > 100, "舗装の単位重量がおかしいです（0≦γa≦100 kN/m3）。", {"γa"});
+    check({&D::sigmaCk}, r.sigmaCk > 100, "σckがおかしいです（0＜σck≦100 N/mm2）。", {"σck"});
+    check({&D::sigmaCa, &D::sigmaCk}, strengthInRange && r.sigmaCa > r.sigmaCk,
+          "σcaがおかしいです（7.0≦σca≦σck）。", {"σca", "σck"});
+    check({&D::tauA}, r.tauA > 5, "τaがおかしいです（0.3≦τa≦5 N/mm2）。", {"τa"});
+    check({&D::sigmaSa}, r.sigmaSa > 1000, "σsaがおかしいです（140≦σsa≦1000 N/mm2）。", {"σsa"});
+    check({&D::sigmaSaJoint}, r.sigmaSaJoint > 1000,
+          "σsa(継手)がおかしいです（0＜σsa(継手)≦1000 N/mm2）。", {"継ぎ手算出時許容引張応力度"});
+    check({&D::tauOa}, r.tauOa > 10, "τoaがおかしいです（1.0≦τoa≦10 N/mm2）。", {"τoa"});
+    return failed;
+}
+
+int CheckDesignConditions(const TKakou& r, Messenger& messenger,
+                          std::span<const ConditionEntry> leftOut) {
+    int result = 0;
+    for (const FailedCheck& check : FailedChecks(r)) {
+        const bool skipped =
+            std::any_of(check.reads.begin(), check.reads.end(), [&](ConditionEntry entry) {
+                return std::find(leftOut.begin(), leftOut.end(), entry) != leftOut.end();
+            });
+        if (skipped) continue;
+        ReportInputError(messenger, check.message);
+        result = 1;
+    }
     return result;
+}
+
+std::vector<std::string> FirstFailedCheckFields(const DesignConditions& conditions) {
+    const auto record = std::make_unique<TKakou>();
+    try {
+        ReadDesignConditions(conditions, *record);
+    } catch (const ConversionError&) {
+        return {};
+    }
+    std::vector<FailedCheck> failed = FailedChecks(*record);
+    return failed.empty() ? std::vector<std::string>{} : std::move(failed.front().fields);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,26 @@ std::vector<std::string> TLoadFailures(const TLoad& load);
 // Shows a failed check's message with the request to correct the entry.
 void ReportInputError(Messenger& messenger, const std::string& failure);
 
-// Runs all checks in order, one message a failed check; 0 when all passed, 1 otherwise.
-int CheckDesignConditions(const TKakou& record, Messenger& messenger);
+// An entry of the design conditions, by its member.
+using ConditionEntry = std::string DesignConditions::*;
+
+// A check the record fails: the first line of its message; the entries it is about by the
+// names their conversion errors give them, the one the message names first; and every entry
+// the check reads.
+struct FailedCheck {
+    std::string message;
+    std::vector<std::string> fields;
+    std::vector<ConditionEntry> reads;
+};
+// The checks in order; those that fail.
+std::vector<FailedCheck> FailedChecks(const TKakou& record);
+
+// Runs all checks in order, one message a failed check; 0 when all passed, 1 otherwise. A
+// check that reads one of the entries left out is skipped: a study that varies them checks
+// them design by design.
+int CheckDesignConditions(const TKakou& record, Messenger& messenger,
+                          std::span<const ConditionEntry> leftOut = {});
+
+// The entries of the first check that the conditions fail, as FailedCheck names them; empty
+// when every check passes or an entry is no number.
+std::vector<std::string> FirstFailedCheckFields(const DesignConditions& conditions);

@@ -16,10 +16,12 @@
 #include "calc/loads/loads.h"
 #include "calc/read_conditions.h"
 #include "calc/run_work.h"
+#include "calc/section/check_sheet.h"
 #include "calc/section/main_rebar.h"
 #include "calc/section/quantity_sheet.h"
 #include "calc/section/rebar_processing.h"
 #include "calc/section/section_design.h"
+#include "calc/verdict.h"
 #include "calc/water/water_chapter.h"
 
 namespace {
@@ -31,27 +33,29 @@ constexpr int kLoadValuesSubTab = 0;    // "1．荷重値計算"
 constexpr int kLoadTermsSubTab = 0;     // "1．荷重項"
 constexpr int kMemberForcesSubTab = 2;  // "3．部材断面力計算"
 
-// Passes messages on; whatever the message box does meanwhile (a window system paints and
-// computes) leaves the floating-point error flags of the run as they were.
-class FlagKeepingMessenger : public Messenger {
+// Passes the stages' messages on and counts them; whatever the message box does meanwhile (a
+// window system paints and computes) leaves the floating-point error flags of the run as they
+// were.
+class StageMessenger : public Messenger {
   public:
-    explicit FlagKeepingMessenger(Messenger& inner) : inner_(inner) {}
+    explicit StageMessenger(Messenger& inner) : inner_(inner) {}
     void Inform(const std::string& text) override {
         const FlagKeeper keeper;
+        ++shown;
         inner_.Inform(text);
     }
     bool Confirm(const std::string& text) override {
         const FlagKeeper keeper;
+        ++shown;
         return inner_.Confirm(text);
     }
     void Warn(const std::string& text) override {
         const FlagKeeper keeper;
+        ++shown;
         inner_.Warn(text);
     }
-    void Unbuildable(const std::string& text) override {
-        const FlagKeeper keeper;
-        inner_.Unbuildable(text);
-    }
+
+    int shown = 0;
 
   private:
     struct FlagKeeper {
@@ -137,7 +141,8 @@ constexpr Stage kStages[] = {
      [](const RunState& s, CalcTable& t) { WriteQuantities(s.work.quantities, t); }},
     {"図面の作成", NothingToCompute,
      [](const RunState& s, CalcTable& t) {
-         DrawSection(s.work.record, s.work.barSchedule, s.work.rebar, s.work.loadCase, t);
+         DrawSection(s.work.record, s.work.barSchedule, s.work.rebar, s.work.loadCase,
+                     s.conditions.steelGrade, t);
      }},
     {"水位・安定計算",
      [](RunState& s) {
@@ -157,11 +162,13 @@ void ClearResults(CalcTable& table) {
     table.grids = initial.grids;
     table.labels = initial.labels;
     table.quantities = initial.quantities;
+    table.checks = initial.checks;
     table.drawing = initial.drawing;
     table.frame = initial.frame;
     table.loadCases = initial.loadCases;
     table.stability = initial.stability;
     table.warnings = initial.warnings;
+    table.overLimitCells = initial.overLimitCells;
     ClearForceGrid(table.GridOf("StringGrid1"));
     std::erase_if(table.charts,
                   [&](const auto& entry) { return !initial.charts.contains(entry.first); });
@@ -207,6 +214,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
     if (table) {
         table->tabs = {kInputTab, kLoadValuesSubTab, kMemberForcesSubTab};
         table->completedRun = false;
+        table->passed = false;
         ClearForceGrid(table->GridOf("StringGrid1"));
     }
 
@@ -231,7 +239,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
 
     // A stage that meets a value it cannot compute (entries far outside any real box) stops
     // the run without results rather than show INF or NAN.
-    FlagKeepingMessenger stageMessenger(messenger);
+    StageMessenger stageMessenger(messenger);
     RunState state{conditions, work, stageMessenger};
     for (const Stage& stage : kStages) {
         std::feclearexcept(kFloatErrors);
@@ -244,9 +252,15 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
         }
     }
 
+    work.passed = DesignPasses(work.sections, work.stability, stageMessenger.shown);
     if (table) {
+        // Only formats what the stages computed, after their check for uncomputable values.
+        WriteSectionChecks(work.record, conditions.lowerHaunch, work.sections, *table);
         table->tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
         table->completedRun = true;
+        table->passed = work.passed;
+        // The label's text judges the sections alone; its colour is the design's verdict.
+        table->labels.at("Label97").colour = work.passed ? colours::blue : colours::red;
     }
     return RunResult::Completed;
 }

@@ -32,6 +32,7 @@ struct RunWork {
     SectionDesign sections;  // each section in its governing case
     RebarLengths rebar;
     Quantities quantities;
+    bool passed = false;  // the design's verdict (DesignPasses), once the run completed
 };
 
 // Reads and checks the design conditions, then computes the stages in order. With a table,

@@ -3,5 +3,7 @@
 
 #include <array>
 
-using BarSchedule = std::array<int, 7>;      // stress type, common pitch, bars ② ① ⑤ ③ ④
-using SectionSteel = std::array<float, 12>;  // one value a design section
+#include "calc/single.h"
+
+using BarSchedule = std::array<int, 7>;       // stress type, common pitch, bars ② ① ⑤ ③ ④
+using SectionSteel = std::array<Single, 12>;  // one value a design section

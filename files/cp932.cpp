@@ -7,8 +7,11 @@
 
 namespace {
 
-// Converts the whole text or returns false at the first sequence without a counterpart.
-bool Convert(const char* to, const char* from, const std::string& input, std::string& output) {
+// Converts the whole text or returns false at the first sequence without a counterpart;
+// with `replace`, writes "?" for such a sequence (a UTF-8 character or a stray byte) and
+// goes on.
+bool Convert(const char* to, const char* from, const std::string& input, std::string& output,
+             bool replace = false) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         throw EncodingError(std::string("iconv cannot convert ") + from + " to " + to);
@@ -27,8 +30,16 @@ bool Convert(const char* to, const char* from, const std::string& input, std::st
             output.resize(output.size() * 2);
             continue;
         }
-        complete = false;  // EILSEQ: no counterpart; EINVAL: cut off at the end
-        break;
+        if (!replace) {
+            complete = false;  // EILSEQ: no counterpart; EINVAL: cut off at the end
+            break;
+        }
+        if (written == output.size()) output.resize(output.size() * 2);
+        output[written++] = '?';
+        std::size_t skipped = 1;
+        while (skipped < inLeft && (in[skipped] & 0xC0) == 0x80) ++skipped;
+        in += skipped;
+        inLeft -= skipped;
     }
     iconv_close(cd);
     output.resize(written);
@@ -41,6 +52,12 @@ std::string ToCp932(const std::string& utf8) {
     std::string cp932;
     if (!Convert("CP932", "UTF-8", utf8, cp932))
         throw EncodingError("「" + utf8 + "」は Shift-JIS (CP932) で書けない文字を含みます。");
+    return cp932;
+}
+
+std::string ToCp932Replacing(const std::string& utf8) {
+    std::string cp932;
+    Convert("CP932", "UTF-8", utf8, cp932, true);
     return cp932;
 }
 

@@ -18,6 +18,9 @@ class EncodingError : public std::runtime_error {
 
 // Throws EncodingError naming the text.
 std::string ToCp932(const std::string& utf8);
+// The same with "?" for each character that has no CP932 form and each byte that is no
+// UTF-8, for texts that may hold whatever a user typed or a file was named.
+std::string ToCp932Replacing(const std::string& utf8);
 // Throws EncodingError.
 std::string FromCp932(const std::string& cp932);
 

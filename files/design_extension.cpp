@@ -16,10 +16,17 @@ struct Entry {
     int minimum = 0;
     int maximum = 0;
     bool water = false;  // written only for a design that uses the water or ground entries
+    bool omittedWhenEmpty = false;  // an entry most designs leave empty is written only when given
 };
 
 Entry TextEntry(const char* key, std::string DesignConditions::*text) {
     return {key, text};
+}
+
+Entry OptionalTextEntry(const char* key, std::string DesignConditions::*text) {
+    Entry entry = TextEntry(key, text);
+    entry.omittedWhenEmpty = true;
+    return entry;
 }
 
 Entry NumberEntry(const char* key, int DesignConditions::*number, int minimum, int maximum) {
@@ -52,6 +59,8 @@ const std::vector<Entry>& Entries() {
         Water(TextEntry("GammaSub", &C::gammaSub)),
         Water(TextEntry("AllowableBearing", &C::qa)),
         Water(TextEntry("UpliftFactor", &C::upliftFactor)),
+        OptionalTextEntry("ProjectName", &C::projectName),
+        OptionalTextEntry("Designer", &C::designer),
     };
     return entries;
 }
@@ -76,6 +85,7 @@ std::vector<std::string> ExtensionLines(const DesignConditions& conditions) {
         if (entry.water && !water) continue;
         const std::string value =
             entry.text ? conditions.*entry.text : std::to_string(conditions.*entry.number);
+        if (entry.omittedWhenEmpty && value.empty()) continue;
         lines.push_back(std::string(entry.key) + "=" + value);
     }
     return lines;
@@ -91,6 +101,8 @@ std::optional<ExtensionError> ReadExtensionLines(const std::vector<std::string>&
             loaded.*entry.text = defaults.*entry.text;
         else if (entry.water)
             loaded.*entry.number = defaults.*entry.number;
+        else if (entry.omittedWhenEmpty)
+            (loaded.*entry.text).clear();
     std::vector<const Entry*> seen;
     std::optional<std::size_t> pitchLine;
     for (std::size_t k = 0; k < lines.size(); ++k) {

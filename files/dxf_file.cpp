@@ -22,11 +22,33 @@ namespace {
 constexpr int kByLayer = 256;
 constexpr int kLineweightByLayer = -1;
 const char* const kStyle = "Standard";
+const char* const kFontFile = "msgothic.ttc";
+const char* const kFontFamily = "MS Gothic";
 
 std::string LayerName(CadLayer layer) {
     for (const CadLayerStyle& style : CadLayerStyles())
         if (style.layer == layer) return ToCp932(style.name);
     return "0";
+}
+
+// A text as a line of the file holds it: control characters are left out (a line break
+// would end the value and shift every line after it), and a character without a CP932 form,
+// as a file may be named with, is written as "?".
+std::string DxfText(const std::string& utf8) {
+    std::string kept;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x20 || c == 0x7F) continue;
+        // U+0080 to U+009F, the second set of controls.
+        const bool c1 = c == 0xC2 && i + 1 < utf8.size() &&
+                        (static_cast<unsigned char>(utf8[i + 1]) & 0xE0) == 0x80;
+        if (c1) {
+            ++i;
+            continue;
+        }
+        kept += utf8[i];
+    }
+    return ToCp932Replacing(kept);
 }
 
 DL_Attributes Attributes(CadLayer layer, bool dashed = false) {
@@ -95,9 +117,7 @@ class DxfWriter {
         w_.tableEnd();
 
         w_.tableStyle(1);
-        // A Japanese Gothic face, as Japanese CAD programs have it.
-        DL_StyleData style(kStyle, 0, 0.0, 1.0, 0.0, 0, 2.5, "msgothic.ttc", "");
-        dxf_.writeStyle(w_, style);
+        TextStyle();
         w_.tableEnd();
 
         dxf_.writeView(w_);
@@ -109,6 +129,28 @@ class DxfWriter {
         dxf_.writeBlockRecord(w_);
         w_.tableEnd();
         w_.sectionEnd();
+    }
+
+    // The one text style: a Japanese Gothic TrueType face, by its file (group 3) and by its
+    // family name (the extended data CAD programs read a TrueType face from). dxflib would put
+    // the file where the family belongs and leave the file empty.
+    void TextStyle() {
+        w_.dxfString(0, "STYLE");
+        w_.handle();
+        w_.dxfString(100, "AcDbSymbolTableRecord");
+        w_.dxfString(100, "AcDbTextStyleTableRecord");
+        w_.dxfString(2, kStyle);
+        w_.dxfInt(70, 0);
+        w_.dxfReal(40, 0.0);  // no fixed height: each text has its own
+        w_.dxfReal(41, 1.0);
+        w_.dxfReal(50, 0.0);
+        w_.dxfInt(71, 0);
+        w_.dxfReal(42, 2.5);
+        w_.dxfString(3, kFontFile);
+        w_.dxfString(4, "");
+        w_.dxfString(1001, "ACAD");
+        w_.dxfString(1000, kFontFamily);
+        w_.dxfInt(1071, 0);  // neither bold nor italic
     }
 
     void Blocks() {
@@ -136,7 +178,7 @@ class DxfWriter {
         const double angle = t.angle * std::numbers::pi / 180;
         dxf_.writeText(w_,
                        DL_TextData(t.at.x, t.at.y, 0, t.at.x, t.at.y, 0, t.height, 1.0, 0, h, v,
-                                   ToCp932(t.text), kStyle, angle),
+                                   DxfText(t.text), kStyle, angle),
                        Attributes(t.layer));
     }
 
@@ -196,16 +238,16 @@ FileResult DxfBytes(const CadDrawing& drawing, std::string& bytes) {
 }
 
 FileResult WriteSectionDxf(FileCommit& commit, const std::string& path, const CalcTable& table,
-                           const std::string& designName, const std::string& date) {
+                           const SheetTitle& title) {
     if (!table.completedRun || !table.drawing)
         return FileResult::Failure(FileStatus::FileError, kNoResultsMessage);
     std::string bytes;
-    const FileResult made = DxfBytes(DrawingSheet(table, designName, date), bytes);
+    const FileResult made = DxfBytes(DrawingSheet(table, title), bytes);
     return made.ok() ? commit.Stage(path, bytes) : made;
 }
 
 FileResult WriteSectionDxf(const std::string& path, const CalcTable& table,
-                           const std::string& designName, const std::string& date) {
+                           const SheetTitle& title) {
     FileCommit commit;
-    return CommitWhenStaged(commit, WriteSectionDxf(commit, path, table, designName, date));
+    return CommitWhenStaged(commit, WriteSectionDxf(commit, path, table, title));
 }

@@ -9,6 +9,7 @@ enum class FileStatus {
     FileError,      // the file could not be opened, created, written or replaced
     EncodingError,  // a text has no CP932 form, or the file's bytes are no CP932 text
     FormatError,    // the file is not laid out as expected (missing line, bad index)
+    Interrupted,    // the user stopped it before anything was written
 };
 
 struct FileResult {

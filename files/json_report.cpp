@@ -2,6 +2,7 @@
 #include "files/json_report.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -68,7 +69,7 @@ json QuantitiesJson(const std::optional<Quantities>& quantities) {
             const BarQuantity& bar = quantities->steel->bars[k];
             bars.push_back({{"mark", marks[k]},
                             {"diameter", bar.diameter},
-                            {"length", bar.length},
+                            {"length", double(bar.length)},
                             {"count", bar.count},
                             {"unitMass", bar.unitMass},
                             {"mass", bar.mass}});
@@ -86,9 +87,9 @@ json QuantitiesJson(const std::optional<Quantities>& quantities) {
 }
 
 // A Single as the shortest decimal that reads back as it, so that 12.3f shows as 12.3.
-double Shortest(float value) {
+double Shortest(Single value) {
     char text[32];
-    const auto end = std::to_chars(text, text + sizeof text - 1, value).ptr;
+    const auto end = std::to_chars(text, text + sizeof text - 1, static_cast<float>(value)).ptr;
     *end = '\0';
     return std::strtod(text, nullptr);
 }
@@ -146,6 +147,32 @@ json StabilityJson(const std::optional<Stability>& stability) {
               {"verdict", std::move(verdict)}}}};
 }
 
+// Each design section's stresses over their allowable values, as the summary of the checks
+// shows them: a criterion not judged is null; a stress that cannot be formed has a null ratio.
+json UtilisationJson(const CalcTable& table) {
+    if (!table.checks) return nullptr;
+    static const char* const criteria[kCriterionCount] = {"sigmaC", "sigmaS", "tau", "tau2d"};
+    const Grid& grid = table.GridOf("StringGrid5");
+    json sections = json::array();
+    for (std::size_t k = 0; k < table.checks->size(); ++k) {
+        const SectionCheck& check = (*table.checks)[k];
+        const int row = static_cast<int>(k) + 1;
+        json section = {
+            {"section", grid.Cell(0, row)}, {"h", double(check.h)}, {"d", double(check.d)}};
+        for (int c = 0; c < kCriterionCount; ++c) {
+            const auto& ratio = check.utilisation[c];
+            section[criteria[c]] =
+                check.allowable[c]
+                    ? json{{"ratio", ratio && std::isfinite(*ratio) ? json(*ratio) : json(nullptr)},
+                           {"allowable", *check.allowable[c]}}
+                    : json(nullptr);
+        }
+        section["verdict"] = grid.Cell(grid.columns - 1, row);
+        sections.push_back(std::move(section));
+    }
+    return sections;
+}
+
 }  // namespace
 
 nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
@@ -163,6 +190,7 @@ nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
             {"charts", std::move(charts)},
             {"quantities", QuantitiesJson(table.quantities)},
             {"messages", messages},
+            {"utilisation", UtilisationJson(table)},
             {"frame", Values(table.frame)},
             {"load_cases", LoadCasesJson(table.loadCases)},
             {"stability", StabilityJson(table.stability)},

@@ -1,11 +1,13 @@
-// Rows of a study, formatted field by field and converted to CP932 once.
+// Rows of a study, formatted field by field and converted to CP932 a block at a time.
 #include "files/study_csv.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
+#include <utility>
 
 #include "calc/sheet/format_line.h"
+#include "calc/study/numeric_inputs.h"
 #include "calc/study/study_names.h"
 #include "files/cp932.h"
 
@@ -22,15 +24,9 @@ std::string Field(const std::string& text) {
     return quoted + '"';
 }
 
-// The shortest text that reads back as the same Single.
-std::string Number(float value) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    return std::string(text, end);
-}
-
-std::string Number(const std::optional<float>& value) {
-    return value ? Number(*value) : std::string();
+// A stress in N/mm2, to 0.01.
+std::string Stress(const std::optional<float>& value) {
+    return value ? FormatLine("0.00"_pattern, *value) : std::string();
 }
 
 std::string Decimals(double value, int decimals) {
@@ -40,8 +36,7 @@ std::string Decimals(double value, int decimals) {
 }
 
 std::string Utilisation(double value) {
-    if (std::isinf(value)) return "∞";
-    return Decimals(value, 4);
+    return std::isinf(value) ? "∞" : Decimals(value, 3);
 }
 
 void Append(std::string& line, const std::string& field) {
@@ -49,14 +44,24 @@ void Append(std::string& line, const std::string& field) {
     line += Field(field);
 }
 
-std::string Header(const std::vector<std::string>& names) {
+// A varied input by its name and the unit its meaning gives: "h1(m)".
+std::string InputTitle(const NumericInput& input) {
+    const std::string_view meaning = input.meaning;
+    const std::size_t open = meaning.find('('), close = meaning.find(')', open);
+    std::string title = input.name;
+    if (close != std::string_view::npos) title += meaning.substr(open, close - open + 1);
+    return title;
+}
+
+std::string Header(const std::vector<SweepRange>& ranges) {
     std::string line;
-    for (const auto& name : names) Append(line, name);
+    for (const SweepRange& range : ranges) Append(line, InputTitle(*range.input));
     for (const char* title : {"荷重ケース", "判定", "最大応力度比", "支配断面", "支配照査",
                               "支配ケース", "Fs", "最大地盤反力度(kN/m2)"})
         Append(line, title);
     for (const auto& section : DesignSectionNames())
-        for (const char* value : {"σc", "σs", "τ", "τ2d", "鉄筋径", "ﾋﾟｯﾁ"})
+        for (const char* value :
+             {"σc(N/mm2)", "σs(N/mm2)", "τ(N/mm2)", "τ2d(N/mm2)", "鉄筋径", "ﾋﾟｯﾁ(mm)"})
             Append(line, section + " " + value);
     for (const char* title : {"コンクリート(m3/m)", "主鉄筋(kg/m)", "メッセージ"})
         Append(line, title);
@@ -78,71 +83,98 @@ std::string BarName(int diameter) {
     return name += std::to_string(diameter);
 }
 
-std::string Row(const StudyRow& row) {
-    const DesignResult& r = row.result;
+std::string Row(const StudyTable& table, std::size_t i) {
+    const StudyRow& r = table[i];
     std::string line;
-    for (const auto& value : row.values) Append(line, value);
+    for (const auto& value : table.Values(i)) Append(line, value);
     const bool completed = r.status == RunResult::Completed;
     Append(line, r.loadCase ? std::to_string(r.loadCase) : "");
-    const bool stable = !r.stability || r.stability->Passes();
-    Append(line, !completed ? "-" : r.passed && stable ? "OK" : "NO");
+    Append(line, !completed ? "-" : r.passed ? "OK" : "NO");
     const bool governed = completed && r.governingSection >= 0;
     Append(line, governed ? Utilisation(r.maxUtilisation) : "");
     Append(line, governed ? DesignSectionNames()[r.governingSection] : "");
     Append(line, governed ? CriterionName(r.governingCriterion) : "");
-    Append(line, governed ? CaseName(r.sections[r.governingSection].loadCase) : "");
-    const bool checked = completed && r.stability;
-    Append(line, checked && r.stability->uplift ? Decimals(r.stability->uplift->Fs, 3) : "");
-    Append(line, checked ? Decimals(r.stability->bearing.largest, 2) : "");
-    for (const SectionResult& s : r.sections) {
-        for (const auto& value : {s.sigmaC, s.sigmaS, s.tau, s.tau2d})
-            Append(line, completed ? Number(value) : "");
+    Append(line, governed ? CaseName(r.governingCase) : "");
+    Append(line, completed && !std::isnan(r.Fs) ? Decimals(r.Fs, 3) : "");
+    Append(line, completed && !std::isnan(r.largestPressure) ? Decimals(r.largestPressure, 2) : "");
+    for (const StudyRow::Section& s : r.sections) {
+        for (int c = 0; c < kCriterionCount; ++c)
+            Append(line, completed ? Stress(s.Stress(static_cast<Criterion>(c))) : "");
         Append(line, completed && s.diameter > 0 ? BarName(s.diameter) : "");
         Append(line, completed ? std::to_string(s.pitch) : "");
     }
     // As the quantity grid shows them.
     Append(line, completed ? FormatLine("0.000"_pattern, r.concrete) : "");
-    Append(line, completed && r.steel ? FormatLine("0.00"_pattern, *r.steel) : "");
-    Append(line, Messages(r.messages));
+    Append(line, completed && r.hasSteel ? FormatLine("0.00"_pattern, r.steel) : "");
+    Append(line, Messages(table.Messages(i)));
     return line;
 }
 
-// CP932 of a text, with '?' for each character that has no CP932 form (a message may quote
-// whatever was typed).
-std::string Cp932Lenient(const std::string& utf8) {
-    try {
-        return ToCp932(utf8);
-    } catch (const EncodingError&) {
+// The lines naming the design, and an empty line.
+std::string Subject(const StudySubject& subject) {
+    const DesignConditions& c = subject.conditions;
+    const std::pair<const char*, std::string> lines[] = {
+        {"設計条件ファイル", subject.designFile.empty() ? "（なし）" : subject.designFile},
+        {"外形幅 B(m)", c.B},
+        {"外形高 H(m)", c.H},
+        {"頂版厚 Tu(m)", c.Tu},
+        {"側壁厚 TL(m)", c.TL},
+        {"底版厚 Tb(m)", c.Tb},
+        {"σck(N/mm2)", c.sigmaCk},
+        {"鉄筋", c.steelGrade},
+        {"作成日", subject.date},
+    };
+    std::string text;
+    for (const auto& [title, value] : lines) {
+        std::string line;
+        Append(line, title);
+        Append(line, value);
+        text += line + "\r\n";
     }
-    std::string bytes;
-    for (std::size_t i = 0; i < utf8.size();) {
-        std::size_t length = 1;
-        while (i + length < utf8.size() && (utf8[i + length] & 0xC0) == 0x80) ++length;
-        try {
-            bytes += ToCp932(utf8.substr(i, length));
-        } catch (const EncodingError&) {
-            bytes += '?';
+    return text + "\r\n";
+}
+
+// The whole table, handed over in blocks of about a megabyte, each converted to CP932 on
+// its own; stops when a block is refused.
+void MakeStudyCsv(const StudySubject& subject, const StudyTable& table,
+                  const FileCommit::Pieces& write) {
+    constexpr std::size_t kBlock = 1 << 20;
+    std::string block;
+    block.reserve(kBlock + 4096);
+    block += Subject(subject);
+    block += Header(table.Ranges());
+    block += "\r\n";
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        block += Row(table, i);
+        block += "\r\n";
+        if (block.size() >= kBlock) {
+            if (!write(ToCp932Replacing(block))) return;
+            block.clear();
         }
-        i += length;
     }
-    return bytes;
+    write(ToCp932Replacing(block));
 }
 
 }  // namespace
 
-std::string StudyCsv(const std::vector<std::string>& names, const std::vector<StudyRow>& rows) {
-    std::string text = Header(names) + "\r\n";
-    for (const StudyRow& row : rows) text += Row(row) + "\r\n";
-    return Cp932Lenient(text);
+std::string StudyCsv(const StudySubject& subject, const StudyTable& table) {
+    std::string bytes;
+    MakeStudyCsv(subject, table, [&bytes](std::string_view piece) {
+        bytes += piece;
+        return true;
+    });
+    return bytes;
 }
 
-FileResult WriteStudyCsv(const std::string& path, const std::vector<std::string>& names,
-                         const std::vector<StudyRow>& rows) {
+FileResult WriteStudyCsv(const std::string& path, const StudySubject& subject,
+                         const StudyTable& table) {
     FileCommit commit;
-    return CommitWhenStaged(commit, WriteStudyCsv(commit, path, names, rows));
+    return CommitWhenStaged(commit, WriteStudyCsv(commit, path, subject, table));
 }
 
-FileResult WriteStudyCsv(FileCommit& commit, const std::string& path,
-                         const std::vector<std::string>& names, const std::vector<StudyRow>& rows) {
-    return commit.Stage(path, StudyCsv(names, rows));
+FileResult WriteStudyCsv(FileCommit& commit, const std::string& path, const StudySubject& subject,
+                         const StudyTable& table) {
+    return commit.Stage(path, [&subject, &table](const FileCommit::Pieces& write) {
+        MakeStudyCsv(subject, table, write);
+    });
 }

@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 #include <QPageSize>
+#include <algorithm>
 
 #include "report/draw_kekka.h"
 #include "report/fixed_pitch.h"
@@ -15,9 +16,33 @@ namespace {
 constexpr double kBandHeight = Mm(10.6);
 constexpr int kTitleHeight = 16;
 constexpr int kChartTitleHeight = 13;
+constexpr int kMarginTextHeight = 11;
+constexpr double kMarginTextGap = Mm(2);  // between the frame and the header or footer
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+double FixedPitchWidth(const QString& text, int pixelHeight) {
+    return ColumnsOf(text) * pixelHeight / 2.0;
+}
+
+// The header ends at the frame's right edge above it; the page number stands centred below.
+void PaintMarginTexts(QPainter& painter, const ReportPage& page, const QRectF& frame) {
+    const QFont font = MinchoFont(kMarginTextHeight);
+    if (!page.header.empty()) {
+        const QString header = Q(page.header);
+        const double left =
+            std::max(frame.left(), frame.right() - FixedPitchWidth(header, kMarginTextHeight));
+        DrawFixedPitch(painter, font, left, frame.top() - kMarginTextGap - kMarginTextHeight,
+                       header);
+    }
+    if (!page.footer.empty()) {
+        const QString footer = Q(page.footer);
+        DrawFixedPitch(painter, font,
+                       frame.center().x() - FixedPitchWidth(footer, kMarginTextHeight) / 2,
+                       frame.bottom() + kMarginTextGap, footer);
+    }
 }
 
 void PaintLines(QPainter& painter, const QFont& font, double left, double top,
@@ -35,7 +60,7 @@ void PaintTable(QPainter& painter, const ReportChart& table) {
     QRectF area(table.left, table.top, table.width, table.height);
     if (!chart.title.empty()) {
         const QFont font = MinchoFont(kChartTitleHeight);
-        const double titleWidth = ColumnsOf(Q(chart.title)) * kChartTitleHeight / 2.0;
+        const double titleWidth = FixedPitchWidth(Q(chart.title), kChartTitleHeight);
         DrawFixedPitch(painter, font, area.center().x() - titleWidth / 2, area.top() + 2,
                        Q(chart.title));
         area.setTop(area.top() + kChartTitleHeight * 1.5);
@@ -101,6 +126,7 @@ void PaintReportPage(QPainter& painter, const ReportPage& page) {
     painter.drawLine(QPointF(printable.left(), bandBottom), QPointF(printable.right(), bandBottom));
     DrawFixedPitch(painter, MinchoFont(kTitleHeight), printable.left() + Mm(4.2),
                    printable.top() + Mm(3.2), Q(page.title));
+    PaintMarginTexts(painter, page, printable);
 
     for (const PageText& text : page.texts)
         PaintLines(painter, MinchoFont(text.fontHeight), text.left, text.top, text.lines);

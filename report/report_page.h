@@ -59,6 +59,10 @@ struct ReportPage {
     std::vector<TextBox> textBoxes;
     std::vector<PageText> texts;
     std::vector<ReportChart> charts;
+    // The report's own lines in the margins: the header above the frame (empty: none) and the
+    // page number below it.
+    std::string header;
+    std::string footer;
 
     double Width() const { return orientation == Orientation::Portrait ? Mm(210) : Mm(297); }
     double Height() const { return orientation == Orientation::Portrait ? Mm(297) : Mm(210); }

@@ -6,6 +6,7 @@
 
 #include "calc/water/water_chapter.h"
 #include "report/page_builder.h"
+#include "report/water_pages.h"
 
 namespace {
 
@@ -113,7 +114,26 @@ void BuildContent(ReportPage& page, const CalcTable& table, int colourChoice) {
     }
 }
 
+// In "白黒" nothing on the page is in colour, the figures' titles included.
+void FollowColourChoice(ReportPage& page, int colourChoice) {
+    if (colourChoice == kBlackAndWhiteFigures)
+        for (ReportChart& chart : page.charts) chart.chart.titleColour = colours::black;
+}
+
 }  // namespace
+
+std::string ReportHeader(const std::string& projectName, const std::string& designer) {
+    std::string header;
+    if (!projectName.empty()) header = "工事名：" + projectName;
+    if (!designer.empty()) header += (header.empty() ? "" : "　") + ("設計者：" + designer);
+    return header;
+}
+
+void MarkPage(ReportPage& page, int number, int count, const std::string& header) {
+    page.number = number;
+    page.footer = std::to_string(number) + " / " + std::to_string(count);
+    page.header = header;
+}
 
 const std::string& ReportPageTitle(int number) {
     return kTitles.at(number - 1);
@@ -125,5 +145,14 @@ ReportPage BuildReportPage(int number, const CalcTable& table, int colourChoice)
     page.title = ReportPageTitle(number);
     page.orientation = number == 4 || number == 9 ? Orientation::Landscape : Orientation::Portrait;
     BuildContent(page, table, colourChoice);
+    FollowColourChoice(page, colourChoice);
     return page;
+}
+
+std::vector<ReportPage> PagesAfterTheTen(const CalcTable& table, int colourChoice,
+                                         const std::vector<ReportPage>& extraPages) {
+    std::vector<ReportPage> pages = WaterChapterPages(table);
+    for (ReportPage& page : pages) FollowColourChoice(page, colourChoice);
+    pages.insert(pages.end(), extraPages.begin(), extraPages.end());
+    return pages;
 }

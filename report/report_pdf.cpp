@@ -16,18 +16,22 @@ ReportOutcome Failure(const char* reason) {
 
 // Paints every page into the writer; false when the writer cannot be painted on.
 bool PaintPages(QPdfWriter& writer, const CalcTable& table, int colourChoice,
-                const std::vector<ReportPage>& extraPages) {
+                const std::vector<ReportPage>& extraPages, const std::string& header) {
     QPainter painter;
-    const auto paint = [&](const ReportPage& page) {
+    const std::vector<ReportPage> after = PagesAfterTheTen(table, colourChoice, extraPages);
+    const int count = kReportPageCount + static_cast<int>(after.size());
+    const auto paint = [&](ReportPage page, int number) {
+        MarkPage(page, number, count, header);
         writer.setPageLayout(ReportPageLayout(page));
         const bool started = painter.isActive() ? writer.newPage() : painter.begin(&writer);
         if (started) PaintReportPage(painter, page);
         return started;
     };
     for (int number = 1; number <= kReportPageCount; ++number)
-        if (!paint(BuildReportPage(number, table, colourChoice))) return false;
-    for (const ReportPage& page : extraPages)
-        if (!paint(page)) return false;
+        if (!paint(BuildReportPage(number, table, colourChoice), number)) return false;
+    int number = kReportPageCount;
+    for (const ReportPage& page : after)
+        if (!paint(page, ++number)) return false;
     return painter.end();
 }
 
@@ -43,14 +47,15 @@ bool Complete(const QByteArray& pdf) {
 }  // namespace
 
 ReportOutcome RenderReportPdf(const CalcTable& table, int colourChoice,
-                              const std::vector<ReportPage>& extraPages, std::string& pdf) {
+                              const std::vector<ReportPage>& extraPages, const std::string& header,
+                              std::string& pdf) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     bool painted = false;
     {
         QPdfWriter writer(&buffer);
         writer.setCreator("Dolmeta");
-        painted = PaintPages(writer, table, colourChoice, extraPages);
+        painted = PaintPages(writer, table, colourChoice, extraPages, header);
     }  // the writer ends the document when it goes
     if (!painted) return Failure("ページを描けません。");
     if (!Complete(buffer.data())) return Failure("文書が最後まで書かれていません。");

@@ -13,7 +13,9 @@
 
 namespace {
 
-const char* const kReady = "プリンターの準備はいいですか。\n10枚印刷します。";
+std::string ReadyQuestion(int pageCount) {
+    return "プリンターの準備はいいですか。\n" + std::to_string(pageCount) + "枚印刷します。";
+}
 const char* const kPrinted = "出力中です．．．\n印刷が終わるまでお待ち下さい。";
 
 std::string PrinterName(const QPrinter& printer) {
@@ -108,8 +110,9 @@ void Preview(const std::vector<ReportPage>& pages, const std::string& title,
 }  // namespace
 
 ReportOutcome ShowReportPage(int number, ReportMode mode, ReportContext& context) {
-    return RunReportPage(mode, BuildReportPage(number, context.table, context.colourChoice),
-                         context);
+    ReportPage page = BuildReportPage(number, context.table, context.colourChoice);
+    MarkPage(page, number, context.pageCount, context.header);
+    return RunReportPage(mode, page, context);
 }
 
 ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportContext& context) {
@@ -135,19 +138,33 @@ void PreviewWholeReport(ReportContext& context) {
     std::vector<ReportPage> pages;
     for (int number = 1; number <= kReportPageCount; ++number)
         pages.push_back(BuildReportPage(number, context.table, context.colourChoice));
+    for (ReportPage& page : PagesAfterTheTen(context.table, context.colourChoice, {}))
+        pages.push_back(std::move(page));
+    for (std::size_t k = 0; k < pages.size(); ++k)
+        MarkPage(pages[k], static_cast<int>(k) + 1, static_cast<int>(pages.size()), context.header);
     context.hideCalcTable();
     Preview(pages, "計算書（全ページ）", context);
     context.showCalcTable();
 }
 
-ReportOutcome PrintReport(ReportContext& context, Messenger& messenger) {
-    if (!messenger.Confirm(kReady)) return {ReportResult::Cancelled, ""};
-    // The ten pages go into one job, so that a printer writing to a file keeps them all.
+ReportOutcome PrintReport(ReportContext& context, Messenger& messenger,
+                          const std::vector<ReportPage>& extraPages) {
+    const std::vector<ReportPage> after =
+        PagesAfterTheTen(context.table, context.colourChoice, extraPages);
+    context.pageCount = kReportPageCount + static_cast<int>(after.size());
+    if (!messenger.Confirm(ReadyQuestion(context.pageCount))) return {ReportResult::Cancelled, ""};
+    // The pages go into one job, so that a printer writing to a file keeps them all.
     QPainter job;
     context.printJob = &job;
     ReportOutcome outcome;
     for (int number = 1; number <= kReportPageCount && outcome.Succeeded(); ++number)
         outcome = ShowReportPage(number, ReportMode::Print, context);
+    for (std::size_t k = 0; k < after.size() && outcome.Succeeded(); ++k) {
+        ReportPage page = after[k];
+        MarkPage(page, kReportPageCount + static_cast<int>(k) + 1, context.pageCount,
+                 context.header);
+        outcome = RunReportPage(ReportMode::Print, page, context);
+    }
     context.printJob = nullptr;
     if (job.isActive() && !outcome.Succeeded()) {
         context.printer.abort();  // what went before the failed page is not sent on

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "calc/calc_table.h"
 #include "calc/messenger.h"
 #include "report/report_page.h"
+#include "report/report_pages.h"
 #include "report/report_result.h"
 
 class QPainter;
@@ -19,6 +22,8 @@ struct ReportContext {
     int colourChoice;   // the input page's "出力図色" item index
     QPrinter& printer;  // the current printer, kept by the application for the process
     QWidget* parent = nullptr;
+    std::string header{};              // the line over every page; empty for none
+    int pageCount = kReportPageCount;  // N of the page numbers "n / N"
     std::function<void()> hideCalcTable = [] {};
     std::function<void()> showCalcTable = [] {};
     QPainter* printJob = nullptr;  // the open job while the print command prints its pages
@@ -26,7 +31,8 @@ struct ReportContext {
 
 enum class ReportMode { Preview = 0, Print = 1 };
 
-// Builds page 1..10 from the calculation table and hands it to RunReportPage.
+// Builds page 1..10 from the calculation table, with the header and its number, and hands it
+// to RunReportPage.
 ReportOutcome ShowReportPage(int number, ReportMode mode, ReportContext& context);
 
 // Hides the calculation table; a preview opens the page in a print-preview window (zoom,
@@ -38,15 +44,16 @@ ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportConte
 // The preview command of one page.
 ReportOutcome PreviewReportPage(int number, ReportContext& context);
 
-// The preview of the whole report: the ten pages in order in one preview window (page
-// navigation and zoom), each in its own orientation. The calculation table is hidden
-// meanwhile, as for one page.
+// The preview of the whole report: the ten pages and those of chapter Ⅵ in order in one
+// preview window (page navigation and zoom), each in its own orientation. The calculation
+// table is hidden meanwhile, as for one page.
 void PreviewWholeReport(ReportContext& context);
 
-// The print command: asks, prints the ten pages in order, tells how it ended and shows the
-// calculation table again. A page that cannot be printed stops the printing with a message
-// naming the page and the printer.
-ReportOutcome PrintReport(ReportContext& context, Messenger& messenger);
+// The print command: asks, prints the ten pages in order, then those of chapter Ⅵ and the
+// extra pages, tells how it ended and shows the calculation table again. A page that cannot
+// be printed stops the printing with a message naming the page and the printer.
+ReportOutcome PrintReport(ReportContext& context, Messenger& messenger,
+                          const std::vector<ReportPage>& extraPages = {});
 
 // The printer set-up dialog for the current printer; its answer is not needed.
 void OpenPrinterSetup(QPrinter& printer, QWidget* parent);

@@ -1,20 +1,24 @@
 // The calculation table: wiring of the input page, the dialogs and the result tabs.
 #include "ui/calc_table_window.h"
 
-#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <algorithm>
 #include <exception>
 
 #include "calc/figure_controls.h"
 #include "calc/read_conditions.h"
 #include "ui/fonts.h"
 #include "ui/growing_layout.h"
+#include "ui/page_controls.h"
+#include "ui/window_places.h"
 
 namespace {
 
 constexpr int kClientWidth = 683;
 constexpr int kClientHeight = 439;
+constexpr const char* kPlaceKey = "CalcTable";
 // Tabs selected whenever the window is shown: the input page, "1．荷重値計算" of chapter II
 // and "3．部材断面力計算" of chapter III.
 constexpr TabSelection kShowingTabs{0, 0, 2};
@@ -46,19 +50,12 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
     input_->setObjectName(QStringLiteral("TabSheet1"));
     pageControl1_->addTab(input_, QStringLiteral("設計条件入力"));
     results_ = std::make_unique<ResultPages>(table_, pageControl1_);
-    for (int k = 1; k < pageControl1_->count(); ++k) RememberDesignPlaces(pageControl1_->widget(k));
+    for (int k = 0; k < pageControl1_->count(); ++k) RememberDesignPlaces(pageControl1_->widget(k));
 
-    staleNote_ = new QLabel(QStringLiteral("※最後に成功した計算の結果です"), this);
-    staleNote_->setObjectName(QStringLiteral("StaleNote"));
-    staleNote_->setToolTip(
-        QStringLiteral("入力が変更されたか計算が止まったため、表示中の結果は今の設計条件の"
-                       "ものではありません。計算開始で更新されます。"));
-    staleNote_->setFont(ControlFont(11));
-    staleNote_->setStyleSheet(
-        QStringLiteral("QLabel { background: #FFF3B0; color: #7A3000; border: 1px solid #C08000; "
-                       "padding: 0px 3px; }"));
-    staleNote_->adjustSize();
-    staleNote_->hide();
+    staleNote_ =
+        MakeNote(this, "StaleNote", QStringLiteral("※最後に成功した計算の結果です"),
+                 QStringLiteral("入力が変更されたか計算が止まったため、表示中の結果は今の設計条件の"
+                                "ものではありません。計算開始で更新されます。"));
     study_ = new StudyPage([this] { return Conditions(); }, messenger_);
     study_->setObjectName(QStringLiteral("StudyTab"));
     pageControl1_->addTab(study_, QStringLiteral("設計検討"));
@@ -107,8 +104,10 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
         SetFigureColours(table_, item);
         results_->RepaintFigures();
     });
-    connect(input_, &InputPage::edited, this, &CalcTableWindow::UpdateStaleNote);
-    connect(tLoadDialog_, &TLoadDialog::edited, this, &CalcTableWindow::UpdateStaleNote);
+    connect(input_, &InputPage::edited, this, &CalcTableWindow::conditionsEdited);
+    connect(tLoadDialog_, &TLoadDialog::edited, this, &CalcTableWindow::conditionsEdited);
+    connect(this, &CalcTableWindow::conditionsEdited, this, &CalcTableWindow::UpdateStaleNote);
+    connect(this, &CalcTableWindow::conditionsEdited, study_, &StudyPage::ConditionsChanged);
     connect(pageControl1_, &QTabWidget::currentChanged, this, &CalcTableWindow::UpdateStaleNote);
 }
 
@@ -142,11 +141,18 @@ RunResult CalcTableWindow::Run() {
         // A stage that fails unexpectedly ends the run with its message, not the program.
         messenger_.Warn(error.what());
     }
+    KeepColourChoice(table_, input_->FigureColourChoice());
     lastRunFailed_ = result != RunResult::Completed || !table_.completedRun;
     if (!lastRunFailed_) resultConditions_ = conditions;
     ShowResults();
     UpdateStaleNote();
+    emit ran();
     if (result == RunResult::ConversionError) FocusField(UnconvertibleField(conditions));
+    if (result == RunResult::CheckFailed) {
+        const std::vector<std::string> fields = FirstFailedCheckFields(conditions);
+        const std::string edited = input_->LastEditedAmong(fields);
+        if (!fields.empty()) FocusField(edited.empty() ? fields.front() : edited);
+    }
     return result;
 }
 
@@ -167,11 +173,15 @@ void CalcTableWindow::FocusField(const std::string& name) {
     if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
 }
 
+bool CalcTableWindow::ResultsStale() const {
+    return resultConditions_ &&
+           (lastRunFailed_ || !SameCalculation(Conditions(), *resultConditions_));
+}
+
 void CalcTableWindow::UpdateStaleNote() {
-    const bool stale =
-        resultConditions_ && (lastRunFailed_ || !SameCalculation(Conditions(), *resultConditions_));
+    const bool stale = ResultsStale();
     const int tab = pageControl1_->currentIndex();
-    // The study tab evaluates the page's conditions afresh: it has no results to be stale.
+    // The study tab says itself whether its study is of the page's conditions.
     if (!stale || tab < 1 || tab > static_cast<int>(std::size(kNotePlaces))) {
         staleNote_->hide();
         return;
@@ -191,7 +201,11 @@ void CalcTableWindow::UpdateStaleNote() {
 void CalcTableWindow::ShowResults() {
     results_->Refresh();
     SelectTabs(table_.tabs);
-    emit resultsShown();
+}
+
+void CalcTableWindow::ShowSectionTab() {
+    pageControl1_->setCurrentWidget(
+        pageControl1_->findChild<QWidget*>(QStringLiteral("TabSheet10")));
 }
 
 void CalcTableWindow::SelectTabs(const TabSelection& tabs) {
@@ -202,12 +216,59 @@ void CalcTableWindow::SelectTabs(const TabSelection& tabs) {
 
 void CalcTableWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    pageControl1_->setGeometry(rect());
-    const QSize design(kClientWidth, kClientHeight);
-    for (int k = 1; k < pageControl1_->count(); ++k)
-        GrowWithContainer(pageControl1_->widget(k), size() - design,
-                          PageSize(pageControl1_, design));
+    LayOut(size());
     UpdateStaleNote();
+}
+
+void CalcTableWindow::LayOut(QSize size) {
+    pageControl1_->setGeometry(QRect(QPoint(), size));
+    const QSize design(kClientWidth, kClientHeight);
+    const QSize growth = size - design;
+    ShiftWithContainer(input_, QPoint(growth.width() / 2, growth.height() / 2));
+    for (int k = 1; k < pageControl1_->count(); ++k)
+        GrowWithContainer(pageControl1_->widget(k), growth, PageSize(pageControl1_, design));
+}
+
+QSize CalcTableWindow::OpeningSize() {
+    const QTableWidget* grid = results_->GridView("StringGrid3");
+    const auto whole = [grid] {
+        int width = 2 * grid->frameWidth(), height = 2 * grid->frameWidth();
+        for (int c = 0; c < grid->columnCount(); ++c) width += grid->columnWidth(c);
+        for (int r = 0; r < grid->rowCount(); ++r) height += grid->rowHeight(r);
+        return grid->width() >= width && grid->height() >= height;
+    };
+    // Room for the window's frame is left on the screen.
+    constexpr int kFrameRoom = 16;
+    const QScreen* screen = this->screen();
+    int low = kClientWidth;
+    int high = screen ? std::max(low, screen->availableGeometry().width() - kFrameRoom) : low;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        LayOut(QSize(middle, kClientHeight));
+        if (whole())
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    LayOut(size());
+    return {low, kClientHeight};
+}
+
+void CalcTableWindow::KeepWindowPlace() const {
+    KeepPlace(*this, kPlaceKey);
+}
+
+void CalcTableWindow::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    KeepWindowPlace();
+}
+
+void CalcTableWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CalcTableWindow::showEvent(QShowEvent* event) {
@@ -218,6 +279,8 @@ void CalcTableWindow::showEvent(QShowEvent* event) {
     // what the engineer entered.
     shown_ = true;
     input_->SetUpFirstShowing();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (RestorePlace(*this, kPlaceKey)) return;
+    resize(OpeningSize());
+    if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }

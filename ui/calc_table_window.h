@@ -1,8 +1,8 @@
 // The calculation table "計算テーブル" (the form TForm2): the input page and the result tabs
-// of the last run, a window above the main window that opens at the form's size and may
-// grow. It owns the support dialogs of the input page. While the result tabs show the
-// results of a run whose conditions the page no longer holds, or a later run failed, a
-// note on them says so.
+// of the last run, a window above the main window that opens where it was last closed, or
+// else as wide as tab Ⅳ's grid needs, and may grow; never smaller than the form. It owns the
+// support dialogs of the input page. While the result tabs show the results of a run whose
+// conditions the page no longer holds, or a later run failed, a note on them says so.
 #pragma once
 
 #include <QDialog>
@@ -36,10 +36,19 @@ class CalcTableWindow : public QDialog {
     void FinishEditing();
 
     // Runs the calculation with the page's conditions and shows its results. After a
-    // conversion error the cursor is put into the field the error names.
+    // conversion error the cursor is put into the field the error names; after a failed
+    // check, into the entry the first failed check is about (the one of its entries typed
+    // into last, or else the one its message names).
     RunResult Run();
     // Shows what the result model holds and selects the tabs it names.
     void ShowResults();
+    // Brings tab "Ⅳ．部材断面計算" to the front.
+    void ShowSectionTab();
+    // Whether the result tabs hold the results of other conditions than the page's, or a
+    // later run stopped.
+    bool ResultsStale() const;
+    // Keeps the window's place and size for the next start (it does so itself when hidden).
+    void KeepWindowPlace() const;
 
     InputPage& Input() const { return *input_; }
     ResultPages& Results() const { return *results_; }
@@ -52,17 +61,27 @@ class CalcTableWindow : public QDialog {
     const QLabel& StaleNote() const { return *staleNote_; }
 
   signals:
-    // The result tabs show what the model holds now: after a run, whichever way it ended.
-    void resultsShown();
+    // A run ended, completed or not.
+    void ran();
+    // An entry of the page, a figure control or a T-load text changed.
+    void conditionsEdited();
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Esc closes the dialogs only: the table with the engineer's work stays.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void SelectTabs(const TabSelection& tabs);
     void FocusField(const std::string& name);
     void UpdateStaleNote();
+    // Places the pages for a window of the given size: the result tabs grow, the input page
+    // stays in the middle.
+    void LayOut(QSize size);
+    // The least width, within the screen, at which tab Ⅳ's section grid shows whole.
+    QSize OpeningSize();
 
     CalcTable& table_;
     Messenger& messenger_;

@@ -11,7 +11,9 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     if (background.canConvert<QBrush>()) painter->fillRect(option.rect, background.value<QBrush>());
     painter->save();
     painter->setFont(option.font);
-    painter->setPen(option.palette.color(QPalette::Text));
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    painter->setPen(foreground.canConvert<QBrush>() ? foreground.value<QBrush>().color()
+                                                    : option.palette.color(QPalette::Text));
     painter->drawText(option.rect.adjusted(kPadding, 0, -kPadding, 0),
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       index.data(Qt::DisplayRole).toString());

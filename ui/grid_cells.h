@@ -1,4 +1,5 @@
-// How the result grids draw a cell: its background and its text, one pixel in from the left,
+// How the result grids draw a cell: its background and its text (in the cell's own colour
+// where it has one), one pixel in from the left,
 // so that a column of the form's width holds the widest numbers of its kind; and columns
 // widened where a cell needs more.
 #pragma once

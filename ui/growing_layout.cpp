@@ -71,3 +71,10 @@ void GrowWithContainer(QWidget* container, QSize growth, QSize reference) {
         });
     }
 }
+
+void ShiftWithContainer(QWidget* container, QPoint offset) {
+    for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant remembered = child->property(kDesignPlace);
+        if (remembered.isValid()) child->setGeometry(remembered.toRect().translated(offset));
+    }
+}

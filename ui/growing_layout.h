@@ -19,6 +19,10 @@ void RememberDesignPlaces(QWidget* container);
 // (the container's design size), and those inside them in turn.
 void GrowWithContainer(QWidget* container, QSize growth, QSize reference);
 
+// Places the remembered controls of the container at their design places moved by the
+// offset, keeping their sizes: a page that keeps its layout stands centred in its room.
+void ShiftWithContainer(QWidget* container, QPoint offset);
+
 // A coordinate of the design moved by its share of the growth of a span of the given length.
 int Grown(int at, int growth, int span);
 

@@ -1,6 +1,8 @@
 // The input page: controls, their defaults and the handlers that keep them consistent.
 #include "ui/input_page.h"
 
+#include <algorithm>
+
 #include "ui/half_width.h"
 #include "ui/page_controls.h"
 #include "ui/water_dialog.h"
@@ -8,6 +10,8 @@
 namespace {
 
 constexpr int kRow = 20;  // height of an edit or a list
+// Characters of the project's name or the designer's, so that the header stays one line.
+constexpr int kReportHeaderEntryLength = 40;
 
 // The first live-load item's caption when no T load has been customised.
 const char* const kDefaultTLoadCaption = "活荷重（T-25）";
@@ -37,6 +41,7 @@ InputPage::InputPage(QWidget* parent) : QWidget(parent) {
     BuildPitch();
     BuildFigureControls();
     BuildWater();
+    BuildReportHeader();
     auto* run = MakeFlatButton(this, "SpeedButton1", QStringLiteral("計算開始"), QString(),
                                QRect(600, 338, 65, 63));
     run->setAutoRaise(false);
@@ -48,7 +53,8 @@ InputPage::InputPage(QWidget* parent) : QWidget(parent) {
 void InputPage::WatchEntries() {
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
         connect(field, &QLineEdit::textChanged, this, &InputPage::edited);
-        if (field == steelGrade_) continue;  // the one entry that is no number
+        // The entries that are no number.
+        if (field == steelGrade_ || field == projectName_ || field == designer_) continue;
         numericFields_.push_back(field);
         ConvertOnLeaving(field);
     }
@@ -85,6 +91,13 @@ void InputPage::WatchEntries() {
         {"ｄ’（底版上面）", dBottomUpper_},
         {"ｄ’（底版下面）", dBottomLower_},
     };
+    for (const auto& [name, field] : namedFields_) {
+        const auto edited = [this, name = name] { lastEdited_ = name; };
+        auto* list = qobject_cast<QComboBox*>(field);
+        auto* edit = list ? list->lineEdit() : qobject_cast<QLineEdit*>(field);
+        if (edit) connect(edit, &QLineEdit::textEdited, this, edited);
+        if (list) connect(list, &QComboBox::activated, this, edited);
+    }
 }
 
 void InputPage::BuildWeights() {
@@ -244,6 +257,20 @@ void InputPage::BuildWater() {
     waterLine_->setObjectName(QStringLiteral("WaterLine"));
 }
 
+void InputPage::BuildReportHeader() {
+    // Beside the box group, above the start button: what the report's header names.
+    auto* group = MakeGroup(this, QStringLiteral("計算書"), QRect(598, 2, 79, 112));
+    const auto entry = [group](const char* label, const char* name, const char* hint, int y) {
+        MakeLabel(group, QString::fromUtf8(label), QRect(6, y, 67, 16));
+        QLineEdit* edit =
+            MakeEdit(group, name, QString::fromUtf8(hint), QRect(6, y + 16, 67, kRow));
+        edit->setMaxLength(kReportHeaderEntryLength);
+        return edit;
+    };
+    projectName_ = entry("工事名", "EditProject", "計算書の各ページの上に印刷します（省略可）", 16);
+    designer_ = entry("設計者", "EditDesigner", "計算書の各ページの上に印刷します（省略可）", 62);
+}
+
 DesignConditions InputPage::Read() const {
     DesignConditions c = water_;
     c.soilType = soilType_->ItemIndex();
@@ -281,6 +308,8 @@ DesignConditions InputPage::Read() const {
     c.liveLoadCaption0 = liveLoad_->Button(0)->text().toStdString();
     c.figureColours = figureColours_->ItemIndex();
     c.figureFontSize = figureFont_->value();
+    c.projectName = TextOf(projectName_);
+    c.designer = TextOf(designer_);
     return c;
 }
 
@@ -326,6 +355,8 @@ void InputPage::Apply(const DesignConditions& c) {
     // The figure controls act on the figures as a click or a move of the track bar would.
     figureColours_->SetItemIndex(c.figureColours);
     figureFont_->setValue(c.figureFontSize);
+    SetText(projectName_, c.projectName);
+    SetText(designer_, c.designer);
     SetWater(c);
 }
 
@@ -344,6 +375,11 @@ void InputPage::FinishEditing() {
 QWidget* InputPage::FieldNamed(const std::string& name) const {
     const auto found = namedFields_.find(name);
     return found == namedFields_.end() ? nullptr : found->second;
+}
+
+std::string InputPage::LastEditedAmong(const std::vector<std::string>& names) const {
+    return std::find(names.begin(), names.end(), lastEdited_) != names.end() ? lastEdited_
+                                                                             : std::string();
 }
 
 void InputPage::SetUpFirstShowing() {

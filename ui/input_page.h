@@ -1,7 +1,8 @@
 // The input page "設計条件入力": every design condition as the text or choice of a control, in
-// six numbered groups around the box picture, with the bar-pitch panel, the figure controls
-// and the buttons that open the support dialogs and start the calculation. The water and
-// ground entries stand in one line at its foot; their dialog edits them.
+// six numbered groups around the box picture, with the bar-pitch panel, the figure controls,
+// the report's header entries and the buttons that open the support dialogs and start the
+// calculation. The water and ground entries stand in one line at its foot; their dialog edits
+// them.
 #pragma once
 
 #include <QCheckBox>
@@ -40,6 +41,9 @@ class InputPage : public QWidget {
     void FinishEditing();
     // The field that a conversion error names by its label or hint; null when none does.
     QWidget* FieldNamed(const std::string& name) const;
+    // Of the named fields, the one the user typed into or chose last, if it is among them:
+    // the entry a failed check is most likely about. Empty otherwise.
+    std::string LastEditedAmong(const std::vector<std::string>& names) const;
     // The input-related set-up of the window's first showing.
     void SetUpFirstShowing();
 
@@ -74,6 +78,7 @@ class InputPage : public QWidget {
     void BuildPitch();
     void BuildFigureControls();
     void BuildWater();
+    void BuildReportHeader();
 
     void SoilTypeClicked(int index);
     void LiveLoadClicked(int index);
@@ -103,6 +108,8 @@ class InputPage : public QWidget {
     // The water and ground entries, which the dialog "水位・地盤" edits, and their line.
     DesignConditions water_;
     QLabel* waterLine_;
+    QLineEdit *projectName_, *designer_;
     std::vector<QLineEdit*> numericFields_;
     std::map<std::string, QWidget*> namedFields_;
+    std::string lastEdited_;  // the named field the user changed last
 };

@@ -3,6 +3,8 @@
 
 #include <QPalette>
 
+#include "ui/fonts.h"
+
 namespace {
 
 void MakeSilver(QWidget* widget) {
@@ -30,6 +32,19 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(place);
     return label;
+}
+
+QLabel* MakeNote(QWidget* parent, const char* name, const QString& text, const QString& hint) {
+    auto* note = new QLabel(text, parent);
+    note->setObjectName(QString::fromLatin1(name));
+    note->setToolTip(hint);
+    note->setFont(ControlFont(11));
+    note->setStyleSheet(
+        QStringLiteral("QLabel { background: #FFF3B0; color: #7A3000; border: 1px solid #C08000; "
+                       "padding: 0px 3px; }"));
+    note->adjustSize();
+    note->hide();
+    return note;
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& hint, const QRect& place,

@@ -25,5 +25,8 @@ QComboBox* MakeList(QWidget* parent, const char* name, const std::vector<std::st
 // A flat button with a caption and a hint.
 QToolButton* MakeFlatButton(QWidget* parent, const char* name, const QString& caption,
                             const QString& hint, const QRect& place);
+// A note in a yellow box, hidden until shown, that says what is shown is not what the page
+// holds now, with a hint saying why and what to do.
+QLabel* MakeNote(QWidget* parent, const char* name, const QString& text, const QString& hint);
 // Sets a list's text: the edit text of an editable list, the matching item of another.
 void SetListText(QComboBox* list, const std::string& text);

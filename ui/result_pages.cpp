@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "calc/figure_controls.h"
+#include "calc/section/check_sheet.h"
 #include "calc/water/water_chapter.h"
 #include "ui/charts/chart_frame.h"
 #include "ui/fonts.h"
@@ -270,6 +271,13 @@ void ResultPages::BuildOutline(QTabWidget* pages) {
     label98_ = MakeLabel(group, QString(), QRect(8, 252, 639, 38));
     label98_->setObjectName(QStringLiteral("Label98"));
     label98_->setWordWrap(true);
+
+    auto* checks = AddTab(pageControl6, "TabSheet22", QStringLiteral("4．照査一覧"));
+    auto* checkGroup = MakeGroup(checks, QStringLiteral("4．照査一覧（応力度と許容応力度の比）"),
+                                 QRect(2, 2, 655, 364));
+    AddGrid(checkGroup, "StringGrid5", QRect(8, 16, 639, 252));
+    auto* note = MakeLabel(checkGroup, QString::fromUtf8(kCheckNote), QRect(8, 274, 639, 38));
+    note->setWordWrap(true);
 }
 
 void ResultPages::FillList(const std::string& name) {
@@ -301,8 +309,16 @@ void ResultPages::FillGrid(const std::string& name) {
         AddCells(grid, model, before);
     }
     for (int r = 0; r < model.rows && r < grid->rowCount(); ++r)
-        for (int c = 0; c < model.columns && c < grid->columnCount(); ++c)
-            grid->item(r, c)->setText(QString::fromStdString(model.Cell(c, r)));
+        for (int c = 0; c < model.columns && c < grid->columnCount(); ++c) {
+            QTableWidgetItem* item = grid->item(r, c);
+            item->setText(QString::fromStdString(model.Cell(c, r)));
+            item->setData(Qt::ForegroundRole, QVariant());
+        }
+    // A failing section cannot be missed on screen; the printed pages keep their black.
+    if (name == "StringGrid3")
+        for (const GridCell& cell : table_.overLimitCells)
+            if (QTableWidgetItem* item = grid->item(cell.row, cell.column))
+                item->setForeground(ToQColor(colours::red));
     FitColumns(grid, model);
 }
 

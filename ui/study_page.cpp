@@ -6,8 +6,10 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 
 #include "calc/decimal.h"
+#include "calc/drawing/title_block.h"
 #include "calc/study/cover_study.h"
 #include "calc/study/numeric_inputs.h"
 #include "calc/study/study_names.h"
@@ -48,6 +50,18 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+// Whether FROM:TO:STEP holds more covers than a study takes, also where it holds too many to
+// be listed.
+bool TooManyCovers(const std::string& from, const std::string& to, const std::string& step) {
+    try {
+        const double first = ParseDouble(from, "from"), last = ParseDouble(to, "to"),
+                     interval = ParseDouble(step, "step");
+        return interval > 0 && last >= first && (last - first) / interval >= kMaxCovers;
+    } catch (const ConversionError&) {
+        return false;
+    }
+}
+
 std::string SizingText(const SizingResult& sizing) {
     if (!sizing.found)
         return "0.20～1.50 m の部材厚では、全ての土かぶりで許容応力度内となる断面がありません。";
@@ -56,8 +70,8 @@ std::string SizingText(const SizingResult& sizing) {
     char utilisation[32];
     std::snprintf(utilisation, sizeof utilisation, "%.3f", worst.maxUtilisation);
     std::string text = "頂版 Tu=" + box.Tu + " m\n側壁 TL=" + box.TL + " m\n底版 Tb=" + box.Tb +
-                       " m\n外形 B=" + box.B + "  H=" + box.H +
-                       " m\n支配土かぶり h1=" + sizing.governingCover + " m\n応力度比 " +
+                       " m\n外形 B=" + box.B + "  H=" + box.H + " m\n支配土かぶり h1=" +
+                       CoverText(ParseDouble(sizing.governingCover, "h1")) + " m\n応力度比 " +
                        utilisation;
     if (worst.governingSection >= 0)
         text += "（" + DesignSectionNames()[worst.governingSection] + " " +
@@ -86,6 +100,9 @@ StudyPage::StudyPage(ConditionsSource conditions, Messenger& messenger, QWidget*
     progress_->setGeometry(4, 140, 170, 16);
     progress_->setRange(0, kProgressSteps);
     progress_->setTextVisible(false);
+    progress_->hide();  // shown while a study runs, where the state stands otherwise
+    state_ = MakeLabel(this, QString(), {4, 138, 170, 20});
+    state_->setObjectName(QStringLiteral("StudyState"));
     cancel_ = MakeButton(this, "StudyCancel", QStringLiteral("中止"), {4, 160, 80, 24});
     saveCsv_ = MakeButton(this, "StudySaveCsv", QStringLiteral("CSV保存..."), {94, 160, 80, 24});
     cancel_->setEnabled(false);
@@ -105,6 +122,11 @@ StudyPage::StudyPage(ConditionsSource conditions, Messenger& messenger, QWidget*
     figureView_->setObjectName(QStringLiteral("StudyFigure"));
     MarkGrowing(figureView_);
     figureView_->setGeometry(180, 2, 493, 272);
+    staleNote_ =
+        MakeNote(figureView_, "StudyStaleNote", QStringLiteral("※今の設計条件の検討ではありません"),
+                 QStringLiteral("検討の後で入力が変更されました。この検討はPDFにも"
+                                "CSVにも出力されません。検討開始で検討し直せます。"));
+    staleNote_->move(figureView_->width() - staleNote_->width() - 4, 4);
 
     governing_ = GoverningCoverGrid({});
     table_ = new QTableWidget(governing_.rows, governing_.columns, this);
@@ -151,6 +173,7 @@ void StudyPage::PageShown() {
         sizeResult_->clear();
         apply_->setEnabled(false);
     }
+    ConditionsChanged();
     try {
         const double cover = ParseDouble(conditions.h1, "h1");
         if (!from_->isModified())
@@ -162,13 +185,15 @@ void StudyPage::PageShown() {
 }
 
 std::optional<SweepRange> StudyPage::Range() {
+    const std::string from = from_->text().trimmed().toStdString(),
+                      to = to_->text().trimmed().toStdString(),
+                      step = step_->text().trimmed().toStdString();
     std::string error;
-    const std::string text = "h1=" + from_->text().trimmed().toStdString() + ":" +
-                             to_->text().trimmed().toStdString() + ":" +
-                             step_->text().trimmed().toStdString();
-    auto range = ParseSweepRange(text, error);
-    if (range && range->from >= 0 && RangeValues(*range).size() <= kMaxCovers) return range;
-    messenger_.Warn("検討範囲がおかしいです。\n訂正して下さい。");
+    auto range = ParseSweepRange("h1=" + from + ":" + to + ":" + step, error);
+    const bool tooMany = range ? ValueCount(*range) > kMaxCovers : TooManyCovers(from, to, step);
+    if (range && range->from >= 0 && !tooMany) return range;
+    messenger_.Warn(tooMany ? "検討範囲は10,000点までです。\n訂正して下さい。"
+                            : "検討範囲がおかしいです。\n訂正して下さい。");
     return std::nullopt;
 }
 
@@ -188,16 +213,20 @@ void StudyPage::Begin() {
     busy_ = true;
     cancelled_ = false;
     progress_->setValue(0);
+    state_->hide();
+    progress_->show();
     for (QWidget* control : {static_cast<QWidget*>(start_), static_cast<QWidget*>(size_),
                              static_cast<QWidget*>(apply_), static_cast<QWidget*>(saveCsv_)})
         control->setEnabled(false);
     cancel_->setEnabled(true);
 }
 
-void StudyPage::End() {
+void StudyPage::End(bool cancelled) {
     if (worker_.joinable()) worker_.join();
     busy_ = false;
-    progress_->setValue(0);
+    progress_->hide();
+    state_->setText(cancelled ? QStringLiteral("中止しました") : QString());
+    state_->show();
     start_->setEnabled(true);
     size_->setEnabled(true);
     cancel_->setEnabled(false);
@@ -219,40 +248,47 @@ void StudyPage::StartStudy() {
     }
     Begin();
     worker_ = std::thread([this, base, range = *range, inputCover, control = Control()] {
-        std::vector<StudyRow> rows = SweepRows({range});
-        const bool complete = EvaluateRows(base, {range}, rows, control);
+        auto study = std::make_shared<StudyTable>(std::vector{range});
+        std::vector<DesignResult> results(study->size());
+        const bool complete =
+            EvaluateRows(base, *study, control,
+                         [&results](std::size_t i, const DesignResult& r) { results[i] = r; });
         QMetaObject::invokeMethod(
             this,
-            [this, rows = std::move(rows), complete, inputCover]() mutable {
-                StudyDone(std::move(rows), complete, inputCover);
+            [this, study = std::move(study), results = std::move(results), complete, inputCover,
+             base]() mutable {
+                StudyDone(std::move(study), std::move(results), complete, inputCover,
+                          std::move(base));
             },
             Qt::QueuedConnection);
     });
 }
 
-void StudyPage::StudyDone(std::vector<StudyRow> rows, bool complete, double inputCover) {
+void StudyPage::StudyDone(std::shared_ptr<const StudyTable> study,
+                          std::vector<DesignResult> results, bool complete, double inputCover,
+                          DesignConditions base) {
     if (complete) {
-        CoverStudy study;
-        study.inputCover = inputCover;
-        for (StudyRow& row : rows) {
-            study.covers.push_back(ParseDouble(row.values[0], "h1"));
-            study.results.push_back(row.result);
-        }
-        figure_ = CoverStudyChart(study);
-        governing_ = GoverningCoverGrid(study);
-        rows_ = std::move(rows);
+        studiedFrom_ = std::move(base);
+        CoverStudy covers;
+        covers.inputCover = inputCover;
+        for (std::size_t i = 0; i < study->size(); ++i)
+            covers.covers.push_back(ParseDouble(study->Values(i)[0], "h1"));
+        covers.results = std::move(results);
+        figure_ = CoverStudyChart(covers);
+        governing_ = GoverningCoverGrid(covers);
+        study_ = std::move(study);
         figureView_->update();
         ShowGoverning();
+        ConditionsChanged();
     }
-    End();
+    End(!complete);
 }
 
 void StudyPage::StartSizing() {
     if (busy_) return;
     const auto range = Range();
     if (!range) return;
-    std::vector<std::string> covers;
-    for (const StudyRow& row : SweepRows({*range})) covers.push_back(row.values[0]);
+    std::vector<std::string> covers = RangeTexts(*range);
     const DesignConditions base = conditions_();
     sizedFrom_ = base;
     Begin();
@@ -269,24 +305,40 @@ void StudyPage::StartSizing() {
 }
 
 void StudyPage::SizingDone(std::optional<SizingResult> sizing, std::string error) {
+    const bool cancelled = error.empty() && !sizing;
     if (!error.empty()) {
         messenger_.Warn(error);
     } else if (sizing) {
         sizing_ = std::move(sizing);
         sizeResult_->setText(QString::fromStdString(SizingText(*sizing_)));
     }
-    End();
+    End(cancelled);
 }
 
 void StudyPage::Cancel() {
     cancelled_ = true;
 }
 
+bool StudyPage::HasCurrentStudy() const {
+    return HasStudy() && SameCalculation(conditions_(), studiedFrom_);
+}
+
+void StudyPage::ConditionsChanged() {
+    staleNote_->setVisible(HasStudy() && !HasCurrentStudy());
+}
+
 void StudyPage::SaveCsv() {
     if (!HasStudy() || busy_) return;
+    if (!HasCurrentStudy()) {
+        messenger_.Warn(
+            "入力が変更されています。\nこの検討は今の設計条件のものではないため保存しません。"
+            "検討開始で検討し直して下さい。");
+        return;
+    }
     const std::string path = askCsvPath_();
     if (path.empty()) return;
-    const FileResult written = WriteStudyCsv(path, {"h1"}, rows_);
+    const StudySubject subject{designFile_(), studiedFrom_, DateText(std::time(nullptr))};
+    const FileResult written = WriteStudyCsv(path, subject, *study_);
     if (!written.ok()) messenger_.Warn(written.message);
 }
 

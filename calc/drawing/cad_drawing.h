@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/single.h"
+
 enum class CadLayer { Outline, Rebar, Dimension, Text, Table };
 
 struct CadLayerStyle {
@@ -75,10 +77,21 @@ struct CadDrawing {
     bool operator==(const CadDrawing&) const = default;
 };
 
-// What a run leaves for the drawing file: the section, its text height and the load case.
+// The materials and covers of the run, as the title block states them.
+struct DrawingMaterials {
+    double sigmaCk = 0;  // N/mm2
+    std::string steelGrade;
+    // Main-bar centre to concrete surface, m: top slab, walls, bottom slab upper and lower face.
+    Single dTop = 0, dWall = 0, dBottomUpper = 0, dBottomLower = 0;
+    bool operator==(const DrawingMaterials&) const = default;
+};
+
+// What a run leaves for the drawing file: the section, its text height, the load case and
+// the materials.
 struct SectionDrawing {
     CadDrawing cad;
     double textHeight = 0;  // mm
     int loadCase = 0;
+    DrawingMaterials materials;
     bool operator==(const SectionDrawing&) const = default;
 };

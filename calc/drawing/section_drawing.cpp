@@ -29,11 +29,19 @@ CadPolyline Outline(const BoxPolygon& polygon, double dx, double dy) {
     return outline;
 }
 
-// A dimension between two points, along x (horizontal) or y, with its line at `at` (a y for
-// a horizontal one, an x for a vertical one): extension lines, the line, oblique ticks and
-// the length in mm above it (left of a vertical one, reading upwards).
-void AddDimension(CadDrawing& d, double th, CadPoint a, CadPoint b, bool horizontal, double at) {
-    const double gap = 0.2 * th, overshoot = 0.3 * th, tick = 0.25 * th;
+constexpr double kGap = 0.2, kOvershoot = 0.3, kTick = 0.25;  // in text heights
+
+// The length of a dimension in mm, as it is written.
+std::string DimensionValue(CadPoint a, CadPoint b, bool horizontal) {
+    return FormatLine("#,0"_pattern, horizontal ? std::abs(b.x - a.x) : std::abs(b.y - a.y));
+}
+
+// The lines of a dimension between two points, along x (horizontal) or y, with its line at
+// `at` (a y for a horizontal one, an x for a vertical one): extension lines, the line and
+// oblique ticks.
+void AddDimensionLines(CadDrawing& d, double th, CadPoint a, CadPoint b, bool horizontal,
+                       double at) {
+    const double gap = kGap * th, overshoot = kOvershoot * th, tick = kTick * th;
     const CadLayer layer = CadLayer::Dimension;
     for (const CadPoint& p : {a, b}) {
         const double feature = horizontal ? p.y : p.x;
@@ -46,16 +54,45 @@ void AddDimension(CadDrawing& d, double th, CadPoint a, CadPoint b, bool horizon
             {layer, point(feature + s * gap, along), point(at + s * overshoot, along)});
         d.lines.push_back({layer, point(at - tick, along - tick), point(at + tick, along + tick)});
     }
-    const std::string value =
-        FormatLine("#,0"_pattern, horizontal ? std::abs(b.x - a.x) : std::abs(b.y - a.y));
-    if (horizontal) {
+    if (horizontal)
         d.lines.push_back({layer, {a.x, at}, {b.x, at}});
-        AddText(d, layer, {(a.x + b.x) / 2, at + gap}, th, value, HAlign::Centre, VAlign::Bottom);
-    } else {
+    else
         d.lines.push_back({layer, {at, a.y}, {at, b.y}});
-        AddText(d, layer, {at - gap, (a.y + b.y) / 2}, th, value, HAlign::Centre, VAlign::Bottom,
-                90);
-    }
+}
+
+// A dimension with its length in mm above the line (left of a vertical one, reading upwards).
+void AddDimension(CadDrawing& d, double th, CadPoint a, CadPoint b, bool horizontal, double at) {
+    AddDimensionLines(d, th, a, b, horizontal, at);
+    const std::string value = DimensionValue(a, b, horizontal);
+    const double gap = kGap * th;
+    if (horizontal)
+        AddText(d, CadLayer::Dimension, {(a.x + b.x) / 2, at + gap}, th, value, HAlign::Centre,
+                VAlign::Bottom);
+    else
+        AddText(d, CadLayer::Dimension, {at - gap, (a.y + b.y) / 2}, th, value, HAlign::Centre,
+                VAlign::Bottom, 90);
+}
+
+// A short dimension inside the opening, from a towards b (rightwards or upwards). The length
+// stands above a horizontal line and right of a vertical one; where the line is too short to
+// hold it between the ticks, beyond its end: right of a horizontal line, below a vertical one.
+void AddShortDimension(CadDrawing& d, double th, CadPoint a, CadPoint b, bool horizontal,
+                       double at) {
+    AddDimensionLines(d, th, a, b, horizontal, at);
+    const std::string value = DimensionValue(a, b, horizontal);
+    const double gap = kGap * th, length = horizontal ? b.x - a.x : b.y - a.y;
+    // A digit of the Gothic face is half a text height wide; the ticks need room too.
+    const bool fits = length >= (0.5 * static_cast<double>(value.size()) + 4 * kTick) * th;
+    const CadLayer layer = CadLayer::Dimension;
+    if (horizontal && fits)
+        AddText(d, layer, {(a.x + b.x) / 2, at + gap}, th, value, HAlign::Centre, VAlign::Bottom);
+    else if (horizontal)
+        AddText(d, layer, {b.x + (kTick + kGap) * th, at}, th, value, HAlign::Left, VAlign::Middle);
+    else if (fits)
+        AddText(d, layer, {at + gap, (a.y + b.y) / 2}, th, value, HAlign::Centre, VAlign::Top, 90);
+    else
+        AddText(d, layer, {at + gap, a.y - (kTick + kGap) * th}, th, value, HAlign::Right,
+                VAlign::Top, 90);
 }
 
 void AddDimensions(CadDrawing& d, const TData& r, double th) {
@@ -68,11 +105,12 @@ void AddDimensions(CadDrawing& d, const TData& r, double th) {
     const double ys[] = {0, Tb, H - Tu, H};
     for (int k = 0; k < 3; ++k) AddDimension(d, th, {0, ys[k]}, {0, ys[k + 1]}, false, -3 * th);
     AddDimension(d, th, {0, 0}, {0, H}, false, -5 * th);
-    // The upper left haunch, inside the opening.
+    // The upper left haunch, inside the opening. The vertical dimension stands clear of the
+    // horizontal one's length where that is written beyond the haunch.
     if (Hab > 0 && Hah > 0) {
         const CadPoint foot{TL, H - Tu - Hah}, head{TL + Hab, H - Tu};
-        AddDimension(d, th, foot, head, true, foot.y - 1.5 * th);
-        AddDimension(d, th, foot, head, false, head.x + 1.5 * th);
+        AddShortDimension(d, th, foot, head, true, foot.y - 1.5 * th);
+        AddShortDimension(d, th, foot, head, false, head.x + 3 * th);
     }
 }
 
@@ -186,7 +224,9 @@ CadDrawing DrawSectionCad(const TData& record, const BarSchedule& barSchedule,
 }
 
 void DrawSection(const TData& record, const BarSchedule& barSchedule, const RebarLengths& lengths,
-                 int loadCase, CalcTable& table) {
+                 int loadCase, const std::string& steelGrade, CalcTable& table) {
+    const DrawingMaterials materials{record.sigmaCk, steelGrade,          record.dTop,
+                                     record.dWall,   record.dBottomUpper, record.dBottomLower};
     table.drawing = SectionDrawing{DrawSectionCad(record, barSchedule, lengths),
-                                   DrawingTextHeight(record), loadCase};
+                                   DrawingTextHeight(record), loadCase, materials};
 }

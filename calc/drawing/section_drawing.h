@@ -15,6 +15,7 @@ double DrawingTextHeight(const TData& record);
 CadDrawing DrawSectionCad(const TData& record, const BarSchedule& barSchedule,
                           const RebarLengths& lengths);
 
-// The stage: keeps the drawing of the run's box and bars, with its load case, in the table.
+// The stage: keeps the drawing of the run's box and bars, with its load case and materials,
+// in the table.
 void DrawSection(const TData& record, const BarSchedule& barSchedule, const RebarLengths& lengths,
-                 int loadCase, CalcTable& table);
+                 int loadCase, const std::string& steelGrade, CalcTable& table);

@@ -2,8 +2,10 @@
 #include "calc/drawing/title_block.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "calc/section/quantity_sheet.h"
+#include "calc/sheet/format_line.h"
 
 namespace {
 
@@ -68,6 +70,7 @@ class TableBuilder {
 constexpr double kColumnWidths[] = {6, 2.5, 3, 2.5, 3, 4, 3.5, 3};
 constexpr double kLabelWidth = 6;
 constexpr double kCellText = 0.6;
+const char* const kScaleToCome = "1:?";
 
 }  // namespace
 
@@ -86,8 +89,35 @@ std::string DateText(std::time_t time) {
     return text;
 }
 
-CadDrawing DrawingSheet(const CalcTable& table, const std::string& designName,
-                        const std::string& date) {
+std::string A3Scale(const CadDrawing& d) {
+    double left = 0, right = 0, bottom = 0, top = 0;
+    bool first = true;
+    const auto take = [&](CadPoint p, double reach) {
+        if (first) left = right = p.x, bottom = top = p.y, first = false;
+        left = std::min(left, p.x - reach), right = std::max(right, p.x + reach);
+        bottom = std::min(bottom, p.y - reach), top = std::max(top, p.y + reach);
+    };
+    for (const CadPolyline& p : d.polylines)
+        for (const CadPoint& point : p.points) take(point, 0);
+    for (const CadLine& l : d.lines) take(l.from, 0), take(l.to, 0);
+    for (const CadArc& a : d.arcs) take(a.centre, a.radius);
+    // A text reaches about its height beyond its alignment point, and further along its line.
+    for (const CadText& t : d.texts) take(t.at, t.height);
+    // A3 landscape less a 10 mm border.
+    constexpr double kSheetWidth = 400, kSheetHeight = 277;
+    static const int kScales[] = {1,   2,   5,   10,  20,  25,  30,  40,  50,  60,  75,
+                                  100, 150, 200, 250, 300, 400, 500, 600, 750, 1000};
+    const double needed = std::max((right - left) / kSheetWidth, (top - bottom) / kSheetHeight);
+    int scale = static_cast<int>(std::ceil(needed / 100)) * 100;
+    for (const int s : kScales)
+        if (s >= needed) {
+            scale = s;
+            break;
+        }
+    return "1:" + std::to_string(scale) + "（A3）";
+}
+
+CadDrawing DrawingSheet(const CalcTable& table, const SheetTitle& title) {
     const SectionDrawing& section = table.drawing.value();
     CadDrawing d = section.cad;
     const double th = section.textHeight;
@@ -101,10 +131,20 @@ CadDrawing DrawingSheet(const CalcTable& table, const std::string& designName,
 
     TableBuilder block(d, {right + 4 * th, top}, th, width);
     block.Row({{"ボックスカルバート断面図（単位：mm）", width, HAlign::Centre}}, 2.0, 1.0);
+    const DrawingMaterials& m = section.materials;
+    const auto cover = [](const char* member, double metres) {
+        return member + FormatLine("0"_pattern, metres * 1000.0);
+    };
     const std::pair<const char*, std::string> fields[] = {
-        {"設計名", designName},
-        {"日付", date},
+        {"工事名", title.projectName},
+        {"設計名", title.designName},
+        {"縮尺", kScaleToCome},
+        {"作成日", title.date},
         {"荷重ケース", LoadCaseText(section.loadCase)},
+        {"材料", FormatLine("σck=0.#N/mm2"_pattern, m.sigmaCk) + "　鉄筋 " + m.steelGrade},
+        {"かぶり", cover("頂版", m.dTop) + " " + cover("側壁", m.dWall) + " " +
+                       cover("底版上面", m.dBottomUpper) + " " + cover("底版下面", m.dBottomLower) +
+                       "（主筋中心,mm）"},
         {"判定", table.labels.at("Label97").text},
     };
     for (const auto& [label, value] : fields)
@@ -118,5 +158,8 @@ CadDrawing DrawingSheet(const CalcTable& table, const std::string& designName,
         block.Row(cells, 1.2, kCellText);
     }
     for (const std::string& line : QuantityNoteLines(table)) block.TextBelow(line, kCellText);
+    // The scale takes the sheet as a whole, the title block included.
+    for (CadText& text : d.texts)
+        if (text.text == kScaleToCome) text.text = A3Scale(d);
     return d;
 }

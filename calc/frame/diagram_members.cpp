@@ -3,8 +3,8 @@
 
 #include "calc/frame/series_style.h"
 
-float SamplePosition(const FrameMember& member, int i) {
-    return static_cast<float>(member.length / kDiagramSamples * i);
+Single SamplePosition(const FrameMember& member, int i) {
+    return Single(member.length / kDiagramSamples * i);
 }
 
 std::array<DiagramMember, 4> DiagramMembers(double halfB, double halfH) {

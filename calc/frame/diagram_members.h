@@ -14,7 +14,7 @@ inline constexpr int kDiagramSamples = 10;  // intervals along a member; 11 samp
 inline constexpr double kDiagramScale = 50;
 
 // Sample positions from the start joint.
-float SamplePosition(const FrameMember& member, int i);
+Single SamplePosition(const FrameMember& member, int i);
 
 // A member in the plane of the frame: its start joint, the direction of its x and the
 // direction towards the inside of the frame.

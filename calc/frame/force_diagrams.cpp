@@ -18,7 +18,7 @@ constexpr int kLineWidth = 1;
 
 // Each maximum point stands between the two samples that enclose it, along the drawing
 // direction: up from A on AB, up from D on CD, from the start joint on the slabs.
-bool MaximumFollows(const DiagramMember& m, long double length, float x, float maxX) {
+bool MaximumFollows(const DiagramMember& m, long double length, Single x, Single maxX) {
     const long double interval = length / kSamples;
     switch (m.id) {
         case MemberId::AB:
@@ -38,12 +38,12 @@ void DrawMoments(const TKakou& r, const DiagramMember& m, const MemberForces& f,
     const double maxX = m.X(f.XMax, f.MMax / kScale), maxY = m.Y(f.XMax, f.MMax / kScale);
     const std::string maxLabel = FormatLine("0.00kNm"_pattern, f.MMax);
     for (int i = 0; i <= kSamples; ++i) {
-        const float x = SamplePosition(member, i);
+        const Single x = SamplePosition(member, i);
         const long double moment = MomentAt(member, x);
         const double px = m.X(x, static_cast<double>(moment) / kScale);
         const double py = m.Y(x, static_cast<double>(moment) / kScale);
         if (!MaximumFollows(m, member.length, x, f.XMax)) {
-            series.Add(px, py, EndLabel(i, static_cast<float>(moment), "0.00kNm"_pattern));
+            series.Add(px, py, EndLabel(i, Single(moment), "0.00kNm"_pattern));
         } else if (m.id == MemberId::CD) {  // drawn against its x
             series.Add(maxX, maxY, maxLabel);
             series.Add(px, py, " ");
@@ -58,11 +58,11 @@ void DrawMoments(const TKakou& r, const DiagramMember& m, const MemberForces& f,
 void DrawShears(const TKakou& r, const DiagramMember& m, Series& series) {
     const FrameMember member = MemberOf(r, m.id);
     for (int i = 0; i <= kSamples; ++i) {
-        const float x = SamplePosition(member, i);
+        const Single x = SamplePosition(member, i);
         const long double shear = ShearAt(member, x);
         const double outward = static_cast<double>(shear) / kScale;
         series.Add(m.X(x, -outward), m.Y(x, -outward),
-                   EndLabel(i, static_cast<float>(shear), "0.00kN"_pattern));
+                   EndLabel(i, Single(shear), "0.00kN"_pattern));
     }
 }
 
@@ -81,7 +81,7 @@ const MemberForces& ForcesOf(const TKakou& r, MemberId id) {
 
 }  // namespace
 
-std::string EndLabel(int i, float value, const Pattern& pattern) {
+std::string EndLabel(int i, Single value, const Pattern& pattern) {
     return i == 0 || i == kSamples ? FormatLine(pattern, value) : " ";
 }
 
@@ -105,7 +105,7 @@ void DrawForceDiagrams(const TKakou& r, CalcTable& table) {
     }
 
     Chart& shears = table.ChartOf("Chart10");
-    const float Sab = r.forcesAB.SStart, Sbc = r.forcesBC.SStart, Sda = r.forcesDA.SStart;
+    const Single Sab = r.forcesAB.SStart, Sbc = r.forcesBC.SStart, Sda = r.forcesDA.SStart;
     SetChartRange(shears, -halfB - Sab / kScale - 0.5, halfB + Sab / kScale + 0.5,
                   -halfH - Sda / kScale - 0.5, halfH + Sbc / kScale + 0.5);
     DrawFrameOutline(r, shears, "Series34", kLineWidth);

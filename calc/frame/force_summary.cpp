@@ -32,7 +32,7 @@ void WriteGrid(const TKakou& r, Grid& grid) {
 
 }  // namespace
 
-std::string ForceText(float value) {
+std::string ForceText(Single value) {
     return FormatLine("+0.00;-0.00"_pattern, value);
 }
 

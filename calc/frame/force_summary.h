@@ -10,4 +10,4 @@
 void ShowForceSummary(const TKakou& record, CalcTable& table);
 
 // A force as the summary shows it: signed, two decimals.
-std::string ForceText(float value);
+std::string ForceText(Single value);

@@ -12,31 +12,27 @@ namespace {
 
 using Extended = long double;
 
-float ToSingle(Extended value) {
-    return static_cast<float>(value);
-}
-
 // Side walls are the reference member: k1 = 1.
 void ComputeStiffnessRatios(const TLamen& r, FrameSolution& s) {
     const Extended spanRatio = static_cast<Extended>(r.Ho) / r.Bo;
     s.k1 = 1;
-    s.k2 = ToSingle(spanRatio * std::pow(static_cast<Extended>(r.Tu) / r.TL, 3.0L));
-    s.k3 = ToSingle(spanRatio * std::pow(static_cast<Extended>(r.Tb) / r.TL, 3.0L));
+    s.k2 = spanRatio * std::pow(static_cast<Extended>(r.Tu) / r.TL, 3.0L);
+    s.k3 = spanRatio * std::pow(static_cast<Extended>(r.Tb) / r.TL, 3.0L);
 }
 
 // Unknowns in the order Θa, Θb, Θc, Θd, R; a failed solve leaves them zero.
 void SolveRotations(const TLamen& r, FrameSolution& s, Messenger& messenger) {
     const Extended k1 = s.k1, k2 = s.k2, k3 = s.k3;
-    const SolverVector rowA = {0, ToSingle(2 * (k1 + k3)), s.k1, 0, s.k3, ToSingle(-3 * k1)};
-    const SolverVector rowB = {0, s.k1, ToSingle(2 * (k1 + k2)), s.k2, 0, ToSingle(-3 * k1)};
-    const SolverVector rowC = {0, 0, s.k2, ToSingle(2 * (k1 + k2)), s.k1, ToSingle(-3 * k1)};
-    const SolverVector rowD = {0, s.k3, 0, s.k1, ToSingle(2 * (k1 + k3)), ToSingle(-3 * k1)};
-    const SolverVector rowStorey = {0, s.k1, s.k1, s.k1, s.k1, ToSingle(-4 * k1)};
+    const SolverVector rowA = {0, Single(2 * (k1 + k3)), s.k1, 0, s.k3, Single(-3 * k1)};
+    const SolverVector rowB = {0, s.k1, Single(2 * (k1 + k2)), s.k2, 0, Single(-3 * k1)};
+    const SolverVector rowC = {0, 0, s.k2, Single(2 * (k1 + k2)), s.k1, Single(-3 * k1)};
+    const SolverVector rowD = {0, s.k3, 0, s.k1, Single(2 * (k1 + k3)), Single(-3 * k1)};
+    const SolverVector rowStorey = {0, s.k1, s.k1, s.k1, s.k1, Single(-4 * k1)};
     const SolverVector rightHandSide = {0,
-                                        ToSingle(static_cast<Extended>(r.Cab) - r.Cad),
-                                        ToSingle(static_cast<Extended>(r.Cbc) - r.Cba),
-                                        ToSingle(static_cast<Extended>(r.Ccd) - r.Ccb),
-                                        ToSingle(static_cast<Extended>(r.Cda) - r.Cdc),
+                                        Single(static_cast<Extended>(r.Cab) - r.Cad),
+                                        Single(static_cast<Extended>(r.Cbc) - r.Cba),
+                                        Single(static_cast<Extended>(r.Ccd) - r.Ccb),
+                                        Single(static_cast<Extended>(r.Cda) - r.Cdc),
                                         r.Astory};
     SolverVector unknowns = {};
     SolveLinearSystem(5, rowA, rowB, rowC, rowD, rowStorey, rightHandSide, unknowns, messenger);
@@ -49,21 +45,21 @@ void SolveRotations(const TLamen& r, FrameSolution& s, Messenger& messenger) {
 
 void ComputeMoments(TLamen& r, const FrameSolution& s) {
     const Extended a = s.thetaA, b = s.thetaB, c = s.thetaC, d = s.thetaD, R = s.R;
-    r.Mab = ToSingle(s.k1 * (2 * a + b - 3 * R) - r.Cab);
-    r.Mba = ToSingle(s.k1 * (a + 2 * b - 3 * R) + r.Cba);
-    r.Mbc = ToSingle(s.k2 * (2 * b + c) - r.Cbc);
-    r.Mcb = ToSingle(s.k2 * (b + 2 * c) + r.Ccb);
-    r.Mcd = ToSingle(s.k1 * (2 * c + d - 3 * R) - r.Ccd);
-    r.Mdc = ToSingle(s.k1 * (c + 2 * d - 3 * R) + r.Cdc);
-    r.Mda = ToSingle(s.k3 * (2 * d + a) - r.Cda);
-    r.Mad = ToSingle(s.k3 * (2 * a + d) + r.Cad);
+    r.Mab = s.k1 * (2 * a + b - 3 * R) - r.Cab;
+    r.Mba = s.k1 * (a + 2 * b - 3 * R) + r.Cba;
+    r.Mbc = s.k2 * (2 * b + c) - r.Cbc;
+    r.Mcb = s.k2 * (b + 2 * c) + r.Ccb;
+    r.Mcd = s.k1 * (2 * c + d - 3 * R) - r.Ccd;
+    r.Mdc = s.k1 * (c + 2 * d - 3 * R) + r.Cdc;
+    r.Mda = s.k3 * (2 * d + a) - r.Cda;
+    r.Mad = s.k3 * (2 * a + d) + r.Cad;
 }
 
 void ComputeCheckSums(const TLamen& r, FrameSolution& s) {
-    s.sumA = ToSingle(static_cast<Extended>(r.Mab) + r.Mad);
-    s.sumB = ToSingle(static_cast<Extended>(r.Mba) + r.Mbc);
-    s.sumC = ToSingle(static_cast<Extended>(r.Mcb) + r.Mcd);
-    s.sumD = ToSingle(static_cast<Extended>(r.Mdc) + r.Mda);
+    s.sumA = static_cast<Extended>(r.Mab) + r.Mad;
+    s.sumB = static_cast<Extended>(r.Mba) + r.Mbc;
+    s.sumC = static_cast<Extended>(r.Mcb) + r.Mcd;
+    s.sumD = static_cast<Extended>(r.Mdc) + r.Mda;
 }
 
 }  // namespace

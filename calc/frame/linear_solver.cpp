@@ -21,8 +21,8 @@ void SolveLinearSystem(int n, const SolverVector& row1, const SolverVector& row2
                        Messenger& messenger) {
     if (n < 1 || n > kMaxOrder) return;
     const SolverVector* rows[kMaxOrder + 1] = {nullptr, &row1, &row2, &row3, &row4, &row5};
-    float a[kMaxOrder + 1][kMaxOrder + 1] = {};
-    float b[kMaxOrder + 1] = {};
+    Single a[kMaxOrder + 1][kMaxOrder + 1] = {};
+    Single b[kMaxOrder + 1] = {};
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) a[i][j] = (*rows[i])[j];
         b[i] = rightHandSide[i];
@@ -48,26 +48,24 @@ void SolveLinearSystem(int n, const SolverVector& row1, const SolverVector& row2
         const double inverse = 1.0 / a[k][k];
         for (int i = k + 1; i <= n; ++i) {
             if (a[i][k] == 0) continue;
-            a[i][k] = static_cast<float>(static_cast<long double>(a[i][k]) * inverse);
+            a[i][k] = Single(static_cast<long double>(a[i][k]) * inverse);
             for (int j = k + 1; j <= n; ++j) {
                 if (a[k][j] == 0) continue;
-                a[i][j] = static_cast<float>(a[i][j] - static_cast<long double>(a[k][j]) * a[i][k]);
+                a[i][j] = Single(a[i][j] - static_cast<long double>(a[k][j]) * a[i][k]);
             }
         }
     }
 
     for (int i = 2; i <= n; ++i)
-        for (int j = 1; j < i; ++j)
-            b[i] = static_cast<float>(b[i] - static_cast<long double>(a[i][j]) * b[j]);
+        for (int j = 1; j < i; ++j) b[i] = Single(b[i] - static_cast<long double>(a[i][j]) * b[j]);
 
     for (int i = n; i >= 1; --i) {
-        for (int j = n; j > i; --j)
-            b[i] = static_cast<float>(b[i] - static_cast<long double>(a[i][j]) * b[j]);
+        for (int j = n; j > i; --j) b[i] = Single(b[i] - static_cast<long double>(a[i][j]) * b[j]);
         if (a[i][i] == 0) {
             ReportZeroPivot(i, messenger);
             return;
         }
-        b[i] = static_cast<float>(static_cast<long double>(b[i]) / a[i][i]);
+        b[i] = Single(static_cast<long double>(b[i]) / a[i][i]);
     }
 
     for (int i = 1; i <= n; ++i) solution[i] = b[i];

@@ -5,10 +5,11 @@
 #include <array>
 
 #include "calc/messenger.h"
+#include "calc/single.h"
 
 // One equation row, the right-hand side or the solution; index 0 is unused so that the
 // indices match the unknowns' numbers.
-using SolverVector = std::array<float, 6>;
+using SolverVector = std::array<Single, 6>;
 
 // Solves rows 1..n (n at most 5) for the right-hand side. The caller's rows and right-hand
 // side are never changed; the solution is written only on success. A zero pivot is told to

@@ -27,7 +27,7 @@ std::vector<Extended> ShearZeros(const ShearQuadratic& q) {
 
 }  // namespace
 
-float SideWallMaxPosition(const FrameMember& wall, const ShearQuadratic& shear, bool fromEnd) {
+Single SideWallMaxPosition(const FrameMember& wall, const ShearQuadratic& shear, bool fromEnd) {
     const Extended length = wall.length;
     auto fromStart = [&](Extended zero) { return fromEnd ? length - zero : zero; };
     auto inWall = [&](Extended zero) { return zero >= 0 && zero <= length; };
@@ -35,7 +35,7 @@ float SideWallMaxPosition(const FrameMember& wall, const ShearQuadratic& shear, 
     const std::vector<Extended> zeros = ShearZeros(shear);
     if (!zeros.empty()) {
         const Extended first = *std::min_element(zeros.begin(), zeros.end());
-        if (inWall(first)) return static_cast<float>(fromStart(first));
+        if (inWall(first)) return Single(fromStart(first));
     }
     // The usual zero is missing or outside the wall: take the largest moment over the wall.
     Extended best = 0;
@@ -46,10 +46,11 @@ float SideWallMaxPosition(const FrameMember& wall, const ShearQuadratic& shear, 
         if (inWall(zero) && MomentAt(wall, fromStart(zero)) > MomentAt(wall, best))
             best = fromStart(zero);
     }
-    return static_cast<float>(best);
+    return Single(best);
 }
 
-float BottomSlabMaxPosition(const FrameMember& slab, const ShearQuadratic& shear, bool equalLoads) {
+Single BottomSlabMaxPosition(const FrameMember& slab, const ShearQuadratic& shear,
+                             bool equalLoads) {
     const Extended length = slab.length;
     Extended fromA = 0;
     if (equalLoads) {
@@ -65,33 +66,33 @@ float BottomSlabMaxPosition(const FrameMember& slab, const ShearQuadratic& shear
         else if (secondUsable)
             fromA = zeros[1];
     }
-    return static_cast<float>(length - fromA);
+    return Single(length - fromA);
 }
 
 namespace {
 
 // The 1 mm step of the search grid, taken in extended precision and rounded to a 4-byte x.
-constexpr float GridStep(float x) {
-    return static_cast<float>(x + 0.001L);
+constexpr Single GridStep(Single x) {
+    return Single(x + 0.001L);
 }
 
 // Every 64th point of the grid from 0 up to 16 m. The grid is the same for every slab, so it
 // is stepped through once, by the compiler.
 constexpr int kBlock = 64;
-constexpr float kBlocksEnd = 16.0f;
+constexpr Single kBlocksEnd = 16;
 
 constexpr std::size_t BlockCount() {
     std::size_t count = 0;
-    float x = 0;
+    Single x = 0;
     for (int k = 0; x < kBlocksEnd; ++k, x = GridStep(x))
         if (k % kBlock == 0) ++count;
     return count;
 }
 
 constexpr auto kBlockStarts = [] {
-    std::array<float, BlockCount()> starts{};
+    std::array<Single, BlockCount()> starts{};
     std::size_t n = 0;
-    float x = 0;
+    Single x = 0;
     for (int k = 0; x < kBlocksEnd; ++k, x = GridStep(x))
         if (k % kBlock == 0) starts[n++] = x;
     return starts;
@@ -117,9 +118,9 @@ Extended FallingShearSlack(const FrameMember& slab) {
 
 }  // namespace
 
-float FindTopSlabMaxPosition(const FrameMember& slab) {
-    const float span = static_cast<float>(slab.length);
-    float x = 0;
+Single FindTopSlabMaxPosition(const FrameMember& slab) {
+    const Single span = slab.length;
+    Single x = 0;
     // A clearly positive shear at a later block start vouches for every point up to it.
     const Extended slack = FallingShearSlack(slab);
     if (std::isfinite(slack)) {
@@ -130,9 +131,9 @@ float FindTopSlabMaxPosition(const FrameMember& slab) {
     }
     while (x < span) {
         if (ShearAt(slab, x) < 0) return x;
-        const float next = GridStep(x);
+        const Single next = GridStep(x);
         if (next <= x) break;  // far out a 4-byte x no longer grows by 1 mm
         x = next;
     }
-    return 99.0f;
+    return 99;
 }

@@ -16,36 +16,32 @@ namespace {
 
 using Extended = long double;
 
-float ToSingle(Extended value) {
-    return static_cast<float>(value);
-}
-
 // Span maximum and 2d shears of a member whose end shears are stored; the 2d sections lie at
 // 2·d from either joint, d = thickness − cover.
-void FinishMember(const TBuzai& r, MemberId id, float maxPosition, float thickness, float cover,
+void FinishMember(const TBuzai& r, MemberId id, Single maxPosition, Single thickness, Single cover,
                   MemberForces& f) {
     const FrameMember member = MemberOf(r, id);
     const Extended twoD = 2 * (static_cast<Extended>(thickness) - cover);
     f.XMax = maxPosition;
-    f.MMax = ToSingle(MomentAt(member, f.XMax));
-    f.S2dStart = ToSingle(ShearAt(member, twoD));
-    f.S2dEnd = ToSingle(ShearAt(member, member.length - twoD));
+    f.MMax = MomentAt(member, f.XMax);
+    f.S2dStart = ShearAt(member, twoD);
+    f.S2dEnd = ShearAt(member, member.length - twoD);
 }
 
-ShearQuadratic ShearQuadraticOf(Extended length, float w1, float w2, Extended c) {
-    return {ToSingle(-(static_cast<Extended>(w2) - w1) / (2 * length)), -w1, ToSingle(c)};
+ShearQuadratic ShearQuadraticOf(Extended length, Single w1, Single w2, Extended c) {
+    return {Single(-(static_cast<Extended>(w2) - w1) / (2 * length)), -w1, Single(c)};
 }
 
 void LeftWall(TBuzai& r) {
     const Extended L = r.Ho, w1 = r.Ph4, w2 = r.Ph3;
     const Extended ends = (static_cast<Extended>(r.Mab) + r.Mba) / L;
     MemberForces& f = r.forcesAB;
-    f.SStart = ToSingle((2 * w1 + w2) * L / 6 - ends);
-    f.SEnd = ToSingle(-(w1 + 2 * w2) * L / 6 - ends);
+    f.SStart = (2 * w1 + w2) * L / 6 - ends;
+    f.SEnd = -(w1 + 2 * w2) * L / 6 - ends;
     f.MStart = r.Mab;
     f.MEnd = -r.Mba;
-    const float x = SideWallMaxPosition(MemberOf(r, MemberId::AB),
-                                        ShearQuadraticOf(L, r.Ph4, r.Ph3, f.SStart), false);
+    const Single x = SideWallMaxPosition(MemberOf(r, MemberId::AB),
+                                         ShearQuadraticOf(L, r.Ph4, r.Ph3, f.SStart), false);
     FinishMember(r, MemberId::AB, x, r.TL, r.dWall, f);
 }
 
@@ -54,12 +50,12 @@ void RightWall(TBuzai& r) {
     const Extended L = r.Ho, w1 = r.Ph2, w2 = r.Ph1;
     const Extended ends = (static_cast<Extended>(r.Mcd) + r.Mdc) / L;
     MemberForces& f = r.forcesCD;
-    f.SStart = ToSingle((2 * w2 + w1) * L / 6 - ends);
-    f.SEnd = ToSingle(-(w2 + 2 * w1) * L / 6 - ends);
+    f.SStart = (2 * w2 + w1) * L / 6 - ends;
+    f.SEnd = -(w2 + 2 * w1) * L / 6 - ends;
     f.MStart = r.Mcd;
     f.MEnd = -r.Mdc;
-    const float x = SideWallMaxPosition(MemberOf(r, MemberId::CD),
-                                        ShearQuadraticOf(L, r.Ph2, r.Ph1, -f.SEnd), true);
+    const Single x = SideWallMaxPosition(MemberOf(r, MemberId::CD),
+                                         ShearQuadraticOf(L, r.Ph2, r.Ph1, -f.SEnd), true);
     FinishMember(r, MemberId::CD, x, r.TL, r.dWall, f);
 }
 
@@ -69,11 +65,11 @@ void TopSlab(TBuzai& r) {
     const Extended startShear = (w1 * L + w2 * bands.L2 + w3 * std::pow(bands.L3, 2.0L) / L) / 2 -
                                 (static_cast<Extended>(r.Mbc) + r.Mcb) / L;
     MemberForces& f = r.forcesBC;
-    f.SStart = ToSingle(startShear);
-    f.SEnd = ToSingle(startShear - w1 * L - w2 * bands.L2 - w3 * bands.L3);
+    f.SStart = startShear;
+    f.SEnd = startShear - w1 * L - w2 * bands.L2 - w3 * bands.L3;
     f.MStart = r.Mbc;
     f.MEnd = -r.Mcb;
-    const float x = FindTopSlabMaxPosition(MemberOf(r, MemberId::BC));
+    const Single x = FindTopSlabMaxPosition(MemberOf(r, MemberId::BC));
     FinishMember(r, MemberId::BC, x, r.Tu, r.dTop, f);
 }
 
@@ -82,30 +78,30 @@ void BottomSlab(TBuzai& r) {
     const Extended L = r.Bo, w1 = r.Pv2L, w2 = r.Pv2R;
     const Extended ends = (static_cast<Extended>(r.Mda) + r.Mad) / L;
     MemberForces& f = r.forcesDA;
-    f.SStart = ToSingle((2 * w2 + w1) * L / 6 - ends);
-    f.SEnd = ToSingle(-(w2 + 2 * w1) * L / 6 - ends);
+    f.SStart = (2 * w2 + w1) * L / 6 - ends;
+    f.SEnd = -(w2 + 2 * w1) * L / 6 - ends;
     f.MStart = r.Mda;
     f.MEnd = -r.Mad;
-    const float x = BottomSlabMaxPosition(
+    const Single x = BottomSlabMaxPosition(
         MemberOf(r, MemberId::DA), ShearQuadraticOf(L, r.Pv2L, r.Pv2R, -f.SEnd), r.Pv2R == r.Pv2L);
     FinishMember(r, MemberId::DA, x, r.Tb, r.dBottomLower, f);
 }
 
 // Each member carries as axial force the shears of the members meeting it at its joints.
 void SetAxialForces(TBuzai& r) {
-    auto set = [](MemberForces& f, float start, float end) {
+    auto set = [](MemberForces& f, Single start, Single end) {
         f.NStart = start;
         f.NEnd = end;
-        f.NMid = ToSingle((static_cast<Extended>(start) + end) / 2);
+        f.NMid = (static_cast<Extended>(start) + end) / 2;
     };
-    const float Sab = r.forcesAB.SStart, Sba = r.forcesAB.SEnd;
-    const float Scd = r.forcesCD.SStart, Sdc = r.forcesCD.SEnd;
-    const float Sbc = r.forcesBC.SStart, Scb = r.forcesBC.SEnd;
-    const float Sda = r.forcesDA.SStart, Sad = r.forcesDA.SEnd;
+    const Single Sab = r.forcesAB.SStart, Sba = r.forcesAB.SEnd;
+    const Single Scd = r.forcesCD.SStart, Sdc = r.forcesCD.SEnd;
+    const Single Sbc = r.forcesBC.SStart, Scb = r.forcesBC.SEnd;
+    const Single Sda = r.forcesDA.SStart, Sad = r.forcesDA.SEnd;
     set(r.forcesAB, std::fabs(Sad), std::fabs(Sbc));
     set(r.forcesCD, std::fabs(Scb), std::fabs(Sda));
     set(r.forcesBC, std::fabs(Sba), std::fabs(Scd));
-    const float bottom = std::max(std::fabs(Sdc), std::fabs(Sab));
+    const Single bottom = std::max(std::fabs(Sdc), std::fabs(Sab));
     set(r.forcesDA, bottom, bottom);
 }
 

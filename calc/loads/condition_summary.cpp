@@ -24,7 +24,7 @@ void WriteSummaryLines(const TKakou& r, const DesignConditions& c, ChapterList& 
     AddEmpty(list);
 
     AddLineThenEmpty(list, "2.形状");
-    const auto mm = [](float metres) { return metres * 1000.0L; };
+    const auto mm = [](Single metres) { return metres * 1000.0L; };
     AddLine(list, FormatLine("  h1(土かぶり)      =#,0mm"_pattern, mm(r.h1)));
     AddLine(list, FormatLine("　ha(舗装厚)        =0mm"_pattern, mm(r.ha)));
     AddLine(list, FormatLine("　Tu(部材厚:頂版)   =#,0mm"_pattern, mm(r.Tu)));
@@ -105,11 +105,10 @@ void DrawOutlineFigure(const TKakou& r, Chart& chart) {
     const double x1 = r.roadOutline.X[1], y1 = r.roadOutline.Y[1];
     const double x3 = r.roadOutline.X[3], y3 = r.roadOutline.Y[3];
     const auto chain = [&](const char* name, ChainOrientation orientation, double x, double y,
-                           std::initializer_list<float> lengths) {
+                           std::initializer_list<Single> lengths) {
         Series& series = chart.Get(name);
         series.lineWidth = 1;
-        DrawDimensionChain(series, orientation, 2, static_cast<float>(x), static_cast<float>(y),
-                           lengths);
+        DrawDimensionChain(series, orientation, 2, Single(x), Single(y), lengths);
     };
     using enum ChainOrientation;
     chain("Series16", Vertical, x1 - 2.0, y1, {r.H, r.h1});

@@ -18,8 +18,8 @@ struct Offset {
 
 }  // namespace
 
-void DrawDimensionTick(Series& series, ChainOrientation orientation, TickKind kind, float x,
-                       float y) {
+void DrawDimensionTick(Series& series, ChainOrientation orientation, TickKind kind, Single x,
+                       Single y) {
     const bool horizontal = orientation == ChainOrientation::Horizontal;
     const long double t = kExtension, a = kBarb;
     auto add = [&](Offset o) { series.Add(x + o.dx, y + o.dy, " "); };
@@ -56,8 +56,8 @@ void DrawDimensionTick(Series& series, ChainOrientation orientation, TickKind ki
     }
 }
 
-void DrawDimensionChain(Series& series, ChainOrientation orientation, float divisor, float startX,
-                        float startY, std::span<const float> lengths) {
+void DrawDimensionChain(Series& series, ChainOrientation orientation, Single divisor, Single startX,
+                        Single startY, std::span<const Single> lengths) {
     const bool horizontal = orientation == ChainOrientation::Horizontal;
     series.points.clear();
     KeepInsertionOrder(series);
@@ -68,20 +68,20 @@ void DrawDimensionChain(Series& series, ChainOrientation orientation, float divi
 
     // A tick takes at most twelve points, a segment its label's and its closing tick's.
     series.points.reserve(12 + 13 * lengths.size());
-    float px = startX, py = startY;
+    Single px = startX, py = startY;
     DrawDimensionTick(series, orientation, TickKind::Start, px, py);
     for (std::size_t i = 0; i < lengths.size(); ++i) {
-        const float length = lengths[i];
+        const Single length = lengths[i];
         const bool last = i + 1 == lengths.size();
         const long double half = length / static_cast<long double>(divisor);
         const std::string label =
             !last && length == 0 ? " " : FormatLine("0,0"_pattern, length * 1000.0L);
         if (horizontal) {
             series.Add(px + half, py, label);
-            px = static_cast<float>(px + static_cast<long double>(length));
+            px = Single(px + static_cast<long double>(length));
         } else {
             series.Add(px, py + half, label);
-            py = static_cast<float>(py + static_cast<long double>(length));
+            py = Single(py + static_cast<long double>(length));
         }
         DrawDimensionTick(series, orientation, last ? TickKind::End : TickKind::Joint, px, py);
     }

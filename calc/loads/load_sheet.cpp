@@ -8,7 +8,7 @@
 
 namespace {
 
-long double Millimetres(float metres) {
+long double Millimetres(Single metres) {
     return metres * 1000.0L;
 }
 

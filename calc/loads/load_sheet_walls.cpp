@@ -54,8 +54,8 @@ void WriteWallTotals(const TKakou& r, ChapterList& list) {
 }
 
 // The left wall's lines name Ph1 and Ph2 as the right wall's do.
-void WriteWallResultant(const char* heading, const Pattern& spPattern, float sp,
-                        const Pattern& ePattern, float e, ChapterList& list) {
+void WriteWallResultant(const char* heading, const Pattern& spPattern, Single sp,
+                        const Pattern& ePattern, Single e, ChapterList& list) {
     AddLine(list, heading);
     AddLine(list, "            Ph2+Ph1");
     AddLine(list, FormatLine(spPattern, sp));

@@ -45,29 +45,29 @@ WaterPressures WaterOn(const TKazyu& r, const CaseWater& w) {
 
 // Vertical earth pressure at the top of the culvert, all load cases.
 void ComputeVerticalEarthPressure(TKazyu& r, const CaseWater& w) {
-    r.Pvd = static_cast<float>(r.alpha * (Soil(r, r.h1, w) + r.gammaA * r.ha));
+    r.Pvd = Single(r.alpha * (Soil(r, r.h1, w) + r.gammaA * r.ha));
 }
 
 // Load cases 1 and 2: rear and front wheel on the top slab; in case 1 also on the walls.
 void ComputeWheelLoads(TKazyu& r, int loadCase, const CaseWater& w, const WaterPressures& p) {
-    r.W1 = static_cast<float>(2 * Real{r.h1d} + 0.2L);
-    r.PL1 = static_cast<float>(2 * Real{r.P1} * (1 + Real{r.i}) / 2.75L);
-    r.PvL1 = static_cast<float>(Real{r.PL1} * r.beta / r.W1);
-    r.PvL2 = r.L1 > 0 ? static_cast<float>(Real{r.PL1} * 0.25L * r.beta / r.W1) : 0.0f;
+    r.W1 = Single(2 * Real{r.h1d} + 0.2L);
+    r.PL1 = Single(2 * Real{r.P1} * (1 + Real{r.i}) / 2.75L);
+    r.PvL1 = Single(Real{r.PL1} * r.beta / r.W1);
+    r.PvL2 = r.L1 > 0 ? Single(Real{r.PL1} * 0.25L * r.beta / r.W1) : Single(0);
     if (loadCase == 1) {
-        r.PhL1 = r.W1 > r.Bo ? static_cast<float>(r.Ko * r.PvL1) : 0.0f;
-        r.PhL2 = r.L1 > 0 ? static_cast<float>(r.Ko * r.PvL2) : 0.0f;
+        r.PhL1 = r.W1 > r.Bo ? r.Ko * r.PvL1 : 0;
+        r.PhL2 = r.L1 > 0 ? r.Ko * r.PvL2 : 0;
     }
-    r.Pv1 = static_cast<float>(With(r.Pvd, p.top) + Real{r.D1} / r.Bo);
-    r.Phd1 = static_cast<float>(r.Ko * (Soil(r, r.h1d, w) + r.gammaA * r.ha));
-    r.Phd2 = static_cast<float>(r.Ko * (Soil(r, r.h2d, w) + r.gammaA * r.ha));
+    r.Pv1 = Single(With(r.Pvd, p.top) + Real{r.D1} / r.Bo);
+    r.Phd1 = Single(r.Ko * (Soil(r, r.h1d, w) + r.gammaA * r.ha));
+    r.Phd2 = Single(r.Ko * (Soil(r, r.h2d, w) + r.gammaA * r.ha));
 
     // The right wall carries both wheels, the left wall the rear wheel only.
     const double top = p.wallTop - p.innerTop, bottom = p.wallBottom - p.innerBottom;
-    r.Ph4 = static_cast<float>(With(Real{r.Phd2} + r.PhL1, bottom));
-    r.Ph3 = static_cast<float>(With(Real{r.Phd1} + r.PhL1, top));
-    r.Ph2 = static_cast<float>(With(Real{r.Phd2} + r.PhL1 + r.PhL2, bottom));
-    r.Ph1 = static_cast<float>(With(Real{r.Phd1} + r.PhL1 + r.PhL2, top));
+    r.Ph4 = Single(With(Real{r.Phd2} + r.PhL1, bottom));
+    r.Ph3 = Single(With(Real{r.Phd1} + r.PhL1, top));
+    r.Ph2 = Single(With(Real{r.Phd2} + r.PhL1 + r.PhL2, bottom));
+    r.Ph1 = Single(With(Real{r.Phd1} + r.PhL1 + r.PhL2, top));
 
     r.Pv1Frame = r.Pv1;
     r.PvL1Frame = r.PvL1;
@@ -76,26 +76,26 @@ void ComputeWheelLoads(TKazyu& r, int loadCase, const CaseWater& w, const WaterP
 
 // The height of the resultant of a trapezoidal pressure above its bottom end; a wall without
 // pressure (the water inside balancing the earth) has none, taken as 0.
-float WallArm(Real Ho, float top, float bottom) {
+Single WallArm(Real Ho, Single top, Single bottom) {
     const Real sum = Real{top} + bottom;
-    return sum == 0 ? 0.0f : static_cast<float>(Ho * (2 * Real{top} + bottom) / sum / 3);
+    return sum == 0 ? Single(0) : Single(Ho * (2 * Real{top} + bottom) / sum / 3);
 }
 
 // Resultants of the trapezoidal wall pressures (top value first), e measured from the
 // bottom-slab axis.
 void ComputeWallResultants(TKazyu& r) {
     const Real Ho = r.Ho;
-    r.Sp1 = static_cast<float>(Ho * (Real{r.Ph2} + r.Ph1) / 2);
+    r.Sp1 = Single(Ho * (Real{r.Ph2} + r.Ph1) / 2);
     r.e1 = WallArm(Ho, r.Ph1, r.Ph2);
-    r.Sp2 = static_cast<float>(Ho * (Real{r.Ph4} + r.Ph3) / 2);
+    r.Sp2 = Single(Ho * (Real{r.Ph4} + r.Ph3) / 2);
     r.e2 = WallArm(Ho, r.Ph3, r.Ph4);
 }
 
 // The point of action of a resultant from its moment. A resultant of zero (no cover, no
 // wheel load and a concrete weight of zero, which the input allows) has no point of action;
 // it is taken as 0 so that 0/0 never reaches the sheet or the frame.
-float Arm(Real moment, float resultant) {
-    return resultant == 0 ? 0.0f : static_cast<float>(moment / resultant);
+Single Arm(Real moment, Single resultant) {
+    return resultant == 0 ? 0 : moment / resultant;
 }
 
 // Resultants of the top and bottom slab, e measured from the left wall axis. The front-wheel
@@ -107,34 +107,34 @@ void ComputeSlabResultants(TKazyu& r, const WaterPressures& p) {
     const Real frontMoment = front * (Real{r.L1} / 2 + r.L2);
     const Real earth = With(r.Pvd, p.top) * Bo;
     if (r.W1 > r.Bo) {
-        r.Sp3 = static_cast<float>(earth + r.D1 + Real{r.PvL1} * Bo + front);
+        r.Sp3 = earth + r.D1 + Real{r.PvL1} * Bo + front;
         r.e3 = Arm(earth * Bo / 2 + Real{r.D1} * Bo / 2 + Real{r.PvL1} * Bo * Bo / 2 + frontMoment,
                    r.Sp3);
     } else {
         // The band is narrower than the span: the whole line load PL1 enters, as the sheet
         // shows it.
-        r.Sp3 = static_cast<float>(earth + r.D1 + r.PL1 + front);
+        r.Sp3 = earth + r.D1 + r.PL1 + front;
         r.e3 =
             Arm(earth * Bo / 2 + Real{r.D1} * Bo / 2 + Real{r.PL1} * Bo / 2 + frontMoment, r.Sp3);
     }
-    r.Sp4 = static_cast<float>(Real{r.Sp3} + r.D2);
+    r.Sp4 = Real{r.Sp3} + r.D2;
     r.e4 = Arm(Real{r.Sp2} * r.e2 + Real{r.Sp3} * r.e3 - Real{r.Sp1} * r.e1 + Bo * r.D2 / 2, r.Sp4);
-    r.Sp5 = static_cast<float>(Real{r.Sp1} - r.Sp2);
-    r.Pv2L = static_cast<float>(2 * Real{r.Sp4} * (2 - 3 * Real{r.e4} / Bo) / Bo);
-    r.Pv2R = static_cast<float>(2 * Real{r.Sp4} * (3 * Real{r.e4} / Bo - 1) / Bo);
+    r.Sp5 = Real{r.Sp1} - r.Sp2;
+    r.Pv2L = 2 * Real{r.Sp4} * (2 - 3 * Real{r.e4} / Bo) / Bo;
+    r.Pv2R = 2 * Real{r.Sp4} * (3 * Real{r.e4} / Bo - 1) / Bo;
 }
 
 // Load cases 3 to 5: a uniform load instead of the wheels, symmetric pressures.
 void ComputeUniformLoads(TKazyu& r, int loadCase, const CaseWater& w, const WaterPressures& p) {
     const Real onTop = loadCase == 4 ? 10.0L : loadCase == 5 ? Real{r.q} : 0.0L;
-    r.Pv1 = static_cast<float>(With(r.Pvd, p.top) + onTop + Real{r.D1} / r.Bo);
+    r.Pv1 = Single(With(r.Pvd, p.top) + onTop + Real{r.D1} / r.Bo);
     r.qApplied = loadCase == 5 ? r.q : 10.0;
-    r.Phd1q = static_cast<float>(r.Ko * (Soil(r, r.h1d, w) + r.qApplied + r.gammaA * r.ha));
-    r.Phd2q = static_cast<float>(r.Ko * (Soil(r, r.h2d, w) + r.qApplied + r.gammaA * r.ha));
-    r.Pv2 = static_cast<float>(Real{r.Pv1} + Real{r.D2} / r.Bo);
+    r.Phd1q = Single(r.Ko * (Soil(r, r.h1d, w) + r.qApplied + r.gammaA * r.ha));
+    r.Phd2q = Single(r.Ko * (Soil(r, r.h2d, w) + r.qApplied + r.gammaA * r.ha));
+    r.Pv2 = Single(Real{r.Pv1} + Real{r.D2} / r.Bo);
     r.PhL1 = r.PhL2 = 0;
-    r.Ph4 = r.Ph2 = static_cast<float>(With(r.Phd2q, p.wallBottom - p.innerBottom));
-    r.Ph3 = r.Ph1 = static_cast<float>(With(r.Phd1q, p.wallTop - p.innerTop));
+    r.Ph4 = r.Ph2 = Single(With(r.Phd2q, p.wallBottom - p.innerBottom));
+    r.Ph3 = r.Ph1 = Single(With(r.Phd1q, p.wallTop - p.innerTop));
     r.Pv1Frame = r.Pv1;
     r.PvL1Frame = r.PvL2Frame = 0;
     r.Pv2L = r.Pv2R = r.Pv2;

@@ -8,15 +8,15 @@ namespace {
 
 constexpr int kPitches[5] = {125, 150, 200, 250, 300};
 constexpr int kDiameters[13] = {6, 10, 13, 16, 19, 22, 25, 29, 32, 35, 38, 41, 51};
-constexpr float kAreas[13] = {0.3167f, 0.7133f, 1.267f, 1.986f, 2.865f, 3.871f, 5.067f,
-                              6.424f,  7.942f,  9.566f, 11.40f, 13.40f, 20.27f};
+constexpr Single kAreas[13] = {0.3167, 0.7133, 1.267, 1.986, 2.865, 3.871, 5.067,
+                               6.424,  7.942,  9.566, 11.40, 13.40, 20.27};
 constexpr int kFirstAtPitch = 2;  // D6 and D10 are not offered at the common pitch
 constexpr int kFailed = 9999;
-constexpr float kFailedSteel = 99999;
+constexpr Single kFailedSteel = 99999;
 
 // Area of one bar in cm2 to mm2, spread over a metre at the pitch.
-float SteelAt(int pitch, float area) {
-    return static_cast<float>(1000.0 / pitch * (area * 100.0));
+Single SteelAt(int pitch, Single area) {
+    return Single(1000.0 / pitch * (area * 100.0));
 }
 
 }  // namespace
@@ -27,32 +27,32 @@ void FillBarTables(TTekkin& tables) {
     std::copy(std::begin(kAreas), std::end(kAreas), tables.barAreaTable);
 }
 
-std::optional<float> SteelForBar(const TTekkin& tables, int pitch, int diameter) {
+std::optional<Single> SteelForBar(const TTekkin& tables, int pitch, int diameter) {
     for (int k = 0; k < 13; ++k)
         if (tables.barDiameterTable[k] == diameter) return SteelAt(pitch, tables.barAreaTable[k]);
     return std::nullopt;
 }
 
-BarChoice SelectBarsAuto(const TTekkin& tables, float demand, Messenger& messenger) {
+BarChoice SelectBarsAuto(const TTekkin& tables, Single demand, Messenger& messenger) {
     std::optional<BarChoice> best;
     for (const int pitch : tables.pitchTable)
         for (int k = 0; k < 13; ++k) {
             // Areas grow with the index: the first that exceeds the demand is the smallest at
             // this pitch.
-            const float As = SteelAt(pitch, tables.barAreaTable[k]);
+            const Single As = SteelAt(pitch, tables.barAreaTable[k]);
             if (!(As > demand)) continue;
             if (!best || As < best->As) best = BarChoice{As, tables.barDiameterTable[k], pitch};
             break;
         }
     if (best) return *best;
-    messenger.Unbuildable("予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)");
+    messenger.Inform("予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)");
     return BarChoice{kFailedSteel, kFailed, kFailed};
 }
 
-std::optional<BarChoice> SelectBarAtPitch(const TTekkin& tables, int pitch, float demand) {
+std::optional<BarChoice> SelectBarAtPitch(const TTekkin& tables, int pitch, Single demand) {
     for (int k = kFirstAtPitch; k < 13; ++k) {
         // Areas grow with the index, so the first that exceeds the demand is the smallest.
-        const float As = SteelAt(pitch, tables.barAreaTable[k]);
+        const Single As = SteelAt(pitch, tables.barAreaTable[k]);
         if (As > demand) return BarChoice{As, tables.barDiameterTable[k], pitch};
     }
     return std::nullopt;

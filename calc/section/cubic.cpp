@@ -8,10 +8,6 @@
 
 namespace {
 
-float Single(double value) {
-    return static_cast<float>(value);
-}
-
 double Radians(double degrees) {
     return degrees * std::numbers::pi / 180.0;
 }
@@ -100,7 +96,7 @@ std::optional<long double> Search(const Cubic& c, Bracket b, bool eager, long do
 bool SingleIsSettled(const Cubic& c, long double y) {
     const long double margin = std::fabs(y) * 0x1p-50L;
     return margin > 0 && std::fabs(c.Slope(y) * y) >= 0x1p-6L * c.Magnitude(y) &&
-           static_cast<float>(y - margin) == static_cast<float>(y + margin);
+           Single(y - margin) == Single(y + margin);
 }
 
 }  // namespace
@@ -109,18 +105,18 @@ int SignOf(double x) {
     return (x > 0) - (x < 0);
 }
 
-double SolveCubic(float a2, float a1, float a0) {
+double SolveCubic(Single a2, Single a1, Single a0) {
     // Reduced to t^3 + p*t + q = 0 with y = t - a2/3. Every stored intermediate is a Single,
     // the angle in degrees; only the root slots are Doubles.
-    const float p = Single((3.0 * a1 - double(a2) * a2) / 3.0);
-    const float q = Single((2.0 * a2 * a2 * a2 - 9.0 * a2 * a1 + 27.0 * double(a0)) / 27.0);
-    const float D = Single(double(q) * q / 4.0 + double(p) * p * p / 27.0);
+    const Single p = (3.0 * a1 - double(a2) * a2) / 3.0;
+    const Single q = (2.0 * a2 * a2 * a2 - 9.0 * a2 * a1 + 27.0 * double(a0)) / 27.0;
+    const Single D = double(q) * q / 4.0 + double(p) * p * p / 27.0;
 
     double roots[3];
     int count = 0;
     if (D > 0) {
-        const float u = Single(-q / 2.0 + std::sqrt(double(D)));
-        const float v = Single(-q / 2.0 - std::sqrt(double(D)));
+        const Single u = -q / 2.0 + std::sqrt(double(D));
+        const Single v = -q / 2.0 - std::sqrt(double(D));
         roots[count++] = SignOf(u) * std::cbrt(std::fabs(double(u))) +
                          SignOf(v) * std::cbrt(std::fabs(double(v)));
     } else if (D == 0) {
@@ -131,7 +127,7 @@ double SolveCubic(float a2, float a1, float a0) {
         // Rounding of the Single discriminant may put the cosine a hair beyond 1.
         const double cosine = std::clamp(
             -SignOf(q) * std::sqrt((double(q) * q / 4.0) / (-double(p) * p * p / 27.0)), -1.0, 1.0);
-        const float theta = Single(std::acos(cosine) * 180.0 / std::numbers::pi);
+        const Single theta = std::acos(cosine) * 180.0 / std::numbers::pi;
         const double radius = 2.0 * std::sqrt(-p / 3.0);
         for (int k = 1; k <= 3; ++k)
             roots[count++] = radius * std::cos(Radians(k * 120.0 + theta / 3.0));
@@ -149,7 +145,7 @@ double SolveCubic(float a2, float a1, float a0) {
 
 // The eager search ends in a few steps where the careful one may take a hundred; where its
 // Single could differ from the careful one's, the careful search decides.
-long double LargestRealRoot(float a2, float a1, float a0, double near) {
+long double LargestRealRoot(Single a2, Single a1, Single a0, double near) {
     const Cubic c{a2, a1, a0};
     const Bracket bracket = BracketOf(c);
     if (const auto y = Search(c, Narrowed(c, bracket), true, near); y && SingleIsSettled(c, *y))

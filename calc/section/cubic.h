@@ -2,14 +2,16 @@
 // the largest real root to extended precision that checks it.
 #pragma once
 
+#include "calc/single.h"
+
 // 1 for x > 0, 0 for x = 0, -1 for x < 0.
 int SignOf(double x);
 
 // The largest real root of y^3 + a2*y^2 + a1*y + a0 = 0, or 0 when every root is negative,
 // by the closed form with single-precision intermediates; not finite when the coefficients
 // overflow the reduced equation.
-double SolveCubic(float a2, float a1, float a0);
+double SolveCubic(Single a2, Single a1, Single a0);
 
 // The largest real root of the same cubic, whatever its sign, to the precision of an
 // Extended; the search starts from `near` where that is a fair guess, such as the closed form.
-long double LargestRealRoot(float a2, float a1, float a0, double near = 0);
+long double LargestRealRoot(Single a2, Single a1, Single a0, double near = 0);

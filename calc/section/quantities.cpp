@@ -30,7 +30,7 @@ struct MarkSource {
 };
 constexpr MarkSource kMarks[kMainBarCount] = {{3, 1}, {2, 1}, {5, 1}, {6, 1}, {4, 2}};
 
-std::array<float, kMainBarCount> MarkLengths(const RebarLengths& r) {
+std::array<Single, kMainBarCount> MarkLengths(const RebarLengths& r) {
     return {r.LTop, r.LBottom, r.across, r.across, r.upright};
 }
 

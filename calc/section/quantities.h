@@ -15,7 +15,7 @@ inline constexpr int kMainBarCount = 5;  // bars 1 to 5
 // One bar mark: its bars of length L, `count` of them in a cross-section, at the pitch.
 struct BarQuantity {
     int diameter = 0;     // mm
-    float length = 0;     // mm, L of the processing table
+    Single length = 0;    // mm, L of the processing table
     int count = 0;        // bars of this mark in one cross-section
     double unitMass = 0;  // kg per metre of bar
     double mass = 0;      // kg per metre of culvert

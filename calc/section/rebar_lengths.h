@@ -11,24 +11,24 @@
 
 // Lap length of two bars: for each, sigmaSaJoint*phi/(4*tauOa) up to a multiple of 10 mm;
 // the larger of the two.
-float LapLength(double sigmaSaJoint, double tauOa, int phiA, int phiB);
+Single LapLength(double sigmaSaJoint, double tauOa, int phiA, int phiB);
 
 // The next multiple of 50 mm strictly above the length (1250 gives 1300).
-float NextMultipleOf50(double length);
+Single NextMultipleOf50(double length);
 
 struct RebarLengths {
-    float R1 = 0, R2 = 0;           // bend radii
-    float L3Top = 0, L3Bottom = 0;  // horizontal parts
-    float L2Top = 0, L2Bottom = 0;  // one bent corner
-    float La = 0;                   // lap length
-    float sumL = 0;                 // one closed hoop
-    float Lm = 0;                   // ordered length
-    float LaActual = 0;             // lap length with the rounding of Lm
-    float LTop = 0, LBottom = 0;    // the two bars
-    float x1 = 0, x2 = 0, xShift = 0;
-    float L1Upper = 0, L4Upper = 0, L1Lower = 0, L4Lower = 0;  // straight legs
-    float across = 0;   // the straight bars 3 and 4 of the slabs
-    float upright = 0;  // the straight bars 5 of the walls
+    Single R1 = 0, R2 = 0;           // bend radii
+    Single L3Top = 0, L3Bottom = 0;  // horizontal parts
+    Single L2Top = 0, L2Bottom = 0;  // one bent corner
+    Single La = 0;                   // lap length
+    Single sumL = 0;                 // one closed hoop
+    Single Lm = 0;                   // ordered length
+    Single LaActual = 0;             // lap length with the rounding of Lm
+    Single LTop = 0, LBottom = 0;    // the two bars
+    Single x1 = 0, x2 = 0, xShift = 0;
+    Single L1Upper = 0, L4Upper = 0, L1Lower = 0, L4Lower = 0;  // straight legs
+    Single across = 0;   // the straight bars 3 and 4 of the slabs
+    Single upright = 0;  // the straight bars 5 of the walls
 };
 
 RebarLengths ComputeRebarLengths(const TData& record, const BarSchedule& barSchedule);

@@ -22,13 +22,13 @@ void KeepInRecord(TKakou& record, const RebarLengths& r) {
     record.L4Lower = r.L4Lower;
 }
 
-void WriteBentRow(Grid& grid, int row, float L1, float L2, float L3, float L4, float L) {
-    const float lengths[] = {L1, L2, L3, L4, L};
+void WriteBentRow(Grid& grid, int row, Single L1, Single L2, Single L3, Single L4, Single L) {
+    const Single lengths[] = {L1, L2, L3, L4, L};
     for (int column = 1; column <= 5; ++column)
         grid.Cell(column, row) = FormatLine("0"_pattern, lengths[column - 1]);
 }
 
-void WriteStraightRow(Grid& grid, int row, float length) {
+void WriteStraightRow(Grid& grid, int row, Single length) {
     grid.Cell(1, row) = FormatLine("0"_pattern, length);
     for (int column = 2; column <= 4; ++column) grid.Cell(column, row) = "---";
     grid.Cell(5, row) = FormatLine("0"_pattern, length);
@@ -50,8 +50,8 @@ void WriteTable(Grid& grid, const BarSchedule& barSchedule, const RebarLengths& 
 
 void WriteSheet(ChapterList& list, const TData& record, const BarSchedule& barSchedule,
                 const RebarLengths& r) {
-    const float dWall = static_cast<float>(record.dWall * 1000.0);
-    const float dBottomLower = static_cast<float>(record.dBottomLower * 1000.0);
+    const Single dWall = record.dWall * 1000.0;
+    const Single dBottomLower = record.dBottomLower * 1000.0;
     StartList(list);
     AddLine(list, "主鉄筋加工寸法計算(mm)");
     AddLine(list, " ");
@@ -120,7 +120,7 @@ RebarLengths ComputeRebarProcessing(TKakou& record, const BarSchedule& barSchedu
                                     Messenger& messenger) {
     const RebarLengths lengths = ComputeRebarLengths(record, barSchedule);
     KeepInRecord(record, lengths);
-    if (const auto message = UnbuildableBarsMessage(lengths)) messenger.Unbuildable(*message);
+    if (const auto message = UnbuildableBarsMessage(lengths)) messenger.Inform(*message);
     return lengths;
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/frame/force_summary.h"
 #include "calc/section/bar_arrangement.h"
@@ -41,7 +42,7 @@ constexpr DesignSection kSections[12] = {
 };
 
 struct SectionForces {
-    float M = 0, N = 0, S = 0, S2d = 0;
+    Single M = 0, N = 0, S = 0, S2d = 0;
 };
 
 SectionForces ForcesOf(const TBuzai& record, const DesignSection& section) {
@@ -72,33 +73,46 @@ const RowPatterns& PatternsOf(int row) {
 }
 
 // Shear stress S*1000/(b*d) in N/mm2; none without an effective depth.
-std::optional<float> ShearStress(float S, float d) {
+std::optional<Single> ShearStress(Single S, Single d) {
     if (!(d > 0)) return std::nullopt;
-    return static_cast<float>(std::fabs(S) / d);
+    return Single(std::fabs(S) / d);
 }
 
 // Actual and shear stresses and the verdict of one section. A section whose stresses cannot
 // be formed fails.
-void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& section, float As,
+void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& section, Single As,
                    DesignedSection& s) {
     s.stress = ActualStresses(record, section.code, As, s.N, s.M);
     const bool formed = s.stress && s.required;
     if (s.middle) {
         // Only a positive span moment is checked; shear is not checked at mid-span.
-        if (!formed)
+        if (!formed) {
             s.verdict = "NO";
-        else if (s.M > 0)
-            s.verdict =
-                JudgeSection(record, lowerHaunch, 1, s.stress->sigmaC, s.stress->sigmaS, 0, 0);
+        } else if (s.M > 0) {
+            s.exceeded =
+                ExceededLimits(record, lowerHaunch, 1, s.stress->sigmaC, s.stress->sigmaS, 0, 0);
+            s.verdict = VerdictOf(s.exceeded);
+        }
         return;
     }
-    const float d = DepthsOf(record, section.code).d;
+    const Single d = DepthsOf(record, section.code).d;
     s.tau = ShearStress(s.S, d);
     s.tau2d = ShearStress(s.S2d, d);
-    s.verdict = formed && s.tau && s.tau2d
-                    ? JudgeSection(record, lowerHaunch, section.judgementType, s.stress->sigmaC,
-                                   s.stress->sigmaS, *s.tau, *s.tau2d)
-                    : "NO";
+    if (!formed || !s.tau || !s.tau2d) {
+        s.verdict = "NO";
+        return;
+    }
+    s.exceeded = ExceededLimits(record, lowerHaunch, section.judgementType, s.stress->sigmaC,
+                                s.stress->sigmaS, *s.tau, *s.tau2d);
+    s.verdict = VerdictOf(s.exceeded);
+}
+
+// The largest utilisation of a section; empty when none is judged.
+std::optional<double> LargestUtilisation(const CriterionValues& utilisations) {
+    std::optional<double> largest;
+    for (const std::optional<double>& u : utilisations)
+        if (u && (!largest || *u > *largest)) largest = u;
+    return largest;
 }
 
 // Whether a case's section governs over the one found so far: a worse verdict, or the same
@@ -114,7 +128,7 @@ bool Governs(const DesignedSection& candidate, const DesignedSection& sofar) {
     return a && (!b || *a > *b);
 }
 
-std::string Cell(const Pattern& pattern, std::optional<float> value) {
+std::string Cell(const Pattern& pattern, std::optional<Single> value) {
     return value ? FormatLine(pattern, *value) : "-";
 }
 
@@ -128,7 +142,7 @@ void WriteForceCells(const DesignedSection& s, int row, Grid& grid) {
 
 void WriteStresses(const DesignedSection& s, int row, Grid& grid) {
     const RowPatterns& patterns = PatternsOf(row);
-    std::optional<float> sigmaC, sigmaS;
+    std::optional<Single> sigmaC, sigmaS;
     if (s.stress) sigmaC = s.stress->sigmaC;
     if (s.ShowsSigmaS()) sigmaS = s.stress->sigmaS;
     grid.Cell(9, row) = Cell(patterns.sigmaC, sigmaC);
@@ -138,9 +152,24 @@ void WriteStresses(const DesignedSection& s, int row, Grid& grid) {
     grid.Cell(13, row) = s.verdict;
 }
 
+// The cells the window shows in red: each stress over its limit and the verdict of a failing
+// row (also where a stress cannot be formed).
+std::vector<GridCell> OverLimitCells(const SectionDesign& sections) {
+    constexpr int kFirstStressColumn = 9;
+    constexpr int kVerdictColumn = 13;
+    std::vector<GridCell> cells;
+    for (int k = 0; k < 12; ++k) {
+        const DesignedSection& s = sections[k];
+        for (int c = 0; c < static_cast<int>(s.exceeded.size()); ++c)
+            if (s.exceeded[c]) cells.push_back({kFirstStressColumn + c, k + 1});
+        if (s.verdict == "NO") cells.push_back({kVerdictColumn, k + 1});
+    }
+    return cells;
+}
+
 }  // namespace
 
-int StressTypeOf(float wallMoment, float topMoment, float bottomMoment) {
+int StressTypeOf(Single wallMoment, Single topMoment, Single bottomMoment) {
     const bool slabsPositive = topMoment > 0 && bottomMoment > 0;
     const bool slabsNotPositive = topMoment <= 0 && bottomMoment <= 0;
     if (wallMoment > 0 && slabsPositive) return 1;
@@ -150,7 +179,7 @@ int StressTypeOf(float wallMoment, float topMoment, float bottomMoment) {
 }
 
 bool DesignedSection::ShowsSigmaS() const {
-    return stress && (!middle || (M > 0 && stress->sigmaS > 0.0f));
+    return stress && (!middle || (M > 0 && stress->sigmaS > 0));
 }
 
 SectionDesign DesignSections(TKakou& record, const DesignConditions& conditions,
@@ -174,21 +203,22 @@ SectionDesign DesignSections(TKakou& record, CaseForces cases, const DesignCondi
 
     // Required steel of every case; a section that cannot be computed keeps no demand of its
     // own. The steel of a section is the largest demand over the cases.
-    std::array<std::optional<float>, 12> largest;
+    std::array<std::optional<Single>, 12> largest;
     for (std::size_t c = 0; c < cases.size(); ++c)
         for (int k = 0; k < 12; ++k) {
             DesignedSection& s = eachCase[c][k];
             const SectionForces f = ForcesOf(*cases[c], kSections[k]);
+            s.code = kSections[k].code;
             s.M = f.M, s.N = f.N, s.S = f.S, s.S2d = f.S2d;
             s.middle = kSections[k].where == Where::Span;
             s.judgementType = kSections[k].judgementType;
             s.loadCase = static_cast<int>(c);
             s.required = s.middle && !(f.M > 0)
-                             ? std::optional<float>(0.0f)
+                             ? std::optional<Single>(0)
                              : RequiredSteel(record, kSections[k].code, f.M, f.N);
             if (s.required && (!largest[k] || *s.required > *largest[k])) largest[k] = s.required;
         }
-    for (int k = 0; k < 12; ++k) sectionSteel[k] = largest[k].value_or(0.0f);
+    for (int k = 0; k < 12; ++k) sectionSteel[k] = largest[k].value_or(0);
 
     ArrangeBars(record, conditions, barSchedule, sectionSteel, messenger);
 
@@ -197,11 +227,18 @@ SectionDesign DesignSections(TKakou& record, CaseForces cases, const DesignCondi
         for (int k = 0; k < 12; ++k) {
             DesignedSection& s = eachCase[c][k];
             CheckStresses(record, conditions.lowerHaunch, kSections[k], sectionSteel[k], s);
-            s.utilisation = UtilisationsOf(record, conditions.lowerHaunch, s);
+            s.utilisation = Utilisations(record, conditions.lowerHaunch, s);
             if (c == 0 || Governs(s, shown[k])) shown[k] = s;
         }
     for (int k = 0; k < 12; ++k) shown[k].required = largest[k];
     return shown;
+}
+
+int FailingSectionCount(const CalcTable& table) {
+    const Grid& grid = table.GridOf("StringGrid3");
+    int failing = 0;
+    for (int row = 1; row < grid.rows; ++row) failing += grid.Cell(13, row) == "NO";
+    return failing;
 }
 
 bool AllSectionsPass(const SectionDesign& sections) {
@@ -222,6 +259,7 @@ void WriteSectionDesign(const SectionDesign& sections, const BarSchedule& barSch
         if (sections[k].loadCase != 0) WriteForceCells(sections[k], k + 1, grid);
     WriteBarArrangement(barSchedule, sectionSteel, grid);
     for (int k = 0; k < 12; ++k) WriteStresses(sections[k], k + 1, grid);
+    table.overLimitCells = OverLimitCells(sections);
     table.labels.at("Label97") = AllSectionsPass(sections)
                                      ? Label{"許容応力度内", colours::blue}
                                      : Label{"許容応力度を超えました。", colours::red};

@@ -14,6 +14,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "calc/single.h"
+
 namespace {
 
 using pattern_syntax::ClosingQuote;
@@ -219,10 +221,9 @@ BinaryValue Decompose(long double value) {
     return {static_cast<std::uint64_t>(std::ldexp(fraction, 64)), exponent - 64};
 }
 
-// Read from the bits: a float needs no extended arithmetic.
-BinaryValue Decompose(float value) {
-    static_assert(std::numeric_limits<float>::is_iec559);
-    const std::uint32_t bits = std::bit_cast<std::uint32_t>(value) & 0x7FFF'FFFFu;
+// Read from the bits: a Single needs no extended arithmetic.
+BinaryValue Decompose(Single value) {
+    const std::uint32_t bits = value.Bits() & 0x7FFF'FFFFu;
     const std::uint32_t biased = bits >> 23, fraction = bits & 0x7F'FFFFu;
     if (biased == 0) return {fraction, -149};  // zero and the subnormals
     return {fraction | 0x80'0000u, static_cast<int>(biased) - 150};
@@ -310,13 +311,13 @@ Digits SignificantDigits(BinaryValue value) {
     return d;
 }
 
-// |value| × 10^decimals for a float with at most nine decimals, rounded half away from zero
+// |value| × 10^decimals for a Single with at most nine decimals, rounded half away from zero
 // straight from its bits: mantissa × 5^decimals × 2^(exponent + decimals), whole in 64 bits.
-// Its digits equal those of rounding to the significant digits first: a float with nine or
+// Its digits equal those of rounding to the significant digits first: a Single with nine or
 // fewer decimals lies farther from each midpoint of its last decimal than that first rounding
 // moves it. Nothing where the scaled value reaches 10^17, whose digits that first rounding may
 // cut.
-std::optional<std::uint64_t> ScaledFixed(float value, int decimals) {
+std::optional<std::uint64_t> ScaledFixed(Single value, int decimals) {
     constexpr std::uint64_t kLimit = 100'000'000'000'000'000u;
     const BinaryValue binary = Decompose(value);
     std::uint64_t scaled =
@@ -599,7 +600,7 @@ std::string Format(const Pattern& pattern, Number value) {
     const PatternLayout& layout = chosen.layout;
     std::optional<Digits> digits;
     int exponent = 0;
-    if constexpr (std::is_same_v<Number, float>) {
+    if constexpr (std::is_same_v<Number, Single>) {
         const auto scaled = !layout.scientific && layout.decimals <= 9
                                 ? ScaledFixed(value, layout.decimals)
                                 : std::nullopt;
@@ -621,7 +622,7 @@ std::string Format(const Pattern& pattern, Number value) {
 }  // namespace
 
 std::string FormatLine(const Pattern& pattern, double value) {
-    return Format(pattern, static_cast<float>(value));
+    return Format(pattern, Single(value));
 }
 
 std::string FormatFloat(const Pattern& pattern, long double value) {

@@ -130,6 +130,12 @@ Chart CoverStudyChart(const CoverStudy& study) {
     return chart;
 }
 
+std::string CoverText(double metres) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", metres);
+    return text;
+}
+
 Grid GoverningCoverGrid(const CoverStudy& study) {
     Grid grid(4, kCriterionCount + 2);
     grid.columnWidths = {60, 70, 70, 60};
@@ -161,7 +167,7 @@ Grid GoverningCoverGrid(const CoverStudy& study) {
         char text[32];
         std::snprintf(text, sizeof text, "%.3f", *worst);
         grid.Cell(1, c + 1) = std::isinf(*worst) ? "∞" : text;
-        grid.Cell(2, c + 1) = DecimalText(study.covers[at]);
+        grid.Cell(2, c + 1) = CoverText(study.covers[at]);
         // The section where this criterion's largest value occurs at that cover.
         const DesignResult& r = study.results[at];
         int section = overall ? r.governingSection : -1;

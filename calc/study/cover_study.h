@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calc/calc_table.h"
@@ -23,6 +24,9 @@ std::array<std::optional<double>, kCriterionCount> CriterionMaxima(const DesignR
 // The four utilisations and their maximum against the cover, the limit 1.0, the load-case
 // regions with their boundaries and names, and a marker at the input cover.
 Chart CoverStudyChart(const CoverStudy& study);
+
+// A cover as a study shows it: to 0.01 m.
+std::string CoverText(double metres);
 
 // For each criterion and for the maximum: the largest utilisation, the cover where it occurs
 // (the shallowest where several tie) and its section. A title row and a title column.

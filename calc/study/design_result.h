@@ -9,7 +9,8 @@
 
 #include "calc/design_conditions.h"
 #include "calc/run.h"
-#include "calc/section/section_utilisation.h"
+#include "calc/section/section_checks.h"
+#include "calc/single.h"
 #include "calc/water/load_cases.h"
 #include "calc/water/stability.h"
 
@@ -17,16 +18,18 @@ inline constexpr int kDesignSectionCount = 12;
 
 // One row of the section-design table. A value the table shows as "-" is empty here.
 struct SectionResult {
-    float M = 0, N = 0, S = 0, S2d = 0;               // kN·m, kN; S and S2d are 0 at mid-span
-    std::optional<float> Asn;                         // required steel, mm² per metre
-    float As = 0;                                     // provided steel, mm² per metre
-    int diameter = 0;                                 // mm; 0 when no bar was found
-    int pitch = 0;                                    // mm; 9999 when the bar search failed
-    std::optional<float> sigmaC, sigmaS, tau, tau2d;  // N/mm²
-    std::string verdict;                              // "OK", "NO" or "-"
-    CaseKind loadCase = CaseKind::Documented;         // the case these values belong to
-    // Stress over its limit, by Criterion (see Utilisations).
-    Utilisations utilisation;
+    Single M = 0, N = 0, S = 0, S2d = 0;               // kN·m, kN; S and S2d are 0 at mid-span
+    std::optional<Single> Asn;                         // required steel, mm² per metre
+    Single As = 0;                                     // provided steel, mm² per metre
+    int diameter = 0;                                  // mm; 0 when no bar was found
+    int pitch = 0;                                     // mm; 9999 when the bar search failed
+    std::optional<Single> sigmaC, sigmaS, tau, tau2d;  // N/mm²
+    std::string verdict;                               // "OK", "NO" or "-"
+    CaseKind loadCase = CaseKind::Documented;          // the case these values belong to
+    // Stress over its limit, by Criterion: σc/σca (or σc/(¾·σca) where that limit holds),
+    // σs/σsa, τ/(2·τa), τ2d/τa. Empty where the criterion is not judged; +∞ where the
+    // section is judged "NO" because that stress cannot be formed.
+    CriterionValues utilisation;
 
     bool operator==(const SectionResult&) const = default;
 };
@@ -35,7 +38,7 @@ struct DesignResult {
     RunResult status = RunResult::Completed;
     int loadCase = 0;  // 1..5 once the conditions were read
     std::array<SectionResult, kDesignSectionCount> sections;
-    bool passed = false;        // every section within its allowable stresses: "許容応力度内"
+    bool passed = false;        // the design's verdict (DesignPasses)
     int governingSection = -1;  // row − 1 of the largest utilisation; −1 when none
     Criterion governingCriterion = Criterion::SigmaC;
     double maxUtilisation = 0;

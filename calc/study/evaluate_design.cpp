@@ -18,8 +18,8 @@ bool FarOutside(const TData& r, const WaterInputs& w) {
           r.sigmaSaJoint, r.P1, r.axleDistance, r.impactDepth, w.hw.value_or(0), w.gammaW,
           w.gammaSub, w.qa.value_or(0), w.upliftFactor})
         if (!(std::fabs(value) <= kPlain)) return true;
-    for (const float value : {r.h1, r.ha, r.Tu, r.TL, r.Tb, r.Hab, r.Hah, r.H, r.B, r.dTop, r.dWall,
-                              r.dBottomUpper, r.dBottomLower})
+    for (const Single value : {r.h1, r.ha, r.Tu, r.TL, r.Tb, r.Hab, r.Hah, r.H, r.B, r.dTop,
+                               r.dWall, r.dBottomUpper, r.dBottomLower})
         if (!(std::fabs(value) <= kPlain)) return true;
     return false;
 }
@@ -59,7 +59,7 @@ DesignResult EvaluateDesign(const DesignConditions& conditions) {
     result.loadCase = work.loadCase;
     if (result.status != RunResult::Completed) return result;
 
-    result.passed = AllSectionsPass(work.sections);
+    result.passed = work.passed;
     result.stability = work.stability;
     result.warnings = std::move(work.warnings);
     result.concrete = work.quantities.concrete;

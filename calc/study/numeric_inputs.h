@@ -11,6 +11,7 @@
 struct NumericInput {
     const char* name;                      // as given on the command line
     std::string DesignConditions::*field;  // the entry that holds its text
+    bool single;                           // read into a Single field (about 7 digits)
     const char* meaning;
 };
 

@@ -8,8 +8,14 @@
 #include <vector>
 
 #include "calc/design_conditions.h"
+#include "calc/read_conditions.h"
 #include "calc/study/design_result.h"
 #include "calc/study/parallel.h"
+
+// The entries a sizing sets in every box it tries.
+inline constexpr ConditionEntry kSizedEntries[] = {&DesignConditions::Tu, &DesignConditions::TL,
+                                                   &DesignConditions::Tb, &DesignConditions::B,
+                                                   &DesignConditions::H};
 
 // The thicknesses tried, in mm.
 struct ThicknessBounds {
@@ -17,11 +23,6 @@ struct ThicknessBounds {
     int thickest = 1500;
     int step = 50;
 };
-
-// Whether a design can be recommended: it ran to the end, every section is within its
-// allowable stresses, no stage had to warn (an unusual stress distribution, a failed bar
-// search) and the box is safe against uplift and within the allowable ground pressure.
-bool DesignPasses(const DesignResult& result);
 
 struct Thicknesses {
     int Tu = 0, TL = 0, Tb = 0;  // mm
@@ -41,13 +42,17 @@ struct SizingResult {
 // passes at every cover (the base conditions' own cover when covers is empty); ties go to
 // the smaller Tu + TL + Tb, then to the thinner top slab and side walls. The search
 // evaluates boxes in that order and stops at the first that passes everywhere, trying first
-// the cover that failed last, so it relies on no property of the calculation. A base whose
-// B, H or thicknesses are no numbers gives the conversion error's message. Empty when
-// cancelled.
+// the cover that failed last, so it relies on no property of the calculation; a passing box
+// found first by a quick descent tells how far the search may have to go, and the progress
+// runs over that far. A base whose B, H or thicknesses are no numbers gives the
+// conversion error's message. Empty when cancelled, at whatever stage.
 std::optional<SizingResult> SizeBox(const DesignConditions& base,
                                     const std::vector<std::string>& covers,
                                     const StudyControl& control, std::string& error,
                                     const ThicknessBounds& bounds = {});
+
+// Bytes a sizing over this many covers holds: their texts and SizeBox's work on them.
+std::size_t SizingFootprint(std::size_t covers);
 
 // The concrete area B·H − Bu·Hu of a box around the opening Bu × Hu (m), in m².
 double ConcreteArea(double Bu, double Hu, const Thicknesses& thicknesses);

@@ -72,7 +72,7 @@ void WriteTotals(const FrameCase& c, int loadCase, ChapterList& list) {
     const bool q = loadCase == 4 || loadCase == 5;
     AddLine(list, "3)荷重合計");
     // The formulas are ASCII: padded to the column of the values by their length.
-    const auto total = [&](std::string formula, float value) {
+    const auto total = [&](std::string formula, Single value) {
         formula.resize(std::max<std::size_t>(formula.size(), 32), ' ');
         AddPressure(list, formula + "=", value);
     };
@@ -119,7 +119,7 @@ void WriteGroundPressure(const FrameCase& c, const CaseBearing& b, ChapterList& 
 
 void WriteJointMoments(const TBuzai& r, ChapterList& list) {
     AddLine(list, "6)接点曲げﾓｰﾒﾝﾄ(Ⅲ章と同じ方法による)");
-    const auto moment = [&](const char* label, float value) {
+    const auto moment = [&](const char* label, Single value) {
         AddValue(list, label, "+0.000kNm;-0.000kNm;0.000kNm"_pattern, value);
     };
     moment("    Mab=", r.Mab);

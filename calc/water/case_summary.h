@@ -10,12 +10,12 @@
 
 struct NamedValue {
     std::string_view name;
-    float value = 0;
+    Single value = 0;
     bool operator==(const NamedValue&) const = default;
 };
 
 struct SectionForce {
-    float M = 0, N = 0, S = 0;  // kN·m, kN; S is 0 at mid-span
+    Single M = 0, N = 0, S = 0;  // kN·m, kN; S is 0 at mid-span
     bool operator==(const SectionForce&) const = default;
 };
 
@@ -25,7 +25,7 @@ struct SectionForce {
 struct CaseSummary {
     CaseKind kind = CaseKind::Documented;
     std::vector<NamedValue> loads;
-    std::array<float, 8> jointMoments{};  // Mab, Mba, Mbc, Mcb, Mcd, Mdc, Mda, Mad
+    std::array<Single, 8> jointMoments{};  // Mab, Mba, Mbc, Mcb, Mcd, Mdc, Mda, Mad
     std::array<SectionForce, 12> sections{};
     bool operator==(const CaseSummary&) const = default;
 };

@@ -63,12 +63,12 @@ Stability ComputeStability(const TKakou& documented, const ExtraCases& extra,
 
 std::vector<std::string> ApplicabilityWarnings(const TData& r) {
     std::vector<std::string> warnings;
-    const auto warn = [&](const char* what, float value, const char* range) {
+    const auto warn = [&](const char* what, Single value, const char* range) {
         warnings.push_back(std::string("適用範囲外：") + what + FormatLine("0.00m"_pattern, value) +
                            "が通常の範囲（" + range + "）の外です。");
     };
-    if (r.h1 < 0.5f || r.h1 > 20.0f) warn("土かぶり h1=", r.h1, "0.5～20m");
-    if (r.Bu > 6.5f) warn("内空幅 Bu=", r.Bu, "6.5m以下");
-    if (r.Hu > 5.0f) warn("内空高 Hu=", r.Hu, "5m以下");
+    if (r.h1 < 0.5 || r.h1 > 20.0) warn("土かぶり h1=", r.h1, "0.5～20m");
+    if (r.Bu > 6.5) warn("内空幅 Bu=", r.Bu, "6.5m以下");
+    if (r.Hu > 5.0) warn("内空高 Hu=", r.Hu, "5m以下");
     return warnings;
 }

@@ -35,12 +35,12 @@ CaseSummary SummaryOf(const TBuzai& r, CaseKind kind, const WaterPressures& wate
                {"Phd1", uniform ? r.Phd1q : r.Phd1},
                {"Phd2", uniform ? r.Phd2q : r.Phd2}};
     if (kind == CaseKind::Groundwater)
-        s.loads.insert(s.loads.end(), {{"Pw", static_cast<float>(water.top)},
-                                       {"Pwh1", static_cast<float>(water.wallTop)},
-                                       {"Pwh2", static_cast<float>(water.wallBottom)}});
+        s.loads.insert(s.loads.end(), {{"Pw", Single(water.top)},
+                                       {"Pwh1", Single(water.wallTop)},
+                                       {"Pwh2", Single(water.wallBottom)}});
     if (kind == CaseKind::InnerWater)
-        s.loads.insert(s.loads.end(), {{"Pwi1", static_cast<float>(water.innerTop)},
-                                       {"Pwi2", static_cast<float>(water.innerBottom)}});
+        s.loads.insert(s.loads.end(),
+                       {{"Pwi1", Single(water.innerTop)}, {"Pwi2", Single(water.innerBottom)}});
     s.jointMoments = {r.Mab, r.Mba, r.Mbc, r.Mcb, r.Mcd, r.Mdc, r.Mda, r.Mad};
     for (int k = 0; k < 12; ++k) s.sections[k] = {sections[k].M, sections[k].N, sections[k].S};
     return s;

@@ -64,7 +64,7 @@ void DrawMomentEnvelope(CaseForces cases, Chart& chart) {
     for (std::size_t k = 0; k < members.size(); ++k) {
         const DiagramMember& m = members[k];
         for (int i = 0; i <= kDiagramSamples; ++i) {
-            const float x = SamplePosition(MemberOf(first, m.id), i);
+            const Single x = SamplePosition(MemberOf(first, m.id), i);
             double high = -HUGE_VAL, low = HUGE_VAL;
             for (const TBuzai* c : cases) {
                 const double moment = static_cast<double>(MomentAt(MemberOf(*c, m.id), x));
@@ -72,9 +72,9 @@ void DrawMomentEnvelope(CaseForces cases, Chart& chart) {
                 low = std::min(low, moment);
             }
             largest.Add(m.X(x, high / kDiagramScale), m.Y(x, high / kDiagramScale),
-                        EndLabel(i, static_cast<float>(high), "0.00kNm"_pattern));
+                        EndLabel(i, Single(high), "0.00kNm"_pattern));
             smallest.Add(m.X(x, low / kDiagramScale), m.Y(x, low / kDiagramScale),
-                         EndLabel(i, static_cast<float>(low), "0.00kNm"_pattern));
+                         EndLabel(i, Single(low), "0.00kNm"_pattern));
             reach = std::max({reach, std::fabs(high), std::fabs(low)});
         }
         const DiagramMember& next = members[(k + 1) % members.size()];

@@ -8,12 +8,14 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <new>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "files/design_file.h"
 #include "tests/calc/german_locale.h"
 #include "tests/files/nearly_full_disk.h"
+#include "tests/files/pdf_text.h"
 #include "tests/files/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -24,7 +26,7 @@ namespace {
 struct FakeRun {
     RunResult result = RunResult::Completed;
     std::vector<std::string> messages;
-    std::vector<std::string> warnings;  // shown as a design that cannot be built
+    std::vector<std::string> warnings;  // a stage's messages: the design does not pass
     int exceedingRow = 0;               // a row of the section table judged "NO"
     int calls = 0;
     DesignConditions seen;
@@ -35,11 +37,12 @@ struct FakeRun {
             seen = conditions;
             table.List("ListBox7") = {"計算済み"};
             for (const auto& text : messages) m.Inform(text);
-            for (const auto& text : warnings) m.Unbuildable(text);
+            for (const auto& text : warnings) m.Inform(text);
             if (exceedingRow > 0) {
                 table.GridOf("StringGrid3").Cell(13, exceedingRow) = "NO";
                 table.labels.at("Label97").text = "許容応力度を超えました。";
             }
+            table.passed = result == RunResult::Completed && warnings.empty() && exceedingRow == 0;
             return result;
         };
     }
@@ -68,6 +71,7 @@ TEST(Batch, ArgumentsItDoesNotKnowShowUsageAndRunNothing) {
         {"--batch", "--tload", "20,4.0"},
         {"--batch", "--tload", "20,4.0,3.5,1"},
         {"--batch", "--pdf"},
+        {"--batch", ""},  // an empty file variable in a script
     };
     for (const auto& arguments : cases) {
         FakeRun run;
@@ -125,7 +129,7 @@ TEST(Batch, FileTLoadAndPitchReachTheCalculation) {
 }
 
 // A completed run whose design does not pass exits 3 and says why; a file error outranks it.
-TEST(Batch, ExitStatusThreeWhenASectionFailsOrBarsCannotBeBuilt) {
+TEST(Batch, ExitStatusThreeWhenASectionFailsOrAStageWarns) {
     struct Case {
         std::vector<std::string> warnings;
         int exceedingRow;
@@ -139,6 +143,11 @@ TEST(Batch, ExitStatusThreeWhenASectionFailsOrBarsCannotBeBuilt) {
          true,
          3,
          "予想外の計算です(@125～@300,D6 ～D51内に鉄筋量が求まりません)\n"},
+        {{"応力分布タイプが普通ではありません。"},
+         0,
+         true,
+         3,
+         "応力分布タイプが普通ではありません。\n"},
         {{}, 2, true, 3, "許容応力度を超えました。（側壁(L)M）\n"},
         {{}, 2, false, 1, "書き込みが許可されていない"},
     };
@@ -219,6 +228,40 @@ TEST(Batch, ExitStatusFollowsHowTheRunEnded) {
         // A run that stopped writes no report over an earlier one.
         EXPECT_EQ(std::filesystem::exists(folder / "Box.txt"), c.status == 0);
     }
+}
+
+// Running out of memory anywhere ends the run with a message, status 1 and nothing written.
+TEST(Batch, RunningOutOfMemoryEndsWithAMessage) {
+    TempFolder folder;
+    const Outcome outcome = Batch({"--batch", "--text", folder / "Box.txt"},
+                                  [](const DesignConditions&, CalcTable&, Messenger&) -> RunResult {
+                                      throw std::bad_alloc();
+                                  });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "メモリーが足りないため、処理を中止しました。\n");
+    EXPECT_EQ(folder.EntryCount(), 0);
+}
+
+// A design file named with a line break or a character CP932 lacks still gives its drawing;
+// an output name of 255 bytes is written, and a longer one fails alone with the reason.
+TEST(Batch, OddFileNamesAreWrittenOrRefusedWithTheReason) {
+    TempFolder folder;
+    const std::string input = folder / "Brücke\n.dat";
+    ASSERT_TRUE(SaveDesignConditions(input, DesignConditions{}).ok());
+    const std::string longest = folder / (std::string(251, 'n') + ".txt");
+    const Outcome written =
+        Batch({"--batch", input, "--dxf", folder / "d.dxf", "--text", longest}, RunCalculation);
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_GT(fs::file_size(folder / "d.dxf"), 0u);
+    EXPECT_GT(fs::file_size(longest), 0u);
+
+    const std::string tooLong = folder / (std::string(252, 'n') + ".txt");
+    const Outcome refused =
+        Batch({"--batch", input, "--json", folder / "r.json", "--text", tooLong}, RunCalculation);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("ファイル「" + tooLong + "」は名前が長すぎる"), std::string::npos)
+        << refused.err;
+    EXPECT_EQ(folder.EntryCount(), 3);
 }
 
 TEST(Batch, UnreadableConditionFileStopsBeforeTheRun) {
@@ -361,6 +404,38 @@ TEST(Batch, WritesTheReportPagesAsPdf) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_FALSE(failed.err.empty());
     EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// A file saved with "白黒" and a report header: the figures stay black after the run, as the
+// choice says, and every page of the PDF carries the header over its number.
+TEST(Batch, FileColourChoiceAndHeaderReachTheReports) {
+    TempFolder folder;
+    DesignConditions saved;
+    saved.figureColours = 1;
+    saved.projectName = "○○線函渠工";
+    saved.designer = "山田";
+    ASSERT_TRUE(SaveDesignConditions(folder / "c.dat", saved).ok());
+    const Outcome outcome =
+        Batch({"--batch", folder / "c.dat", "--json", folder / "r.json", "--pdf", folder / "r.pdf"},
+              RunCalculation);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+
+    const auto json = nlohmann::json::parse(ReadBytes(folder / "r.json"));
+    const std::pair<const char*, const char*> lines[] = {
+        {"Chart1", "Series3"},  {"Chart1", "Series6"},  {"Chart1", "Series39"},
+        {"Chart4", "Series21"}, {"Chart9", "Series31"}, {"Chart10", "Series35"}};
+    for (const auto& [chart, series] : lines) {
+        const auto& s = json["charts"][chart]["series"][series];
+        EXPECT_EQ(s["colour"], "#000000") << chart << ' ' << series;
+        for (const auto& point : s["points"]) EXPECT_EQ(point["colour"], "#000000") << series;
+    }
+    const std::string pdf = ReadBytes(folder / "r.pdf");
+    for (int page : {1, 3, 10}) {
+        const std::string text = PdfPageText(pdf, page);
+        EXPECT_NE(text.find("工事名：○○線函渠工"), std::string::npos) << page;
+        EXPECT_NE(text.find("設計者：山田"), std::string::npos) << page;
+        EXPECT_NE(text.find(std::to_string(page) + " / 10"), std::string::npos) << page;
+    }
 }
 
 // The real calculation on conditions from a .dat file: a text that is no number and failed

@@ -5,19 +5,27 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QSettings>
 #include <QSlider>
 #include <QStatusBar>
+#include <QToolButton>
+#include <filesystem>
 #include <map>
 
 #include "calc/results_ready.h"
+#include "calc/section/section_design.h"
 #include "files/design_extension.h"
+#include "tests/files/pdf_text.h"
 #include "tests/files/temp_folder.h"
 #include "ui/radio_group.h"
+#include "ui/window_places.h"
 
 // Shows conditions that differ by their entries.
 void PrintTo(const DesignConditions& c, std::ostream* out) {
@@ -39,27 +47,27 @@ struct FakeFiles {
         const auto failure = [](const std::string& message) {
             return FileResult::Failure(FileStatus::FileError, message);
         };
-        return {[this, failure](const std::string& path, const DesignConditions& c) {
-                    if (path == "bad") return failure("cannot write bad");
-                    saved[path] = c;
-                    return FileResult{};
-                },
-                [this, failure](const std::string& path, DesignConditions& c) {
-                    if (!saved.count(path)) return failure("cannot open " + path);
-                    c = saved.at(path);
-                    return FileResult{};
-                },
-                [this, failure](const std::string& path, const CalcTable&) {
-                    if (textFails) return failure("cannot write Box.txt");
-                    textReports.push_back(path);
-                    return FileResult{};
-                },
-                [this, failure](const std::string& path, const CalcTable&, const std::string& name,
-                                const std::string&) {
-                    if (path == "bad") return failure("cannot write bad");
-                    drawingNames.push_back(name);
-                    return FileResult{};
-                }};
+        return {
+            [this, failure](const std::string& path, const DesignConditions& c) {
+                if (path == "bad") return failure("cannot write bad");
+                saved[path] = c;
+                return FileResult{};
+            },
+            [this, failure](const std::string& path, DesignConditions& c) {
+                if (!saved.count(path)) return failure("cannot open " + path);
+                c = saved.at(path);
+                return FileResult{};
+            },
+            [this, failure](const std::string& path, const CalcTable&) {
+                if (textFails) return failure("cannot write Box.txt");
+                textReports.push_back(path);
+                return FileResult{};
+            },
+            [this, failure](const std::string& path, const CalcTable&, const SheetTitle& title) {
+                if (path == "bad") return failure("cannot write bad");
+                drawingNames.push_back(title.designName);
+                return FileResult{};
+            }};
     }
 };
 
@@ -72,19 +80,34 @@ class ScriptedMessenger : public RecordingMessenger {
         messages.push_back(text);
         return askAnswer;
     }
+    // The next confirmations' answers, before the fixed one.
+    bool Confirm(const std::string& text) override {
+        if (confirmAnswers.empty()) return RecordingMessenger::Confirm(text);
+        messages.push_back(text);
+        const bool answer = confirmAnswers.front();
+        confirmAnswers.erase(confirmAnswers.begin());
+        return answer;
+    }
     Answer askAnswer = Answer::No;
+    std::vector<bool> confirmAnswers;
 };
 
 const char* const kUnsaved = "変更を保存しますか？";
+const char* const kRecalculate = "入力が変更されています。再計算してから出力しますか？";
+const char* const kCheckPage = "照査一覧のページも出力しますか。";
+const char* const kSaved = "設計条件を保存しました。";
 
 class MainWindowTest : public testing::Test {
   protected:
     explicit MainWindowTest(bool answer = true) : messenger(answer) {}
 
+    // Box.txt is written into the current folder: a fresh one for each test.
     void SetUp() override {
+        QDir::setCurrent(QString::fromStdString(folder / ""));
         window.SetPathPrompt([this](bool) { return nextPath; });
         window.show();
     }
+    void TearDown() override { QDir::setCurrent(startFolder); }
 
     void Trigger(const char* action) {
         auto* found = window.findChild<QAction*>(QString::fromLatin1(action));
@@ -104,6 +127,12 @@ class MainWindowTest : public testing::Test {
         return closed;
     }
 
+    bool Saved() const {
+        return window.statusBar()->currentMessage().startsWith(QString::fromUtf8(kSaved));
+    }
+
+    TempFolder folder;
+    const QString startFolder = QDir::currentPath();
     CalcTable table;
     ScriptedMessenger messenger;
     FakeFiles files;
@@ -171,7 +200,8 @@ TEST_F(MainWindowTest, SaveChangeLoadRestoresEveryControl) {
     window.CalculationTable().SetConditions(entered);
     nextPath = "box.dat";
     Trigger("ToolButton4");
-    EXPECT_EQ(messenger.messages, std::vector<std::string>{"設計条件を保存しました。"});
+    EXPECT_TRUE(Saved());
+    EXPECT_TRUE(messenger.messages.empty());
 
     window.CalculationTable().SetConditions(DesignConditions{});
     Trigger("LoadItem");  // the changes are not saved: answered No
@@ -182,7 +212,7 @@ TEST_F(MainWindowTest, SaveChangeLoadRestoresEveryControl) {
     EXPECT_TRUE(Page().findChild<QCheckBox*>("CheckBox1")->isChecked());
     EXPECT_TRUE(Page().findChild<QComboBox*>("ComboBox10")->isEnabled());
     EXPECT_EQ(table.ChartOf("Chart9").titleColour, colours::black);  // "白黒" acted
-    EXPECT_EQ(messenger.messages, (std::vector<std::string>{"設計条件を保存しました。", kUnsaved}));
+    EXPECT_EQ(messenger.messages, std::vector<std::string>{kUnsaved});
 }
 
 // Saved by one program, loaded by the next: every control comes back, the T load, pitch,
@@ -210,7 +240,7 @@ TEST(MainWindowFiles, SaveRestartLoadRestoresEveryControl) {
         first.show();
         first.CalculationTable().SetConditions(entered);
         first.SaveConditions();
-        ASSERT_EQ(messenger.messages, std::vector<std::string>{"設計条件を保存しました。"});
+        ASSERT_TRUE(messenger.messages.empty());
     }
     CalcTable table;
     RecordingMessenger messenger;
@@ -244,18 +274,46 @@ TEST(MainWindowFiles, SaveRestartLoadRestoresEveryControl) {
     EXPECT_EQ(next.CalculationTable().Conditions(), expected);
 }
 
+// Closed and started again, the main window and the calculation table open where they were
+// closed. The places are kept under an organisation name of this test's own, in the test
+// folder of the settings; without one nothing is kept.
+TEST(MainWindowPlaces, WindowsOpenWhereTheyWereClosed) {
+    const QSize mainSize(900, 500), tableSize(1000, 600);
+    QCoreApplication::setOrganizationName(QStringLiteral("dolmeta-test-places"));
+    QSettings().clear();
+    {
+        CalcTable table;
+        RecordingMessenger messenger;  // "終了しますか。" answered Yes
+        MainWindow first(table, messenger, ProgramFileFunctions());
+        first.show();
+        first.resize(mainSize);
+        first.CalculationTable().resize(tableSize);
+        first.Exit();
+    }
+    CalcTable table;
+    RecordingMessenger messenger;
+    MainWindow next(table, messenger, ProgramFileFunctions());
+    EXPECT_TRUE(RestorePlace(next, MainWindow::kPlaceKey));
+    next.show();
+    EXPECT_EQ(next.size(), mainSize);
+    EXPECT_EQ(next.CalculationTable().size(), tableSize);
+    QSettings().clear();
+    QCoreApplication::setOrganizationName(QString());
+    EXPECT_FALSE(RestorePlace(next, MainWindow::kPlaceKey));
+}
+
 TEST_F(MainWindowTest, NothingChangedNothingAsked) {
     nextPath = "box.dat";
     Trigger("SaveItem");
     Trigger("LoadItem");
     Trigger("NewItem");
     EXPECT_TRUE(ClosedByExit());
-    EXPECT_EQ(messenger.messages,
-              (std::vector<std::string>{"設計条件を保存しました。", "終了しますか。"}));
+    EXPECT_EQ(messenger.messages, std::vector<std::string>{"終了しますか。"});
 }
 
 // Exit, load, starting over and closing the window each ask about unsaved changes: Cancel
-// keeps everything, No goes on without saving, Yes saves first.
+// keeps everything, No goes on without saving, Yes saves first. Exit asks that question
+// alone.
 TEST_F(MainWindowTest, UnsavedChangesAreAskedAbout) {
     Edit("Edit2", "3.00");
     messenger.askAnswer = Messenger::Answer::Cancel;
@@ -267,8 +325,7 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAbout) {
     window.close();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.CalculationTable().Conditions().h1, "3.00");
-    EXPECT_EQ(messenger.messages,
-              (std::vector<std::string>{"終了しますか。", kUnsaved, kUnsaved, kUnsaved, kUnsaved}));
+    EXPECT_EQ(messenger.messages, std::vector<std::string>(4, kUnsaved));
 
     messenger.messages.clear();
     messenger.askAnswer = Messenger::Answer::No;
@@ -390,8 +447,11 @@ TEST_F(MainWindowAnsweredNo, PrintAnsweredNoPrintsNothingAndKeepsTheTable) {
     Trigger("RunItem");
     Trigger("PrintItem");
     Trigger("ToolButton5");
+    // Without the summary of the checks, the ten pages.
+    const std::vector<std::string> asked = {"照査一覧のページも印刷しますか。",
+                                            "プリンターの準備はいいですか。\n10枚印刷します。"};
     EXPECT_EQ(messenger.messages,
-              std::vector<std::string>(2, "プリンターの準備はいいですか。\n10枚印刷します。"));
+              (std::vector<std::string>{asked[0], asked[1], asked[0], asked[1]}));
     EXPECT_TRUE(window.CalculationTable().isVisible());
 }
 
@@ -401,13 +461,17 @@ TEST_F(MainWindowTest, PdfCommandWritesTheTenPagesWhereTheUserSays) {
     window.SetPdfPathPrompt([&] { return path.toStdString(); });
     Trigger("RunItem");
     Trigger("PdfItem");
-    EXPECT_TRUE(messenger.messages.empty());
-    EXPECT_TRUE(QFile::exists(path));
+    // Answered yes: the summary of the checks follows the ten pages.
+    const std::string offer = "照査一覧のページも出力しますか。";
+    EXPECT_EQ(messenger.messages, std::vector<std::string>{offer});
+    const std::string pdf = ReadBytes(path.toStdString());
+    EXPECT_NE(PdfPageText(pdf, 11).find("11 / 11"), std::string::npos);
     QFile::remove(path);
 
+    messenger.messages.clear();
     window.SetPdfPathPrompt([] { return std::string("/no/such/folder/report.pdf"); });
     Trigger("PdfItem");
-    ASSERT_EQ(messenger.messages.size(), 1u);
+    ASSERT_EQ(messenger.messages.size(), 2u);
     EXPECT_FALSE(QFile::exists(QStringLiteral("/no/such/folder/report.pdf")));
 }
 
@@ -434,6 +498,125 @@ TEST_F(MainWindowTest, MenusCarryTheirAltLetters) {
     for (QAction* menu : window.menuBar()->actions()) titles << menu->text();
     EXPECT_EQ(titles, QStringList({"ファイル(&F)", "印刷(&P)", "編集(&E)", "表示(&V)", "実行(&R)",
                                    "システム(&S)"}));
+}
+
+// The title names the design-condition file and marks changes since it was saved or loaded;
+// a save reports in the status bar, with no box to click away.
+TEST_F(MainWindowTest, TitleNamesTheFileAndMarksChanges) {
+    const QString caption = QStringLiteral("ドルメタ （Dolmeta） Ver3.3");
+    EXPECT_EQ(window.windowTitle(), caption + "[*]");
+    EXPECT_FALSE(window.isWindowModified());
+    Edit("Edit2", "3.00");
+    EXPECT_TRUE(window.isWindowModified());
+    nextPath = "/designs/culvert.dat";
+    Trigger("SaveItem");
+    EXPECT_EQ(window.windowTitle(), "culvert.dat[*] - " + caption);
+    EXPECT_EQ(window.windowFilePath(), QStringLiteral("/designs/culvert.dat"));
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_TRUE(Saved());
+    EXPECT_TRUE(window.statusBar()->currentMessage().contains(QStringLiteral("culvert.dat")));
+    EXPECT_TRUE(messenger.messages.empty());
+    window.CalculationTable().TLoad().findChild<QLineEdit*>("Edit1")->setText("20");
+    EXPECT_TRUE(window.isWindowModified());
+    Trigger("NewItem");  // answered No: the changes go
+    EXPECT_EQ(window.windowTitle(), caption + "[*]");
+    EXPECT_FALSE(window.isWindowModified());
+}
+
+TEST_F(MainWindowTest, FileMenuIsNumberedInOrder) {
+    QMenu* file = window.menuBar()->actions().front()->menu();
+    int number = 0;
+    for (QAction* item : file->actions()) {
+        if (item->isSeparator()) continue;
+        EXPECT_TRUE(item->text().startsWith(QString::number(++number) + "."))
+            << item->text().toStdString();
+    }
+    EXPECT_EQ(number, 5);
+}
+
+// テキスト出力 replaces a Box.txt already in the folder only when told to.
+TEST_F(MainWindowTest, TextOutputAsksBeforeReplacingBoxTxt) {
+    Trigger("RunItem");
+    WriteBytes(folder / "Box.txt", "earlier");
+    messenger.confirmAnswers = {true, false};
+    Trigger("TextItem");
+    EXPECT_TRUE(files.textReports.empty());
+    ASSERT_EQ(messenger.messages.size(), 2u);
+    EXPECT_EQ(messenger.messages[1], "Box.txt は既にあります。\n上書きしますか？");
+    Trigger("TextItem");  // answered Yes twice
+    EXPECT_EQ(files.textReports.size(), 1u);
+}
+
+// After an edit every output command asks before it uses the last run: No produces nothing,
+// Yes recalculates and outputs the current input's results.
+TEST_F(MainWindowTest, OutputsAfterAnEditAskToRecalculate) {
+    const QString pdf = QString::fromStdString(folder / "report.pdf");
+    window.SetPdfPathPrompt([&] { return pdf.toStdString(); });
+    window.SetDxfPathPrompt([] { return std::string("/drawings/box.dxf"); });
+    Trigger("RunItem");
+    Edit("Edit7", "0.45");
+    const char* const commands[] = {"TextItem",     "ToolButton10",   "PrintItem", "ToolButton5",
+                                    "PreviewItem1", "PreviewAllItem", "PdfItem",   "DxfItem"};
+    messenger.confirmAnswers.assign(std::size(commands), false);
+    messenger.messages.clear();
+    for (const char* command : commands) Trigger(command);
+    EXPECT_EQ(messenger.messages, std::vector<std::string>(std::size(commands), kRecalculate));
+    EXPECT_TRUE(files.textReports.empty() && files.drawingNames.empty());
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    messenger.messages.clear();
+    Trigger("DxfItem");  // answered Yes
+    EXPECT_EQ(messenger.messages, (std::vector<std::string>{kRecalculate, "図面を出力しました。"}));
+    EXPECT_EQ(files.drawingNames.size(), 1u);
+    EXPECT_FALSE(window.CalculationTable().ResultsStale()) << "the run was of Tu = 0.45";
+    messenger.messages.clear();
+    Trigger("PdfItem");  // the results are current: only the optional page is asked for
+    EXPECT_EQ(messenger.messages, std::vector<std::string>{kCheckPage});
+    EXPECT_TRUE(QFile::exists(pdf));
+}
+
+// A design that fails says so in the status bar, which opens tab Ⅳ when clicked.
+TEST_F(MainWindowTest, StatusBarCountsFailingSections) {
+    auto* failing = window.findChild<QToolButton*>("FailingSections");
+    Trigger("RunItem");
+    EXPECT_TRUE(failing->text().isEmpty());
+    Edit("Edit2", "6.0");
+    Trigger("RunItem");
+    const int count = FailingSectionCount(table);
+    ASSERT_GT(count, 0);
+    EXPECT_EQ(failing->text(), QStringLiteral("許容応力度超過 %1断面").arg(count));
+    EXPECT_EQ(window.CalculationTable().Pages()->currentIndex(), 2) << "the documented tab";
+    window.CalculationTable().hide();
+    failing->click();
+    EXPECT_TRUE(window.CalculationTable().isVisible());
+    EXPECT_EQ(window.CalculationTable().Pages()->currentWidget()->objectName(),
+              QStringLiteral("TabSheet10"));
+}
+
+// The PDF offers the study's page only while the study is of the page's conditions: after
+// 入力に反映, 新規作成 or 読込 (here an edit of the cover) it is another design's.
+TEST_F(MainWindowTest, PdfOffersOnlyAStudyOfTheseConditions) {
+    window.SetPdfPathPrompt([this] { return folder / "report.pdf"; });
+    Trigger("RunItem");
+    StudyPage& study = window.CalculationTable().Study();
+    study.findChild<QLineEdit*>("StudyFrom")->setText("3.0");
+    study.findChild<QLineEdit*>("StudyTo")->setText("4.5");
+    study.findChild<QLineEdit*>("StudyStep")->setText("0.5");
+    study.StartStudy();
+    QElapsedTimer timer;
+    timer.start();
+    while (study.Busy() && timer.elapsed() < 300'000) QApplication::processEvents();
+    ASSERT_TRUE(study.HasStudy());
+    messenger.confirmAnswers = {false, false};
+    Trigger("PdfItem");
+    EXPECT_EQ(messenger.messages,
+              (std::vector<std::string>{kCheckPage, "設計検討のページも出力しますか。"}));
+
+    messenger.messages.clear();
+    Edit("Edit2", "0.30");
+    Trigger("PdfItem");  // recalculated first: the study is of h1 = 4.20
+    EXPECT_EQ(messenger.messages, (std::vector<std::string>{kRecalculate, kCheckPage}));
+    EXPECT_TRUE(std::filesystem::exists(folder / "report.pdf"));
 }
 
 }  // namespace

@@ -242,6 +242,58 @@ TEST(CheckDesignConditions, PhysicalMeaning) {
     for (const auto& c : cases) Expect(c);
 }
 
+// Bounds that no real box exceeds, each told with its range after every other check.
+TEST(CheckDesignConditions, UpperBounds) {
+    const std::string soil = "土の単位重量がおかしいです（9.0≦γs≦100 kN/m3）。";
+    const std::string concrete = "ｺﾝｸﾘｰﾄ単位体積重量がおかしいです（0＜γc≦100 kN/m3）。";
+    const std::string pavement = "舗装の単位重量がおかしいです（0≦γa≦100 kN/m3）。";
+    const std::string sigmaCk = "σckがおかしいです（0＜σck≦100 N/mm2）。";
+    const std::string sigmaCa = "σcaがおかしいです（7.0≦σca≦σck）。";
+    const std::string tauA = "τaがおかしいです（0.3≦τa≦5 N/mm2）。";
+    const std::string sigmaSa = "σsaがおかしいです（140≦σsa≦1000 N/mm2）。";
+    const std::string joint = "σsa(継手)がおかしいです（0＜σsa(継手)≦1000 N/mm2）。";
+    const std::string tauOa = "τoaがおかしいです（1.0≦τoa≦10 N/mm2）。";
+    const Case cases[] = {
+        {"every entry at its bound",
+         [](DesignConditions& d) {
+             d.gammaS = d.gammaC = d.gammaA = "100";
+             d.sigmaCk = d.sigmaCa = "100";
+             d.tauA = "5";
+             d.sigmaSa = d.sigmaSaJoint = "1000";
+             d.tauOa = "10";
+         },
+         {}},
+        {"every entry over it",
+         [](DesignConditions& d) {
+             d.gammaS = d.gammaC = d.gammaA = "100.1";
+             d.sigmaCa = "24.1";  // σck 24
+             d.tauA = "5.01";
+             d.sigmaSa = "1000.5";
+             d.sigmaSaJoint = "1e10";
+             d.tauOa = "10.1";
+         },
+         {soil, concrete, pavement, sigmaCa, tauA, sigmaSa, joint, tauOa}},
+        {"σck far too high: σca is not compared with it",
+         [](DesignConditions& d) {
+             d.sigmaCk = "1e6";
+             d.sigmaCa = "1e6";
+         },
+         {sigmaCk}},
+        {"σck zero: σca is not compared with it",
+         [](DesignConditions& d) { d.sigmaCk = "0"; },
+         {kSigmaCk}},
+        {"after the checks of the lower bounds and of the T load",
+         [](DesignConditions& d) {
+             d.tauOa = "11";
+             d.sigmaSa = "100";
+             d.tWeight = "-1";
+             d.gammaS = "101";
+         },
+         {kSigmaSa, kTWeight, soil, tauOa}},
+    };
+    for (const auto& c : cases) Expect(c);
+}
+
 TEST(CheckDesignConditions, EveryCheckRunsInOrder) {
     Expect({"many failures",
             [](DesignConditions& d) {
@@ -261,4 +313,44 @@ TEST(CheckDesignConditions, EveryCheckRunsInOrder) {
             },
             {kPavement, kCover, kWidth, kHeight, kWallCover, kBottomCover, kSoil, kKo, kSurcharge,
              kSigmaCa, kSigmaSa, kTauA, kTauOa}});
+}
+
+// The window puts the cursor into the entry a failed check is about: the fields of the first
+// failed check, the one its message names first, by the names of the conversion errors.
+TEST(CheckDesignConditions, FirstFailedCheckNamesItsEntries) {
+    using Fields = std::vector<std::string>;
+    const struct {
+        const char* name;
+        std::function<void(DesignConditions&)> edit;
+        Fields fields;
+    } cases[] = {
+        {"defaults", [](DesignConditions&) {}, {}},
+        {"no number", [](DesignConditions& d) { d.h1 = "x"; }, {}},
+        {"negative cover", [](DesignConditions& d) { d.h1 = "-1"; }, {"土かぶり"}},
+        {"cover under the pavement",
+         [](DesignConditions& d) { d.ha = "5.0"; },
+         {"土かぶり", "舗装厚"}},
+        {"haunch too high",
+         [](DesignConditions& d) { d.Hah = "2.0"; },
+         {"外形高", "ﾊﾝﾁ高", "頂版厚", "底版厚"}},
+        {"bar cover past the middle",
+         [](DesignConditions& d) { d.dWall = "0.3"; },
+         {"ｄ’（側壁）", "側壁厚"}},
+        {"no bar cover", [](DesignConditions& d) { d.dTop = "0"; }, {"ｄ’（頂版）"}},
+        // Negative haunches let a box of no size pass the clearances: each size that is not
+        // positive is named.
+        {"zero sizes",
+         [](DesignConditions& d) {
+             d.H = d.B = "0";
+             d.Hah = d.Hab = "-5";
+         },
+         {"外形高", "外形幅"}},
+        {"allowable stress", [](DesignConditions& d) { d.sigmaCa = "5"; }, {"σca"}},
+        {"T load", [](DesignConditions& d) { d.tAxleDistance = "0"; }, {"軸間距離（ｍ）"}},
+    };
+    for (const auto& c : cases) {
+        DesignConditions conditions;
+        c.edit(conditions);
+        EXPECT_EQ(FirstFailedCheckFields(conditions), c.fields) << c.name;
+    }
 }

@@ -243,7 +243,7 @@ TEST(ReadDesignConditions, OpeningsWithLowerHaunchesHaveEightCorners) {
     const auto flat = ReadRecord(With([](DesignConditions& d) {
         d.lowerHaunch = true;
         d.Hab = "0";
-        d.Hah = "0";
+        d.Hah = std::string("0");  // a string: GCC 12 sees a false overlap in "0"
     }));
     ExpectPolygon(flat->boxOpening,
                   {{-1.5, -1.5},
@@ -343,7 +343,7 @@ TEST(ReadDesignConditions, QuantityThatCannotBeComputedIsNamedWithItsEntries) {
          [](DesignConditions& d) {
              d.foundation = 1;
              d.TL = "3e38";
-             d.B = "0";
+             d.B = std::string("0");
          },
          "内空幅 Bu：ボックス全幅 B = 0、側壁厚 TL = 3e38"},
     };

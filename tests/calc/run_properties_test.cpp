@@ -90,7 +90,7 @@ TEST(RunProperties, MomentDiagramsRunFromJointToJoint) {
         const double tolerance = 64 * kSingleEpsilon * MomentScale(r);
         const struct {
             MemberId id;
-            float start, end;  // joint moments; the diagram ends at the end one reversed
+            double start, end;  // joint moments; the diagram ends at the end one reversed
             const char* name;
         } members[] = {{MemberId::AB, r.Mab, r.Mba, "AB"},
                        {MemberId::CD, r.Mcd, r.Mdc, "CD"},

@@ -112,6 +112,33 @@ TEST(RunCalculation, CompletedRunShowsTheLoadTab) {
 }
 
 // Numbers are read and written with "." whatever the user's locale.
+// The verdict label's text judges the sections alone; its colour, like the table's verdict, is
+// the design's: a stage's message spoils it too.
+TEST(RunCalculation, VerdictLabelColourIsTheDesignsVerdict) {
+    const struct {
+        const char *H, *B, *h1;
+        const char* text;
+        bool passed;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"3.90", "4.00", "4.20", "許容応力度内", true, {}},
+        {"5.00", "3.00", "2.00", "許容応力度内", false, {"応力分布タイプが普通ではありません。"}},
+        {"6.00", "2.00", "0.50", "許容応力度を超えました。", false, {}},
+    };
+    for (const auto& c : cases) {
+        DesignConditions conditions;
+        conditions.H = c.H, conditions.B = c.B, conditions.h1 = c.h1;
+        CalcTable table;
+        RecordingMessenger messenger;
+        ASSERT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed) << c.H;
+        EXPECT_EQ(messenger.messages, c.messages) << c.H;
+        EXPECT_EQ(table.passed, c.passed) << c.H;
+        EXPECT_EQ(table.labels.at("Label97"),
+                  (Label{c.text, c.passed ? colours::blue : colours::red}))
+            << c.H;
+    }
+}
+
 TEST(RunCalculation, GermanLocaleReadsAndWritesWithAPoint) {
     CalcTable expected;
     RecordingMessenger messenger;
@@ -163,11 +190,11 @@ TEST(RunCalculation, ValueThatCannotBeComputedStopsTheRun) {
         const char* message;
         bool previousKept;  // stopped while reading; otherwise the results are cleared
     } cases[] = {
-        {"self weight beyond a Single", [](DesignConditions& c) { c.gammaC = " 1e39"; },
-         "計算できない値があります（頂版の自重 D1：γc = 1e39、ボックス全幅 B = 4.00、"
+        {"self weight beyond a Single", [](DesignConditions& c) { c.B = " 1e38"; },
+         "計算できない値があります（頂版の自重 D1：γc = 24.5、ボックス全幅 B = 1e38、"
          "頂版厚 Tu = 0.40、ﾊﾝﾁ幅 Hab = 0.20、ﾊﾝﾁ高 Hah = 0.20）。入力を確認して下さい。",
          true},
-        {"earth pressure beyond a Single", [](DesignConditions& c) { c.gammaS = "1e37"; },
+        {"earth pressure near the limit of a Single", [](DesignConditions& c) { c.Ko = "1e36"; },
          "部材断面計算で計算できない値があります。入力を確認して下さい。", false},
     };
     for (const auto& c : cases) {
@@ -220,7 +247,7 @@ TEST(RunCalculation, ZeroWidthShowsOnlyItsCheckMessages) {
 
 TEST(RunCalculation, RunAfterAStoppedRunCompletes) {
     DesignConditions huge;
-    huge.gammaS = "1e37";
+    huge.Ko = "1e36";
     CalcTable table;
     RecordingMessenger messenger;
     RunCalculation(huge, table, messenger);

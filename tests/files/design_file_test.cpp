@@ -50,6 +50,8 @@ DesignConditions Changed() {
     c.pitch = "200";
     c.figureColours = 1;
     c.figureFontSize = 12;
+    c.projectName = "前の工事";
+    c.designer = "前任者";
     return c;
 }
 
@@ -63,6 +65,9 @@ DesignConditions DefaultsOverChanged() {
     c.h1 = defaults.h1;
     c.lowerHaunch = defaults.lowerHaunch;
     c.liveLoad = defaults.liveLoad;
+    // The report's header is written only when given: a file without it has none.
+    c.projectName.clear();
+    c.designer.clear();
     return c;
 }
 
@@ -103,6 +108,8 @@ TEST(DesignFile, SavedConditionsLoadBackIdentical) {
     edited.hw = "1.50";
     edited.innerWater = 1;
     edited.qa = "250";
+    edited.projectName = "○○線 函渠工=第2工区";
+    edited.designer = "山田　太郎";
     for (const DesignConditions& saved : {DesignConditions{}, edited}) {
         TempFolder folder;
         const std::string path = folder / "box.dat";
@@ -114,8 +121,8 @@ TEST(DesignFile, SavedConditionsLoadBackIdentical) {
 }
 
 // A file of the thirty documented lines sets the page and keeps the T load, the pitch
-// setting and the figure controls as they are; so does a file with only some extension
-// lines for the entries it lacks.
+// setting and the figure controls as they are (the report's header it clears); so does a
+// file with only some extension lines for the entries it lacks.
 TEST(DesignFile, EntriesAFileLacksKeepTheirValues) {
     TempFolder folder;
     WriteBytes(folder / "old.dat", FileOf(DefaultLines()));

@@ -1,9 +1,12 @@
-// The drawing file and the quantity CSV, read back by readers written elsewhere (ezdxf and
-// Python's csv module): layers, code page, the outline at full size, the bar marks and
-// bends, CP932 rows with CR LF; and failed writes that keep the earlier file.
+// The drawing file, the quantity CSV and the study table, read back by readers written
+// elsewhere (ezdxf and Python's csv module): layers, code page, the outline at full size,
+// the bar marks and bends, odd design names, CP932 rows with CR LF; and failed writes that
+// keep the earlier file.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -12,6 +15,7 @@
 #include "calc/run.h"
 #include "files/dxf_file.h"
 #include "files/quantity_csv.h"
+#include "files/study_csv.h"
 #include "tests/files/temp_folder.h"
 
 namespace {
@@ -57,8 +61,11 @@ TEST(DrawingFile, ReadsBackWithLayersCodePageOutlineMarksAndBends) {
         const CalcTable table = RunOf(c.conditions);
         TempFolder folder;
         const std::string path = folder / "box.dxf";
-        ASSERT_TRUE(WriteSectionDxf(path, table, "箱.dat", "2026年12月09日").ok());
+        ASSERT_TRUE(WriteSectionDxf(path, table, {"○○線函渠工", "箱.dat", "2026年12月09日"}).ok());
         const auto dxf = ReadBack("dxf", path);
+        // A Japanese TrueType face, by its file and by its family.
+        EXPECT_EQ(dxf["style"]["font"], "msgothic.ttc");
+        EXPECT_EQ(dxf["style"]["family"], "MS Gothic");
 
         EXPECT_EQ(dxf["codepage"], "ANSI_932");
         EXPECT_EQ(dxf["version"], "AC1015");
@@ -80,7 +87,30 @@ TEST(DrawingFile, ReadsBackWithLayersCodePageOutlineMarksAndBends) {
             const std::string mark = processing.Cell(0, row) + processing.Cell(6, row) + pitch;
             EXPECT_TRUE(texts.count(mark)) << mark;
         }
-        EXPECT_TRUE(texts.count("箱.dat"));
+        // The title block: the project, the design, the scale on A3, the date, the materials and
+        // the covers of the conditions.
+        for (const char* text : {"工事名", "○○線函渠工", "箱.dat", "縮尺", "作成日",
+                                 "2026年12月09日", "材料", "σck=24N/mm2　鉄筋 SD345", "かぶり"})
+            EXPECT_TRUE(texts.count(text)) << text;
+        // The scale is the largest of the usual ones at which the whole sheet fits on A3
+        // (400 × 277 mm inside a 10 mm border), as the reader measures the sheet.
+        const auto scale = std::find_if(texts.begin(), texts.end(), [](const std::string& t) {
+            return t.starts_with("1:") && t.ends_with("（A3）");
+        });
+        ASSERT_NE(scale, texts.end());
+        const int N = std::stoi(scale->substr(2));
+        const double width = dxf["size"][0], height = dxf["size"][1];
+        EXPECT_LE(std::max(width / 400, height / 277), N * 1.02) << *scale;
+        const int usual[] = {10, 20, 25, 30, 40, 50};
+        const int* below = std::find(std::begin(usual), std::end(usual), N);
+        ASSERT_TRUE(below != std::begin(usual) && below != std::end(usual)) << *scale;
+        EXPECT_GT(std::max(width / 400, height / 277), below[-1] * 0.98) << *scale;
+        const std::string covers =
+            "頂版100 側壁100 底版上面" +
+            std::to_string(std::lround(std::stod(c.conditions.dBottomUpper) * 1000)) + " 底版下面" +
+            std::to_string(std::lround(std::stod(c.conditions.dBottomLower) * 1000)) +
+            "（主筋中心,mm）";
+        EXPECT_TRUE(texts.count(covers)) << covers;
         EXPECT_TRUE(texts.count(table.labels.at("Label97").text));
 
         // Two bends of bar 1 at R1, two of bar 2 at R2, and no other arc.
@@ -95,9 +125,35 @@ TEST(DrawingFile, ReadsBackWithLayersCodePageOutlineMarksAndBends) {
     }
 }
 
+// A design file may be named with anything the file system allows; in the title block a
+// control character is left out and one without a CP932 form is shown as "?", and the
+// drawing stays whole.
+TEST(DrawingFile, OddDesignNamesLeaveTheFileWhole) {
+    const CalcTable table = RunOf(DesignConditions{});
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\nb\r.dat", "ab.dat"},
+        {"Brücke.dat", "Br?cke.dat"},
+        {"Br\xFC"
+         "cke.dat",
+         "Br?cke.dat"},  // Latin-1, no UTF-8
+        {"x\x7F\u0085\ty.dat", "xy.dat"},
+        {"箱①\U0001F600.dat", "箱①?.dat"},
+    };
+    for (const auto& [name, shown] : cases) {
+        TempFolder folder;
+        ASSERT_TRUE(WriteSectionDxf(folder / "box.dxf", table, {"", name, "2026年12月09日"}).ok());
+        const auto dxf = ReadBack("dxf", folder / "box.dxf");
+        EXPECT_EQ(dxf["auditErrors"], 0) << shown;
+        const std::set<std::string> texts(dxf["texts"].begin(), dxf["texts"].end());
+        EXPECT_TRUE(texts.count(shown)) << shown;
+        EXPECT_TRUE(texts.count("2026年12月09日")) << shown;
+    }
+}
+
 TEST(DrawingFile, RefusedBeforeAnyRun) {
     TempFolder folder;
-    const FileResult result = WriteSectionDxf(folder / "box.dxf", CalcTable{}, "box", "today");
+    const FileResult result =
+        WriteSectionDxf(folder / "box.dxf", CalcTable{}, {"", "box", "today"});
     EXPECT_EQ(result.message, "計算結果がありません。計算開始を押して下さい。");
     EXPECT_EQ(folder.EntryCount(), 0);
 }
@@ -116,14 +172,55 @@ TEST(QuantityCsv, ReadsBackAsCp932RowsWithCrLf) {
     EXPECT_EQ(csv["rows"].back()[0], table.labels.at("Label98").text);
 }
 
+// A table of several megabytes, written a block at a time: every row comes back in order,
+// each run's messages on one line with "?" for a character without a CP932 form.
+TEST(StudyCsv, ALargeTableReadsBackRowForRow) {
+    std::string error;
+    StudyTable study({*ParseSweepRange("q=0:99.99:0.01", error)});
+    for (std::size_t i = 0; i < study.size(); ++i) {
+        DesignResult result;
+        result.status = i % 3 ? RunResult::Completed : RunResult::ConversionError;
+        result.passed = true;
+        for (SectionResult& section : result.sections) {
+            section.sigmaC = 1.5f, section.sigmaS = 120.25f, section.tau = 0.375f;
+            section.diameter = 16, section.pitch = 125;
+        }
+        if (i % 3 == 0)
+            result.messages = {"Brücke " + std::to_string(i % 4) + "\nは数値ではありません。"};
+        study.Keep(i, result);
+    }
+    TempFolder folder;
+    const StudySubject subject{"箱.dat", DesignConditions{}, "2026/12/10"};
+    ASSERT_TRUE(WriteStudyCsv(folder / "s.csv", subject, study).ok());
+    EXPECT_GT(std::filesystem::file_size(folder / "s.csv"), 2u << 20);
+    const auto csv = ReadBack("csv", folder / "s.csv");
+    EXPECT_TRUE(csv["crlf"]);
+    // The nine lines naming the design and an empty line come before the header.
+    ASSERT_EQ(csv["rows"].size(), study.size() + 11);
+    EXPECT_EQ(csv["rows"][0][1], "箱.dat");
+    EXPECT_EQ(csv["rows"][8][1], "2026/12/10");
+    EXPECT_TRUE(csv["rows"][9].empty());
+    for (std::size_t i = 0; i < study.size(); ++i) {
+        const auto& row = csv["rows"][i + 11];
+        EXPECT_EQ(row[0], study.Values(i)[0]) << i;
+        EXPECT_EQ(row[2], i % 3 ? "OK" : "-") << i;
+        EXPECT_EQ(row[9], i % 3 ? "1.50" : "") << i;
+        EXPECT_EQ(row.back(),
+                  i % 3 ? "" : "Br?cke " + std::to_string(i % 4) + " は数値ではありません。")
+            << i;
+    }
+}
+
 TEST(DrawingFiles, FailedWriteKeepsTheEarlierFileAndSaysWhy) {
     const CalcTable table = RunOf(DesignConditions{});
     struct Case {
         const char* name;
         FileResult (*write)(const std::string&, const CalcTable&);
     } cases[] = {
-        {"drawing", [](const std::string& path,
-                       const CalcTable& t) { return WriteSectionDxf(path, t, "box", "today"); }},
+        {"drawing",
+         [](const std::string& path, const CalcTable& t) {
+             return WriteSectionDxf(path, t, {"", "box", "today"});
+         }},
         {"quantities",
          [](const std::string& path, const CalcTable& t) {
              FileCommit commit;

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
 #include <sstream>
 
@@ -142,4 +143,92 @@ TEST(FileCommit, NearlyFullDiskKeepsTheEarlierFile) {
     EXPECT_EQ(ReadBytes(target), earlier);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder / "disk"), fs::directory_iterator()),
               1 + disk.OwnEntries());
+}
+
+// Between the staging and the commit a target turns into a folder: the commit fails on it,
+// and a target replaced before it is put back, so that every target is what it was.
+TEST(FileCommit, ATargetThatTurnsIntoAFolderBeforeTheCommitLeavesEveryTargetAsItWas) {
+    for (const bool existed : {true, false}) {
+        SCOPED_TRACE(existed ? "target existed" : "new target");
+        TempFolder folder;
+        WriteBytes(folder / "A.txt", "old A");
+        if (existed) WriteBytes(folder / "B.json", "old B");
+        {
+            FileCommit commit;
+            ASSERT_TRUE(commit.Stage(folder / "A.txt", "new A").ok());
+            ASSERT_TRUE(commit.Stage(folder / "B.json", "new B").ok());
+            ASSERT_TRUE(commit.Stage(folder / "C.pdf", "new C").ok());
+            fs::remove(folder / "B.json");
+            fs::create_directory(folder / "B.json");
+            const FileResult result = commit.Commit();
+            EXPECT_EQ(result.status, FileStatus::FileError);
+            EXPECT_TRUE(Says(result, folder / "B.json")) << result.message;
+        }
+        EXPECT_EQ(ReadBytes(folder / "A.txt"), "old A");
+        EXPECT_TRUE(fs::is_directory(folder / "B.json"));
+        EXPECT_FALSE(fs::exists(folder / "C.pdf"));
+        EXPECT_EQ(folder.EntryCount(), 2);
+    }
+}
+
+// Standard output is written first at the commit; when it cannot be, no file is replaced.
+TEST(FileCommit, StandardOutputThatFailsCommitsNothing) {
+    TempFolder folder;
+    WriteBytes(folder / "a.txt", "old a");
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);  // as a pipe whose reader has gone
+    {
+        FileCommit commit(&out);
+        ASSERT_TRUE(commit.Stage(folder / "a.txt", "new a").ok());
+        ASSERT_TRUE(commit.Stage("-", "report").ok());
+        const FileResult result = commit.Commit();
+        EXPECT_TRUE(Says(result, "標準出力に書き出せません")) << result.message;
+    }
+    EXPECT_EQ(ReadBytes(folder / "a.txt"), "old a");
+    EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+// A name of up to 255 bytes is written, over an earlier file too, though the temporary
+// names beside it are longer; a longer one is refused alone with the reason.
+TEST(FileCommit, NamesUpToTheLimitAreWrittenLongerOnesRefusedWithTheReason) {
+    TempFolder folder;
+    const std::string longest = folder / (std::string(246, 'n') + "üabc.txt");  // 255 bytes
+    const std::string tooLong = folder / (std::string(252, 'n') + ".txt");
+    WriteBytes(longest, "old");
+    FileCommit commit;
+    ASSERT_TRUE(commit.Stage(longest, "new").ok());
+    ASSERT_TRUE(commit.Stage(folder / (std::string(251, 'm') + ".txt"), "created").ok());
+    const FileResult refused = commit.Stage(tooLong, "x");
+    EXPECT_EQ(refused.status, FileStatus::FileError);
+    EXPECT_TRUE(Says(refused, "名前が長すぎる（一つの名前は 255 バイトまで）")) << refused.message;
+    ASSERT_TRUE(commit.Commit().ok());
+    EXPECT_EQ(ReadBytes(longest), "new");
+    EXPECT_EQ(folder.EntryCount(), 2);
+}
+
+// Cancelled while staging or before the commit: nothing is written and nothing is left.
+TEST(FileCommit, CancelledBeforeTheCommitWritesNothing) {
+    TempFolder folder;
+    WriteBytes(folder / "a.txt", "old a");
+    std::atomic<bool> cancel{false};
+    std::ostringstream out;
+    {
+        FileCommit commit(&out, &cancel);
+        ASSERT_TRUE(commit.Stage(folder / "a.txt", "new a").ok());
+        ASSERT_TRUE(commit.Stage("-", "report").ok());
+        cancel = true;
+        EXPECT_EQ(commit.Commit().status, FileStatus::Interrupted);
+    }
+    {
+        FileCommit commit(&out, &cancel);
+        const FileResult staged =
+            commit.Stage(folder / "b.txt", [](const FileCommit::Pieces& write) {
+                for (int k = 0; k < 1000 && write("piece"); ++k) {
+                }
+            });
+        EXPECT_EQ(staged.status, FileStatus::Interrupted);
+    }
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(ReadBytes(folder / "a.txt"), "old a");
+    EXPECT_EQ(folder.EntryCount(), 1);
 }

@@ -13,12 +13,15 @@ def read_dxf(path):
     doc = ezdxf.readfile(path)
     space = doc.modelspace()
     outline = bbox.extents(space.query('*[layer=="外形線"]'))
+    style = doc.styles.get("Standard")
     return {
+        "style": {"font": style.dxf.font, "family": style.get_extended_font_data()[0]},
         "codepage": doc.header.get("$DWGCODEPAGE"),
         "version": doc.dxfversion,
         "layers": {layer.dxf.name: {"colour": layer.dxf.color, "linetype": layer.dxf.linetype}
                    for layer in doc.layers},
         "outline": [outline.extmin.x, outline.extmin.y, outline.extmax.x, outline.extmax.y],
+        "size": list(bbox.extents(space).size)[:2],
         "texts": [text.dxf.text for text in space.query("TEXT")],
         "arcs": [{"layer": arc.dxf.layer, "radius": arc.dxf.radius}
                  for arc in space.query("ARC")],

@@ -56,19 +56,21 @@ TEST(ReportPages, PageNineHasItsOwnMargins) {
     EXPECT_NEAR(nine.Width(), Mm(297), 1e-9);
 }
 
-TEST(ReportPages, WheelArrowsFollowTheFigureColourChoiceOtherSeriesTheirSource) {
+TEST(ReportPages, WheelArrowsAndTitleFollowTheFigureColourChoiceOtherSeriesTheirSource) {
     const CalcTable table = SampleTable();
     const Chart& source = table.ChartOf("Chart1");
     struct ColourCase {
         int choice;
-        Colour arrows;
+        Colour arrows, title;
     };
-    for (const ColourCase& c : {ColourCase{kColourFigures, colours::red},
-                                ColourCase{kBlackAndWhiteFigures, colours::black}}) {
+    for (const ColourCase& c :
+         {ColourCase{kColourFigures, colours::red, colours::blue},
+          ColourCase{kBlackAndWhiteFigures, colours::black, colours::black}}) {
         const ReportPage page = BuildReportPage(4, table, c.choice);
         ASSERT_EQ(page.charts.size(), 1u);
         const Chart& copy = page.charts[0].chart;
         EXPECT_EQ(copy.title, "作用荷重図");
+        EXPECT_EQ(copy.titleColour, c.title);
         ASSERT_GE(copy.series.size(), 16u);
         int arrows = 0;
         for (std::size_t i = 0; i < source.series.size(); ++i) {

@@ -12,7 +12,7 @@ namespace {
 TEST(RenderReportPdf, TenPagesInReportOrderPagesFourAndNineLandscapeEndingWithTheTrailer) {
     for (const CalcTable& table : {SampleTable(), CalcTable()}) {
         std::string pdf;
-        const ReportOutcome outcome = RenderReportPdf(table, kColourFigures, {}, pdf);
+        const ReportOutcome outcome = RenderReportPdf(table, kColourFigures, {}, "", pdf);
         ASSERT_TRUE(outcome.Succeeded()) << outcome.message;
         EXPECT_TRUE(pdf.starts_with("%PDF-"));
         EXPECT_TRUE(pdf.ends_with("%%EOF\n"));

@@ -16,6 +16,7 @@
 #include "pdf_pages.h"
 #include "report/report_pages.h"
 #include "sample_table.h"
+#include "tests/files/pdf_text.h"
 
 namespace {
 
@@ -71,6 +72,25 @@ TEST_F(PrintFixture, YesPrintsTheTenPagesThenTellsAndShowsTheTableAgain) {
     EXPECT_EQ(window.calls.front(), "hide");
     EXPECT_EQ(window.calls.back(), "show");
     EXPECT_TRUE(window.visible) << "shown even though it was hidden before";
+}
+
+TEST_F(PrintFixture, AnExtraPageFollowsTheTenNumberedAmongThemUnderTheHeader) {
+    printer.setOutputFileName(Output("printed.pdf"));
+    context.header = "工事名：○○線函渠工";
+    RecordingMessenger messenger(true);
+    ReportPage extra;
+    extra.title = "照査一覧";
+    ASSERT_TRUE(PrintReport(context, messenger, {extra}).Succeeded());
+    EXPECT_EQ(messenger.messages[0], "プリンターの準備はいいですか。\n11枚印刷します。");
+    QFile printed(Output("printed.pdf"));
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    const std::string pdf = printed.readAll().toStdString();
+    EXPECT_EQ(PdfPageSizesOf(pdf).size(), 11);
+    for (int page : {4, 11}) {
+        const std::string text = PdfPageText(pdf, page);
+        EXPECT_NE(text.find(std::to_string(page) + " / 11"), std::string::npos) << page;
+        EXPECT_NE(text.find("工事名：○○線函渠工"), std::string::npos) << page;
+    }
 }
 
 TEST_F(PrintFixture, AFailedPageSaysWhichAndWhereAndNeverClaimsSuccess) {

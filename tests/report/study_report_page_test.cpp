@@ -27,7 +27,7 @@ TEST(StudyReportPage, FollowsTheTenPagesWithItsFigureAndTable) {
     EXPECT_NE(std::find(cells.begin(), cells.end(), "頂版B"), cells.end());
 
     std::string pdf;
-    ASSERT_TRUE(RenderReportPdf(SampleTable(), kColourFigures, {page}, pdf).Succeeded());
+    ASSERT_TRUE(RenderReportPdf(SampleTable(), kColourFigures, {page}, "", pdf).Succeeded());
     QStringList sizes = ReportPageSizes();
     sizes << sizes[3];  // landscape, as page 4
     EXPECT_EQ(PdfPageSizesOf(pdf), sizes);

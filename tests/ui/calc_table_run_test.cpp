@@ -108,6 +108,43 @@ TEST_F(CalcTableRunTest, FigureFontSizeReachesTheMomentDiagramOnly) {
     EXPECT_EQ(table.ChartOf("Chart1").Get("Series13").markFontSize, outline);
 }
 
+// With "白黒" chosen, a run leaves its load and force lines black as the choice says, not in
+// the colours its stages draw them in; "ｶﾗｰ" keeps those colours.
+TEST_F(CalcTableRunTest, FigureColourChoiceHoldsAfterARun) {
+    const std::pair<const char*, const char*> lines[] = {{"Chart1", "Series3"},
+                                                         {"Chart1", "Series4"},
+                                                         {"Chart5", "Series23"},
+                                                         {"Chart9", "Series31"}};
+    Choose(window.Input(), "RadioGroup5", 1);
+    window.Run();
+    for (const auto& [chart, series] : lines) {
+        const Series& s = table.ChartOf(chart).Get(series);
+        EXPECT_EQ(s.colour, colours::black) << series;
+        for (const ChartPoint& p : s.points) EXPECT_EQ(p.colour, colours::black) << series;
+    }
+    EXPECT_EQ(table.ChartOf("Chart9").titleColour, colours::black);
+    Choose(window.Input(), "RadioGroup5", 0);
+    window.Run();
+    EXPECT_EQ(table.ChartOf("Chart9").Get("Series31").colour, colours::red);
+    EXPECT_EQ(table.ChartOf("Chart1").Get("Series3").colour, colours::green);
+}
+
+// The summary of the checks is a sub-tab of chapter V showing the run's summary grid.
+TEST_F(CalcTableRunTest, SummaryOfTheChecksShowsTheRunsRows) {
+    window.Run();
+    const QTableWidget* grid = window.Results().GridView("StringGrid5");
+    const Grid& model = table.GridOf("StringGrid5");
+    ASSERT_EQ(grid->rowCount(), 13);
+    ASSERT_EQ(grid->columnCount(), 17);
+    EXPECT_EQ(grid->item(0, 7)->text(), QStringLiteral("σc/σca"));
+    EXPECT_EQ(grid->item(5, 16)->text().toStdString(), model.Cell(16, 5));
+    EXPECT_EQ(grid->item(4, 3)->text().toStdString(), model.Cell(3, 4));
+    const auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControl6"));
+    ASSERT_TRUE(tabs);
+    EXPECT_EQ(tabs->tabText(2), QStringLiteral("4．照査一覧"));
+    EXPECT_TRUE(tabs->widget(2)->isAncestorOf(grid));
+}
+
 TEST_F(CalcTableRunTest, FiveStepsRightMoveTheViewByOneWidth) {
     window.Run();
     const Axis before = table.ChartOf("Chart1").bottom;
@@ -143,6 +180,34 @@ TEST_F(CalcTableRunTest, ConversionErrorPutsTheCursorIntoItsField) {
     Choose(window.Input(), "RadioGroup1", 0);  // the T load of the dialog
     for (const char* name : {"Edit1", "Edit2", "Edit3"}) expectFocus(window.TLoad(), name);
     EXPECT_TRUE(window.TLoad().isVisible());
+}
+
+// A failed check puts the cursor into the entry it is about: of those it reads, the one typed
+// into last, else the one its message names.
+TEST_F(CalcTableRunTest, FailedCheckPutsTheCursorIntoItsField) {
+    const auto focused = [&](const QWidget& owner, const char* name) {
+        const QWidget* field = owner.findChild<QWidget*>(QString::fromLatin1(name));
+        return field->window()->focusWidget() == field;
+    };
+    Type(window.Input(), "Edit2", "-1");
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    EXPECT_TRUE(focused(window.Input(), "Edit2"));
+    Type(window.Input(), "Edit2", "4.20");
+
+    auto* haunch = Find<QLineEdit>(window.Input(), "Edit11");
+    haunch->setText(QStringLiteral("2.0"));  // set, not typed: the message names the height
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    EXPECT_EQ(messenger.messages.back(), "ボックスの高さがおかしいです。\n訂正して下さい。");
+    EXPECT_TRUE(focused(window.Input(), "Edit4"));
+    emit haunch->textEdited(haunch->text());  // typed
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    EXPECT_TRUE(focused(window.Input(), "Edit11"));
+    Type(window.Input(), "Edit11", "0.20");
+
+    Type(window.TLoad(), "Edit2", "0");
+    EXPECT_EQ(window.Run(), RunResult::CheckFailed);
+    EXPECT_TRUE(window.TLoad().isVisible());
+    EXPECT_TRUE(focused(window.TLoad(), "Edit2"));
 }
 
 // Full-width digits, period, minus and comma become half-width when the field is left, and
@@ -189,6 +254,11 @@ TEST_F(CalcTableRunTest, StaleResultsNoteAppearsAndGoes) {
     EXPECT_FALSE(noted());
     Find<QSlider>(window.Input(), "TrackBar1")->setValue(11);
     EXPECT_FALSE(noted()) << "a figure control changes no result";
+    Type(window.Input(), "EditProject", "○○線函渠工");
+    Type(window.Input(), "EditDesigner", "山田");
+    EXPECT_FALSE(noted()) << "nor does the report's header";
+    EXPECT_EQ(window.Conditions().projectName, "○○線函渠工");
+    EXPECT_EQ(window.Conditions().designer, "山田");
 
     Type(window.Input(), "Edit18", "1.0");
     EXPECT_EQ(window.Run(), RunResult::CheckFailed);

@@ -7,7 +7,11 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSlider>
+#include <QTabBar>
 
 #include "tests/ui/window_test_support.h"
 
@@ -37,6 +41,26 @@ TEST_F(CalcTableWindowTest, ShowingSelectsStartingTabsButKeepsEntries) {
     EXPECT_EQ(Tab("PageControl3"), 2);
     EXPECT_TRUE(Find<QCheckBox>(window.Input(), "CheckBox1")->isChecked());
     EXPECT_TRUE(Find<QLineEdit>(window.Input(), "Edit10")->isEnabled());
+}
+
+// Esc, wherever the cursor is, closes an open dialog and never the calculation table.
+TEST_F(CalcTableWindowTest, EscapeClosesDialogsOnly) {
+    const auto escape = [](QWidget* target) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+    };
+    window.show();
+    escape(Find<QLineEdit>(window.Input(), "Edit2"));
+    escape(&window);
+    EXPECT_TRUE(window.isVisible());
+    Click(window.Input(), "SpeedButton3");
+    Click(window.Input(), "SpeedButton2");
+    ASSERT_TRUE(window.TLoad().isVisible() && window.StressDialog().isVisible());
+    escape(Find<QLineEdit>(window.TLoad(), "Edit1"));
+    escape(&window.StressDialog());
+    EXPECT_FALSE(window.TLoad().isVisible());
+    EXPECT_FALSE(window.StressDialog().isVisible());
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(CalcTableWindowTest, DefaultsRunWithoutMessageAndShowTheLoadTab) {
@@ -73,13 +97,23 @@ TEST_F(CalcTableWindowTest, RunButtonOnThePageStartsTheRun) {
 TEST_F(CalcTableWindowTest, ResultsShowModelTextsAndLabelColour) {
     table.List("ListBox5") = {"  Ｍａ＝ 1.00", "", "end"};
     table.GridOf("StringGrid3").Cell(13, 12) = "NO";
+    table.overLimitCells = {{10, 12}, {13, 12}};
     table.labels["Label97"] = {"許容応力度外", colours::red};
     window.ShowResults();
     QListWidget* list = window.Results().List("ListBox5");
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("  Ｍａ＝ 1.00"));
     EXPECT_EQ(list->item(1)->sizeHint().height(), 16);
-    EXPECT_EQ(window.Results().GridView("StringGrid3")->item(12, 13)->text(), QStringLiteral("NO"));
+    const QTableWidget* sections = window.Results().GridView("StringGrid3");
+    EXPECT_EQ(sections->item(12, 13)->text(), QStringLiteral("NO"));
+    const auto red = [&](int row, int column) {
+        return sections->item(row, column)->foreground().color() == QColor(255, 0, 0);
+    };
+    EXPECT_TRUE(red(12, 13) && red(12, 10));
+    EXPECT_FALSE(red(12, 9) || red(11, 13));
+    table.overLimitCells.clear();
+    window.ShowResults();
+    EXPECT_FALSE(red(12, 13) || red(12, 10)) << "the next run's cells are in their own colour";
     QLabel* label = window.Results().Label97();
     EXPECT_EQ(label->text(), QStringLiteral("許容応力度外"));
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -134,11 +168,29 @@ TEST_F(CalcTableWindowTest, NothingIsCutOff) {
     ExpectInsideParent(*window.Pages());
 }
 
+// The table opens, centred, as wide as tab Ⅳ's grid needs to show every cell: every tab of
+// the window then shows, none behind scroll arrows.
+TEST_F(CalcTableWindowTest, OpensWhereTabFourShowsWhole) {
+    window.show();
+    window.Pages()->setCurrentIndex(4);
+    QApplication::processEvents();
+    const QTableWidget* grid = window.Results().GridView("StringGrid3");
+    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
+    EXPECT_GT(window.width(), 683);
+    EXPECT_EQ(window.height(), 439);
+    EXPECT_LE(window.Pages()->tabBar()->sizeHint().width(), window.Pages()->width());
+    const QPoint offCentre =
+        window.frameGeometry().center() - window.screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 40);
+}
+
 // Larger, the window gives its lists, grids and figures the room while the input page keeps
-// its layout; back at the form's size every control stands where the form puts it, and it
-// gets no smaller than that.
+// its layout in the middle; back at the form's size every control stands where the form puts it,
+// and it gets no smaller than that.
 TEST_F(CalcTableWindowTest, GrowsAndComesBackToTheFormsLayout) {
     window.show();
+    window.resize(683, 439);
     const QWidget* formulas = window.Results().List("ListBox9");
     const QLineEdit* cover = Find<QLineEdit>(window.Input(), "Edit2");
     const QRect formulasAtDesign = formulas->geometry(), coverAtDesign = cover->geometry();
@@ -148,9 +200,14 @@ TEST_F(CalcTableWindowTest, GrowsAndComesBackToTheFormsLayout) {
     EXPECT_GT(window.Results().Figure("Chart1")->width(), 1300);
     EXPECT_GT(window.Results().GridView("StringGrid3")->width(), 1000);
     EXPECT_EQ(cover->geometry(), coverAtDesign);
+    // The input page keeps its layout in the middle of the room: the box's group, at 282, 2 in
+    // the form, moves by half the growth.
+    const QWidget* box = cover->parentWidget();
+    EXPECT_EQ(box->pos(), QPoint(282 + (1600 - 683) / 2, 2 + (1000 - 439) / 2));
     window.resize(300, 200);
     EXPECT_EQ(window.size(), QSize(683, 439));
     EXPECT_EQ(formulas->geometry(), formulasAtDesign);
+    EXPECT_EQ(box->pos(), QPoint(282, 2));
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <filesystem>
 
+#include "files/cp932.h"
 #include "tests/files/temp_folder.h"
 #include "tests/ui/window_test_support.h"
 #include "ui/calc_table_window.h"
@@ -71,11 +73,48 @@ TEST(StudyPage, StudyDrawsTheCoversAndCancellingKeepsIt) {
     };
     EXPECT_EQ(covers(w.study.Figure()), covers(figure));
     EXPECT_EQ(w.Cell(2, 5), governingCover);
+    EXPECT_EQ(Find<QLabel>(w.study, "StudyState")->text(), QStringLiteral("中止しました"));
+    w.Range("3.0", "3.5", "0.5");
+    w.Press("StudyStart");
+    EXPECT_TRUE(Find<QLabel>(w.study, "StudyState")->isHidden()) << "the progress bar stands there";
+    w.WaitForEnd();
+    EXPECT_TRUE(Find<QLabel>(w.study, "StudyState")->text().isEmpty());
+}
 
+// A study belongs to the conditions it was run on: with other conditions on the page the tab
+// says so, the PDF does not offer it and its table is not saved. The saved table opens with
+// the lines naming the design.
+TEST(StudyPage, AStudyOfOtherConditionsIsMarkedAndNotSaved) {
+    StudyWindow w;
     TempFolder folder;
-    w.study.SetCsvPathPrompt([&] { return folder / "study.csv"; });
+    const std::string path = folder / "study.csv";
+    w.study.SetCsvPathPrompt([&] { return path; });
+    w.study.SetDesignFileSource([] { return std::string("culvert.dat"); });
+    w.Range("3.0", "4.5", "0.5");
+    w.Press("StudyStart");
+    w.WaitForEnd();
+    const QLabel& note = w.study.StaleNote();
+    EXPECT_TRUE(w.study.HasCurrentStudy());
+    EXPECT_FALSE(note.isVisibleTo(&w.window));
+
+    Type(w.window.Input(), "Edit2", "0.30");
+    EXPECT_FALSE(w.study.HasCurrentStudy());
+    EXPECT_TRUE(note.isVisibleTo(&w.window));
     w.Press("StudySaveCsv");
-    EXPECT_TRUE(ReadBytes(folder / "study.csv").starts_with("h1,"));
+    ASSERT_EQ(w.messenger.messages.size(), 1u);
+    EXPECT_TRUE(w.messenger.messages[0].starts_with("入力が変更されています。"));
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    Type(w.window.Input(), "Edit2", "4.20");  // the study's own conditions again
+    EXPECT_FALSE(note.isVisibleTo(&w.window));
+    w.Press("StudySaveCsv");
+    const std::string text = FromCp932(ReadBytes(path));
+    EXPECT_TRUE(
+        text.starts_with("設計条件ファイル,culvert.dat\r\n外形幅 B(m),4.00\r\n"
+                         "外形高 H(m),3.90\r\n頂版厚 Tu(m),0.40\r\n側壁厚 TL(m),0.50\r\n"
+                         "底版厚 Tb(m),0.50\r\nσck(N/mm2),24\r\n鉄筋,SD345\r\n作成日,"))
+        << text;
+    EXPECT_NE(text.find("\r\n\r\nh1(m),荷重ケース,"), std::string::npos);
 }
 
 TEST(StudyPage, SizedThicknessesReachTheInputPageOnlyWhenApplied) {
@@ -121,14 +160,36 @@ TEST(StudyPage, TheDefaultRangeHoldsAShallowCover) {
     EXPECT_EQ(Text(w.study, "StudyTo"), "0.60");
 }
 
+// Cancelled, the sizing shows nothing new and says so.
+TEST(StudyPage, CancelStopsTheSizing) {
+    StudyWindow w;
+    w.Range("0.5", "12", "0.01");
+    w.Press("StudySize");
+    w.Press("StudyCancel");
+    w.WaitForEnd();
+    EXPECT_FALSE(w.study.Sizing());
+    EXPECT_TRUE(Find<QLabel>(w.study, "StudySizeResult")->text().isEmpty());
+    EXPECT_EQ(Find<QLabel>(w.study, "StudyState")->text(), QStringLiteral("中止しました"));
+}
+
+// A range that is no range, or holds more covers than a study takes, says so and starts
+// nothing.
 TEST(StudyPage, ARangeThatIsNoRangeSaysSoAndStartsNothing) {
-    for (const auto& range : std::vector<std::array<const char*, 3>>{
-             {"4", "1", "0.1"}, {"1", "4", "0"}, {"1", "4,5", "0.1"}, {"-1", "4", "0.1"}}) {
+    const std::string wrong = "検討範囲がおかしいです。\n訂正して下さい。";
+    const std::string tooMany = "検討範囲は10,000点までです。\n訂正して下さい。";
+    const struct {
+        const char *from, *to, *step;
+        const std::string& message;
+    } ranges[] = {
+        {"4", "1", "0.1", wrong},       {"1", "4", "0", wrong},
+        {"1", "4,5", "0.1", wrong},     {"-1", "4", "0.1", wrong},
+        {"0", "10", "0.0009", tooMany}, {"0", "1e300", "1e-300", tooMany},
+    };
+    for (const auto& range : ranges) {
         StudyWindow w;
-        w.Range(range[0], range[1], range[2]);
+        w.Range(range.from, range.to, range.step);
         w.Press("StudyStart");
         EXPECT_FALSE(w.study.Busy());
-        EXPECT_EQ(w.messenger.messages,
-                  std::vector<std::string>{"検討範囲がおかしいです。\n訂正して下さい。"});
+        EXPECT_EQ(w.messenger.messages, std::vector<std::string>{range.message});
     }
 }

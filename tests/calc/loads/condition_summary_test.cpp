@@ -212,7 +212,7 @@ TEST(ConditionSummary, ZeroHaunchChainsAreEmpty) {
 
 TEST(DimensionChain, HorizontalTicksAndLabelPoint) {
     Series series;
-    const float lengths[] = {0.2f};
+    const Single lengths[] = {0.2f};
     DrawDimensionChain(series, ChainOrientation::Horizontal, 2, 1.3f, -3.7f, lengths);
     const double x = 1.3, y = -3.7, e = 1.5, t = 0.3, a = 0.03;
     const struct {
@@ -251,7 +251,7 @@ TEST(DimensionChain, HorizontalTicksAndLabelPoint) {
 
 TEST(DimensionChain, VerticalJointHasArrowheadsBothWays) {
     Series series;
-    const float lengths[] = {1.0f, 2.0f};
+    const Single lengths[] = {1.0f, 2.0f};
     DrawDimensionChain(series, ChainOrientation::Vertical, 2, 0, 0, lengths);
     // start 8, label, joint 12, label, end 8
     ASSERT_EQ(series.points.size(), 30u);
@@ -272,12 +272,12 @@ TEST(DimensionChain, VerticalJointHasArrowheadsBothWays) {
 
 TEST(DimensionChain, ZeroSegmentsInsideAChainAreBlankTheLastIsNumbered) {
     Series series;
-    const float inner[] = {0.0f, 1.5f};
+    const Single inner[] = {0.0f, 1.5f};
     DrawDimensionChain(series, ChainOrientation::Horizontal, 2, 0, 0, inner);
     EXPECT_EQ(series.points[8].label, " ");
     EXPECT_EQ(Labels(series), std::vector<std::string>{"1,500"});
 
-    const float last[] = {1.5f, 0.0f};
+    const Single last[] = {1.5f, 0.0f};
     DrawDimensionChain(series, ChainOrientation::Horizontal, 2, 0, 0, last);
     // "0,0" writes at least two digits.
     EXPECT_EQ(Labels(series), (std::vector<std::string>{"1,500", "00"}));

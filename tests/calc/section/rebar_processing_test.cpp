@@ -51,7 +51,7 @@ TEST(RebarProcessing, WorkedExample) {
     const RebarLengths r = ComputeRebarLengths(SmallBox(), kSchedule);
     struct Case {
         const char* name;
-        float value;
+        double value;
         double expected;
     } cases[] = {
         {"R1", r.R1, 170},

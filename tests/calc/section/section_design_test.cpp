@@ -119,16 +119,45 @@ TEST(SectionDesign, CornerSectionsWithoutLowerHaunchAllowThreeQuartersOfSigmaCa)
         }
         EXPECT_EQ(run.Verdict().text, haunch ? "許容応力度内" : "許容応力度を超えました。");
         EXPECT_EQ(run.Verdict().colour, haunch ? colours::blue : colours::red);
+        // On screen σc and the verdict of each corner are red.
+        const std::vector<GridCell> red = {{9, 1},  {13, 1},  {9, 9},  {13, 9},
+                                           {9, 10}, {13, 10}, {9, 12}, {13, 12}};
+        EXPECT_EQ(run.table.overLimitCells, haunch ? std::vector<GridCell>{} : red);
+        EXPECT_EQ(FailingSectionCount(run.table), haunch ? 0 : 4);
     }
 }
 
-TEST(SectionDesign, SectionWithoutAxialForceIsNotComputedAndFails) {
+// With 60 kN at 2d, every end has τ = 100/300 = 0.33 and τ2d = 60/300 = 0.20 N/mm2: τa 0.18
+// passes τ (2τa = 0.36) and fails τ2d; τa 0.15 fails both.
+TEST(SectionDesign, ShearStressesOverTheirLimitsAreMarked) {
     TKakou record = UniformBox();
-    record.forcesAB.NEnd = 0;  // row 3
+    for (MemberForces* f : {&record.forcesAB, &record.forcesBC, &record.forcesCD, &record.forcesDA})
+        f->S2dStart = 60, f->S2dEnd = -60;
+    for (const double tauA : {0.18, 0.15}) {
+        record.tauA = tauA;
+        const Designed run(record);
+        std::vector<GridCell> red;
+        for (int row : {1, 3, 4, 6, 7, 9, 10, 12}) {
+            if (tauA < 0.17) red.push_back({11, row});
+            red.push_back({12, row});
+            red.push_back({13, row});
+        }
+        EXPECT_EQ(run.table.overLimitCells, red) << tauA;
+        EXPECT_EQ(FailingSectionCount(run.table), 8) << tauA;
+    }
+}
+
+TEST(SectionDesign, SectionWithoutAxialForceIsInPureBending) {
+    // Row 3 under 50 kNm alone. By hand: K = 3M/(b·d²) = 1.667, the cubic gives σc 4.286 and
+    // Asn 1151.7, met at @250 by D22 (As 1548.4, D19 gives 1146); then b·x²/2 = n·As·(d − x)
+    // gives x = 97.09 mm, σc = 2M/(b·x·(d − x/3)) = 3.85 and σs = n·σc·(d − x)/x = 120.7.
+    TKakou record = UniformBox();
+    record.forcesAB.NEnd = 0;
     const Designed run(record);
-    EXPECT_EQ(run.Row(3), (Cells{"-", "794", "D16", "@250", "-", "-", "0.33", "0.17", "NO"}));
-    EXPECT_EQ(run.Verdict().text, "許容応力度を超えました。");
-    EXPECT_EQ(run.Row(4)[8], "OK");
+    EXPECT_EQ(run.Row(3),
+              (Cells{"1152", "1548", "D22", "@250", "3.8", "121", "0.33", "0.17", "OK"}));
+    EXPECT_EQ(run.Verdict().text, "許容応力度内");
+    EXPECT_TRUE(run.table.overLimitCells.empty());
     for (float As : run.steel) EXPECT_TRUE(std::isfinite(As));
     for (int row = 1; row <= 12; ++row)
         for (const std::string& cell : run.Row(row)) {

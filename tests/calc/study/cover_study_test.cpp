@@ -80,6 +80,13 @@ TEST(CoverStudy, TableGivesTheCoverAndSectionThatGovernEachCriterion) {
     };
     for (int row = 1; row < grid.rows; ++row) EXPECT_EQ(grid.cells[row], expected[row - 1]);
 
+    // A range in millimetres names its governing cover to 0.01 m.
+    CoverStudy fine;
+    fine.covers = {2.004, 2.996};
+    fine.results = {Result(1, {0.5, 0.4, 0.3, 0.2}), Result(1, {0.6, 0.4, 0.3, 0.2})};
+    EXPECT_EQ(GoverningCoverGrid(fine).Cell(2, 5), "3.00");
+    EXPECT_EQ(GoverningCoverGrid(fine).Cell(2, 2), "2.00");
+
     CoverStudy nothing;
     nothing.covers = {1.0};
     nothing.results = {DesignResult{}};

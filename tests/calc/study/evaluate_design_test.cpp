@@ -33,7 +33,7 @@ DesignConditions SpoiltOrNot(std::mt19937& random) {
             c.sigmaSa = "100";
             break;
         case 3:
-            c.gammaS = "1e300";
+            c.Ko = "1e300";
             break;
         case 4:
             c.B = "3e38";
@@ -48,7 +48,7 @@ DesignConditions SpoiltOrNot(std::mt19937& random) {
             c.tWeight = "1e307", c.liveLoad = 0;
             break;
         case 8:
-            c.sigmaCk = "1e300";
+            c.tAxleDistance = "1e300", c.liveLoad = 0;
             break;
         case 9:
             c.q = "1e300", c.liveLoad = 0;
@@ -109,8 +109,7 @@ TEST(EvaluateDesign, AgreesWithTheFullRunOverRandomDesigns) {
         const Grid& grid = table.GridOf("StringGrid3");
         for (int row = 1; row <= kDesignSectionCount; ++row)
             ASSERT_EQ(RowOf(result.sections[row - 1], row), GridRow(grid, row)) << "row " << row;
-        const Label& label = table.labels.at("Label97");
-        ASSERT_EQ(label.text, result.passed ? "許容応力度内" : "許容応力度を超えました。");
+        ASSERT_EQ(result.passed, table.passed);
 
         // A section over a limit is over it in its utilisation too, and a passing design has
         // every utilisation within its limit.

@@ -1,12 +1,11 @@
 // Sweep ranges, the values they give and the work spread over threads.
-#include "calc/study/sweep.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <stdexcept>
 
 #include "calc/decimal.h"
+#include "calc/study/study_table.h"
 
 TEST(SweepRange, TextsThatAreNoRangeSayWhy) {
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -21,6 +20,11 @@ TEST(SweepRange, TextsThatAreNoRangeSayWhy) {
         {"h1=0.5:12:-0.1", "step must be greater than 0"},
         {"h1=12:0.5:0.1", "TO must not be below FROM"},
         {"h1=0:1000:0.0001", "more than"},
+        // A Single holds about seven digits, a Double about sixteen.
+        {"h1=1:1.000000001:1e-10",
+         "a step of 1e-10 is finer than h1 tells apart near 1.0000000001"},
+        {"Tu=1000:1000.001:0.00001", "finer than Tu tells apart near 1000.00001"},
+        {"q=1:1.000000000000001:1e-17", "finer than q tells apart near 1"},
     };
     for (const auto& [text, reason] : cases) {
         std::string error;
@@ -36,11 +40,11 @@ TEST(SweepRange, ValuesReachTheEndWithoutDrift) {
     EXPECT_EQ(range->input->field, &DesignConditions::h1);
     const auto values = RangeValues(*range);
     ASSERT_EQ(values.size(), 116u);
-    const auto rows = SweepRows({*range});
+    const StudyTable rows({*range});
     ASSERT_EQ(rows.size(), 116u);
-    EXPECT_EQ(rows.front().values, std::vector<std::string>{"0.50"});
-    EXPECT_EQ(rows[3].values, std::vector<std::string>{"0.80"});
-    EXPECT_EQ(rows.back().values, std::vector<std::string>{"12.00"});
+    EXPECT_EQ(rows.Values(0), std::vector<std::string>{"0.5"});
+    EXPECT_EQ(rows.Values(3), std::vector<std::string>{"0.8"});
+    EXPECT_EQ(rows.Values(115), std::vector<std::string>{"12"});
 
     // An end the steps do not reach is left out; a single value is a range too.
     EXPECT_EQ(RangeValues(*ParseSweepRange("Tu=0.2:0.55:0.1", error)).size(), 4u);
@@ -51,14 +55,49 @@ TEST(SweepRange, TwoRangesMakeAGridTheFirstVaryingSlowest) {
     std::string error;
     const std::vector<SweepRange> ranges = {*ParseSweepRange("h1=1:2:1", error),
                                             *ParseSweepRange("tAxle=4:6:1", error)};
-    const auto rows = SweepRows(ranges);
+    const StudyTable rows(ranges);
     ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[1].values, (std::vector<std::string>{"1.00", "5.00"}));
-    EXPECT_EQ(rows[3].values, (std::vector<std::string>{"2.00", "4.00"}));
-    const DesignConditions conditions = WithValues(DesignConditions{}, ranges, rows[5].values);
-    EXPECT_EQ(conditions.h1, "2.00");
-    EXPECT_EQ(conditions.tAxleDistance, "6.00");
+    EXPECT_EQ(rows.Values(1), (std::vector<std::string>{"1", "5"}));
+    EXPECT_EQ(rows.Values(3), (std::vector<std::string>{"2", "4"}));
+    const DesignConditions conditions = WithValues(DesignConditions{}, ranges, rows.Values(5));
+    EXPECT_EQ(conditions.h1, "2");
+    EXPECT_EQ(conditions.tAxleDistance, "6");
     EXPECT_EQ(conditions.Tu, DesignConditions{}.Tu);
+}
+
+// Each value is the decimal FROM + k·STEP, written so that it reads back as that decimal typed.
+TEST(SweepRange, ValuesAreTheDecimalsTheRangeNames) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<long long> mantissa(-99'999'999, 99'999'999);
+    std::uniform_int_distribution<long long> stepMantissa(1, 9'999);
+    std::uniform_int_distribution<int> exponent(-12, 12);
+    for (int n = 0; n < 300; ++n) {
+        const long long a = mantissa(random), b = stepMantissa(random);
+        const int e = exponent(random);
+        const std::string scale = "e" + std::to_string(e);
+        const std::string text = "q=" + std::to_string(a) + scale + ":" +
+                                 std::to_string(a + 40 * b) + scale + ":" + std::to_string(b) +
+                                 scale;
+        std::string error;
+        const auto range = ParseSweepRange(text, error);
+        ASSERT_TRUE(range) << text << ": " << error;
+        ASSERT_EQ(ValueCount(*range), 41u) << text;
+        const auto values = RangeValues(*range);
+        for (std::size_t k = 0; k < values.size(); ++k) {
+            const std::string typed = std::to_string(a + static_cast<long long>(k) * b) + scale;
+            const std::string written = ValueText(*range, k);
+            EXPECT_EQ(ParseDouble(written, "q"), ParseDouble(typed, "q")) << text << " " << k;
+            EXPECT_EQ(values[k], ParseDouble(typed, "q"));
+        }
+    }
+    // Far beyond what a box holds, the value is still the one named, to be refused as typed.
+    std::string error;
+    const auto huge = ParseSweepRange("q=1e100:2e100:1e99", error);
+    ASSERT_TRUE(huge) << error;
+    EXPECT_EQ(ValueText(*huge, 0), "1e+100");
+    EXPECT_EQ(ValueText(*huge, 3), "1.3e+100");
+    EXPECT_EQ(RangeValues(*ParseSweepRange("h1=1:1.0000001:0.0000001", error)),
+              (std::vector<double>{1, 1.0000001}));
 }
 
 TEST(DecimalText, ReadsBackAsTheSameNumberWithTwoDecimalsAtLeast) {
@@ -116,4 +155,13 @@ TEST(ParallelFor, CancelledWorkSaysSoAndAFailureReachesTheCaller) {
                      },
                      control),
                  std::runtime_error);
+}
+
+// A million designs, with their table and its values, are held in well under 500 MB.
+TEST(StudyTable, AMillionDesignsFitInWellUnder500MB) {
+    std::string error;
+    const auto range = ParseSweepRange("h1=0.001:1000:0.001", error);
+    ASSERT_TRUE(range) << error;
+    ASSERT_EQ(RangeValues(*range).size(), 1'000'000u);
+    EXPECT_LT(StudyTable::Footprint({*range}), 400u << 20);
 }
