@@ -147,6 +147,7 @@ TEST(WaterCases, ChecksFailWhereTheHandValuesExceed) {
     EXPECT_FALSE(result.stability->bearing.passes);
     EXPECT_FALSE(result.stability->uplift->passes);
     EXPECT_FALSE(result.stability->Passes());
+    EXPECT_FALSE(result.passed);  // the one verdict takes the checks of the box in
     // On piles the ground pressure is not checked.
     c.foundation = 1;
     EXPECT_TRUE(EvaluateDesign(c).stability->bearing.passes);
