@@ -131,6 +131,10 @@ ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportConte
 }
 
 ReportOutcome PreviewReportPage(int number, ReportContext& context) {
+    // Numbered among the pages of the whole report, those of chapter Ⅵ included.
+    context.pageCount =
+        kReportPageCount +
+        static_cast<int>(PagesAfterTheTen(context.table, context.colourChoice, {}).size());
     return ShowReportPage(number, ReportMode::Preview, context);
 }
 

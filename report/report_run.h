@@ -41,7 +41,7 @@ ReportOutcome ShowReportPage(int number, ReportMode mode, ReportContext& context
 // table hidden.
 ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportContext& context);
 
-// The preview command of one page.
+// The preview command of one page, numbered among the pages of the whole report.
 ReportOutcome PreviewReportPage(int number, ReportContext& context);
 
 // The preview of the whole report: the ten pages and those of chapter Ⅵ in order in one
