@@ -21,6 +21,7 @@
 #include "app/report_pdf_file.h"
 #include "calc/drawing/title_block.h"
 #include "calc/figure_controls.h"
+#include "calc/sheet/format_line.h"
 #include "files/design_file.h"
 #include "files/dxf_file.h"
 #include "files/json_report.h"
@@ -34,6 +35,8 @@ const char* const kUsage =
     "使い方: dolmeta --batch [FILE.dat] [--text PATH] [--json PATH] [--pdf PATH]\n"
     "                        [--quantities FILE.csv] [--dxf FILE.dxf]\n"
     "                        [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n"
+    "                        [--groundwater HW|none] [--inner-water full|none]\n"
+    "                        [--gamma-w V] [--gamma-sub V] [--qa V] [--uplift-factor V]\n"
     "        dolmeta --batch [FILE.dat] --sweep NAME=FROM:TO:STEP [--sweep ...] [--csv PATH]\n"
     "        dolmeta --batch [FILE.dat] --size [--sweep h1=FROM:TO:STEP] [--out PATH.dat]\n"
     "        dolmeta --batch --help\n";
@@ -42,12 +45,20 @@ const char* const kHelp =
     "画面を開かずに一度計算します。設計条件は既定値か FILE.dat のものです。\n"
     "出力は全部書き込むか何も書き込まないかのどちらかです。一つでも書き込めないときは、\n"
     "どの出力も前のファイルを置き換えません。PATH を - にすると標準出力に書き出します。\n"
+    "水位・地盤（設計検討でも、ファイルの値に代わります）:\n"
+    "  --groundwater HW|none   地下水位の路面からの深さ (m)。none はなし\n"
+    "  --inner-water full|none 内水。full は満水\n"
+    "  --gamma-w V             水の単位重量 (kN/m3、既定 9.8)\n"
+    "  --gamma-sub V           土の水中単位重量 (kN/m3、既定 9.0)\n"
+    "  --qa V                  許容地盤反力度 (kN/m2)。none は照査しない\n"
+    "  --uplift-factor V       浮上りの所要安全率 (既定 1.2)\n"
     "終了ステータス:\n"
-    "  0  完了し、設計は OK です。すべての断面が許容応力度内で、どの計算段階も\n"
-    "     メッセージを出していません\n"
-    "  3  完了しましたが、許容応力度を超えた断面があるか、計算段階がメッセージを\n"
-    "     出しました。応力分布タイプが普通でない、鉄筋量が求まらない、鉄筋加工が\n"
-    "     できない、のいずれかです（理由は標準エラー出力にあります）\n"
+    "  0  完了し、設計は OK です。すべての荷重ケースですべての断面が許容応力度内で、\n"
+    "     浮上りと地盤反力度の照査も OK、どの計算段階もメッセージを出していません\n"
+    "  3  完了しましたが、許容応力度を超えた断面があるか、浮上りか地盤反力度の照査が\n"
+    "     OK でないか、計算段階がメッセージを出しました。応力分布タイプが普通でない、\n"
+    "     鉄筋量が求まらない、鉄筋加工ができない、のいずれかです（理由は標準エラー\n"
+    "     出力にあります）\n"
     "  2  設計条件のチェックで止まりました\n"
     "  1  数値の変換エラー、ファイルのエラー、またはメモリー不足です\n"
     "  130  出力を置く前に中断されました（Ctrl-C）。何も書き込んでいません\n";
@@ -67,6 +78,9 @@ struct BatchOptions {
     std::optional<std::string> dxfPath;
     std::optional<std::array<std::string, 3>> tLoad;  // weight (t), axle distance, impact depth
     std::optional<std::string> pitch;                 // "auto" or one of the pitch choices
+    // Water and ground entries as typed; the run converts and checks them.
+    std::vector<std::pair<std::string DesignConditions::*, std::string>> waterTexts;
+    std::optional<int> innerWater;
     StudyOptions study;
 };
 
@@ -89,6 +103,16 @@ class StreamMessenger : public Messenger {
   private:
     std::ostream& stream_;
 };
+
+// The entry a water option sets as typed; null for any other argument.
+std::string DesignConditions::*WaterTextField(const std::string& argument) {
+    if (argument == "--groundwater") return &DesignConditions::hw;
+    if (argument == "--gamma-w") return &DesignConditions::gammaW;
+    if (argument == "--gamma-sub") return &DesignConditions::gammaSub;
+    if (argument == "--qa") return &DesignConditions::qa;
+    if (argument == "--uplift-factor") return &DesignConditions::upliftFactor;
+    return nullptr;
+}
 
 std::optional<std::array<std::string, 3>> SplitTLoad(const std::string& text) {
     std::array<std::string, 3> parts;
@@ -119,11 +143,11 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
             options.help = true;
             continue;
         }
-        const bool takesValue = argument == "--text" || argument == "--json" ||
-                                argument == "--pdf" || argument == "--quantities" ||
-                                argument == "--dxf" || argument == "--tload" ||
-                                argument == "--pitch" || argument == "--sweep" ||
-                                argument == "--csv" || argument == "--out";
+        const bool takesValue =
+            argument == "--text" || argument == "--json" || argument == "--pdf" ||
+            argument == "--quantities" || argument == "--dxf" || argument == "--tload" ||
+            argument == "--pitch" || argument == "--sweep" || argument == "--csv" ||
+            argument == "--out" || WaterTextField(argument) || argument == "--inner-water";
         if (takesValue && k + 1 >= arguments.size()) {
             error = argument + " の後に値がありません。";
             return std::nullopt;
@@ -152,6 +176,18 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
                         "」は auto, 125, 150, 200, 250, 300 のどれでもありません。";
                 return std::nullopt;
             }
+        } else if (const auto field = WaterTextField(argument)) {
+            const std::string& value = arguments[++k];
+            options.waterTexts.emplace_back(field, value == "none" && argument == "--groundwater"
+                                                       ? std::string(kNoGroundwater)
+                                                       : value);
+        } else if (argument == "--inner-water") {
+            const std::string& value = arguments[++k];
+            if (value != "full" && value != "none") {
+                error = "--inner-water は full か none です（「" + value + "」ではありません）";
+                return std::nullopt;
+            }
+            options.innerWater = value == "full" ? 1 : 0;
         } else if (argument == "--sweep") {
             if (!AddSweep(options.study, arguments[++k], error)) return std::nullopt;
         } else if (argument == "--csv") {
@@ -196,6 +232,22 @@ void ApplyOptions(const BatchOptions& options, DesignConditions& conditions) {
         conditions.pitchMode = automatic ? 0 : 1;
         if (!automatic) conditions.pitch = *options.pitch;
     }
+    for (const auto& [field, text] : options.waterTexts) conditions.*field = text;
+    if (options.innerWater) conditions.innerWater = *options.innerWater;
+}
+
+// Tells the checks of chapter VI the box fails, if any.
+void TellUnstable(const CalcTable& table, std::ostream& err) {
+    if (!table.stability) return;
+    const Stability& s = *table.stability;
+    if (s.uplift && !s.uplift->passes)
+        err << "浮上りに対する安全率が不足しています（Fs="
+            << FormatLine("0.000"_pattern, s.uplift->Fs) << " ＜ "
+            << FormatLine("0.00"_pattern, s.uplift->required) << "）\n";
+    if (!s.bearing.passes)
+        err << "地盤反力度が許容値を超えました（qmax="
+            << FormatLine("0.00"_pattern, s.bearing.largest)
+            << " ＞ qa=" << FormatLine("0.00"_pattern, *s.bearing.qa) << " kN/m2）\n";
 }
 
 // Tells the sections of the section-design table judged "NO", if any.
@@ -340,9 +392,10 @@ int Batch(const std::vector<std::string>& arguments, std::ostream& out, std::ost
                          options->conditionsFile, out, err, stop);
         written != kCompleted)
         return written;
-    // A stage's message is on standard error already; the sections over their limits are told
-    // too.
+    // A stage's message is on standard error already; the sections over their limits and the
+    // failed checks of the box are told too.
     TellExceededSections(table, err);
+    TellUnstable(table, err);
     return table.passed ? kCompleted : kNotPassed;
 }
 

@@ -73,7 +73,9 @@ MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions fil
     BuildMenu();
     BuildToolBars();
     setCentralWidget(new QWidget);
-    statusBar()->addWidget(new QLabel, 1);
+    warningPanel_ = new QLabel;
+    warningPanel_->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(warningPanel_, 1);
     auto* second = new QLabel;
     second->setFixedWidth(40);
     statusBar()->addPermanentWidget(second);
@@ -86,6 +88,14 @@ MainWindow::MainWindow(CalcTable& table, Messenger& messenger, FileFunctions fil
     statusBar()->addPermanentWidget(failingSections_);
 
     calcTable_ = new CalcTableWindow(table_, messenger_, this);
+    // Where the box lies outside the usual range: a warning beside the report, not in it.
+    connect(calcTable_, &CalcTableWindow::ran, this, [this] {
+        std::string text;
+        for (const std::string& warning : table_.warnings)
+            text += (text.empty() ? "" : "　") + warning;
+        warningPanel_->setText(QString::fromStdString(text));
+        warningPanel_->setToolTip(warningPanel_->text());
+    });
     about_ = new AboutBox(this);
     savedConditions_ = calcTable_->Conditions();
     connect(failingSections_, &QToolButton::clicked, this, [this] {

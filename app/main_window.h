@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAction>
+#include <QLabel>
 #include <QMainWindow>
 #include <QPrinter>
 #include <QStyle>
@@ -97,6 +98,7 @@ class MainWindow : public QMainWindow {
     std::string designFile_;             // the design-condition file last loaded or saved
     std::unique_ptr<QPrinter> printer_;  // the current printer, for the whole program
     CalcTableWindow* calcTable_;
+    QLabel* warningPanel_;  // the first panel of the status bar: the last run's range warnings
     AboutBox* about_;
     QToolButton* failingSections_;      // the status bar's third panel
     DesignConditions savedConditions_;  // as last saved, loaded or started over

@@ -1,5 +1,6 @@
 // Runs the calculation of the default design a given number of times, for instruction counts
-// under callgrind: `count_instructions run|evaluate N`.
+// under callgrind: `count_instructions run|evaluate|wet N`; wet evaluates the defaults with the
+// water table 1.00 m below the road and the box full, both extra load cases.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,12 +13,16 @@
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: count_instructions run|evaluate N\n");
+        std::fprintf(stderr, "usage: count_instructions run|evaluate|wet N\n");
         return 64;
     }
     const bool run = std::strcmp(argv[1], "run") == 0;
     const int times = std::atoi(argv[2]);
-    const DesignConditions defaults;
+    DesignConditions defaults;
+    if (std::strcmp(argv[1], "wet") == 0) {
+        defaults.hw = "1.00";
+        defaults.innerWater = 1;
+    }
     int completed = 0;
     for (int k = 0; k < times; ++k) {
         if (run) {

@@ -14,6 +14,8 @@
 #include "calc/drawing/cad_drawing.h"
 #include "calc/section/quantities.h"
 #include "calc/section/section_checks.h"
+#include "calc/water/case_summary.h"
+#include "calc/water/stability.h"
 
 // A colour as 0xRRGGBB.
 struct Colour {
@@ -163,6 +165,15 @@ class CalcTable {
     std::optional<SectionChecks> checks;
     // The cross-section for the drawing file; none before a run.
     std::optional<SectionDrawing> drawing;
+    // For a reviewer: the geometry of the frame (Ho, Bo, Tu, TL, Tb), every load case of the
+    // last run, the documented one first, and the checks of chapter "Ⅵ．水位・安定計算"
+    // where the design has that chapter; none before a run.
+    std::vector<NamedValue> frame;
+    std::vector<CaseSummary> loadCases;
+    std::optional<Stability> stability;
+    // What the last run found outside the usual range of a box culvert; shown apart from the
+    // report.
+    std::vector<std::string> warnings;
     // Cells of the section-design grid (StringGrid3) that the window shows in red: the
     // stresses over their allowable values and the verdicts of failing sections.
     std::vector<GridCell> overLimitCells;

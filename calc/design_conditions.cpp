@@ -32,6 +32,29 @@ const std::vector<std::string>& FigureColourItems() {
     return items;
 }
 
+const std::vector<std::string>& InnerWaterItems() {
+    static const std::vector<std::string> items = {"なし", "満水"};
+    return items;
+}
+
+bool UsesWaterOrGround(const DesignConditions& c) {
+    static const DesignConditions defaults;
+    return c.hw != defaults.hw || c.innerWater != defaults.innerWater ||
+           c.gammaW != defaults.gammaW || c.gammaSub != defaults.gammaSub || c.qa != defaults.qa ||
+           c.upliftFactor != defaults.upliftFactor;
+}
+
+DesignConditions WaterEntriesOf(const DesignConditions& c) {
+    DesignConditions water;
+    water.hw = c.hw;
+    water.innerWater = c.innerWater;
+    water.gammaW = c.gammaW;
+    water.gammaSub = c.gammaSub;
+    water.qa = c.qa;
+    water.upliftFactor = c.upliftFactor;
+    return water;
+}
+
 std::vector<std::string> LiveLoadItems(const DesignConditions& conditions) {
     return {conditions.liveLoadCaption0, "活荷重（T-20）", "活荷重（T-14）", "なし"};
 }

@@ -52,6 +52,14 @@ struct DesignConditions {
     std::string tAxleDistance = "6.0";                // Edit2 of the T-load dialog, m
     std::string tImpactDepth = "4.0";                 // Edit3 of the T-load dialog, m
     std::string liveLoadCaption0 = "活荷重（T-25）";  // caption of the first live-load item
+    // Water and ground (dialog "水位・地盤..."): beyond the documented conditions; at their
+    // defaults the run is the documented one.
+    std::string hw = "なし";       // 地下水位: "なし" or the depth below the road surface, m
+    int innerWater = 0;            // 内水: 0 "なし", 1 "満水"
+    std::string gammaW = "9.8";    // γw, kN/m3
+    std::string gammaSub = "9.0";  // γ', submerged soil, kN/m3
+    std::string qa;                // 許容地盤反力度, kN/m2; empty: not checked
+    std::string upliftFactor = "1.2";  // 浮上り安全率, the required factor
     // Figure controls: they change how the result figures look, not what the run computes.
     int figureColours = 0;   // RadioGroup5 "出力図色": 0 "ｶﾗｰ", 1 "白黒"
     int figureFontSize = 9;  // TrackBar1 "図ﾌｫﾝﾄｻｲｽﾞ", 5 to 12
@@ -70,6 +78,15 @@ const std::vector<std::string>& PitchModeItems();
 // ComboBox10 "ﾋﾟｯﾁ＠": "-" with the automatic setting, a pitch in mm with a fixed one.
 const std::vector<std::string>& PitchItems();
 const std::vector<std::string>& FigureColourItems();
+// 内水: "なし", "満水".
+const std::vector<std::string>& InnerWaterItems();
+// The text of the water-table entry that means no groundwater.
+inline constexpr const char* kNoGroundwater = "なし";
+// Whether any water or ground entry differs from its default: the design file then holds
+// the lines of those entries.
+bool UsesWaterOrGround(const DesignConditions& conditions);
+// The default conditions with the water and ground entries of the given ones.
+DesignConditions WaterEntriesOf(const DesignConditions& conditions);
 inline constexpr int kFigureFontSizeMin = 5;
 inline constexpr int kFigureFontSizeMax = 12;
 // The live-load items, the first with the given (possibly customised) caption.

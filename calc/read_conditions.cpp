@@ -12,6 +12,7 @@
 
 #include "calc/decimal.h"
 #include "calc/float_errors.h"
+#include "calc/water/water_inputs.h"
 
 // Every conversion names the entry by the label or hint the input page shows beside it, so
 // that a conversion error tells the user which entry to correct.
@@ -276,6 +277,7 @@ std::string UnconvertibleField(const DesignConditions& conditions) {
     const auto record = std::make_unique<TKakou>();
     try {
         ReadDesignConditions(conditions, *record);
+        ReadWaterInputs(conditions);
     } catch (const ConversionError& error) {
         return error.field();
     }

@@ -22,6 +22,7 @@
 #include "calc/section/rebar_processing.h"
 #include "calc/section/section_design.h"
 #include "calc/verdict.h"
+#include "calc/water/water_chapter.h"
 
 namespace {
 
@@ -89,7 +90,12 @@ constexpr Stage kStages[] = {
      [](const RunState& s, CalcTable& t) {
          WriteConditionSummary(s.work.record, s.conditions, t);
      }},
-    {"荷重値の計算", [](RunState& s) { ComputeLoads(s.work.record, s.work.loadCase); },
+    {"荷重値の計算",
+     [](RunState& s) {
+         RunWork& w = s.work;
+         ComputeLoads(w.record, w.loadCase);
+         ComputeExtraLoads(w.record, w.loadCase, w.water, w.extra);
+     },
      NothingToWrite},
     {"荷重計算書の作成", NothingToCompute,
      [](const RunState& s, CalcTable& t) {
@@ -98,15 +104,23 @@ constexpr Stage kStages[] = {
     {"作用荷重図の作成", NothingToCompute,
      [](const RunState& s, CalcTable& t) { DrawLoadDiagram(s.work.record, s.work.loadCase, t); }},
     {"節点モーメントの計算",
-     [](RunState& s) { s.work.frame = ComputeJointMoments(s.work.record, s.messenger); },
+     [](RunState& s) {
+         s.work.frame = ComputeJointMoments(s.work.record, s.messenger);
+         ComputeExtraJointMoments(s.work.extra);
+     },
      [](const RunState& s, CalcTable& t) { WriteJointMoments(s.work.record, s.work.frame, t); }},
-    {"部材断面力の計算", [](RunState& s) { ComputeMemberForces(s.work.record); },
+    {"部材断面力の計算",
+     [](RunState& s) {
+         ComputeMemberForces(s.work.record);
+         ComputeExtraMemberForces(s.work.extra);
+     },
      [](const RunState& s, CalcTable& t) { WriteMemberForces(s.work.record, s.work.loadCase, t); }},
     {"部材断面計算",
      [](RunState& s) {
          RunWork& w = s.work;
-         w.sections =
-             DesignSections(w.record, s.conditions, w.barSchedule, w.sectionSteel, s.messenger);
+         std::array<const TBuzai*, 1 + kMaxExtraCases> records;
+         w.sections = DesignSections(w.record, CaseRecords(w, records), s.conditions, w.barSchedule,
+                                     w.sectionSteel, s.messenger, w.caseSections);
      },
      [](const RunState& s, CalcTable& t) {
          WriteSectionDesign(s.work.sections, s.work.barSchedule, s.work.sectionSteel, t);
@@ -130,6 +144,14 @@ constexpr Stage kStages[] = {
          DrawSection(s.work.record, s.work.barSchedule, s.work.rebar, s.work.loadCase,
                      s.conditions.steelGrade, t);
      }},
+    {"水位・安定計算",
+     [](RunState& s) {
+         RunWork& w = s.work;
+         if (w.water.Any())
+             w.stability = ComputeStability(w.record, w.extra, w.water, s.conditions.foundation);
+         w.warnings = ApplicabilityWarnings(w.record);
+     },
+     [](const RunState& s, CalcTable& t) { WriteWaterChapter(s.work, t); }},
 };
 
 // Puts back the initial contents of every result component; the charts keep their series
@@ -142,8 +164,14 @@ void ClearResults(CalcTable& table) {
     table.quantities = initial.quantities;
     table.checks = initial.checks;
     table.drawing = initial.drawing;
+    table.frame = initial.frame;
+    table.loadCases = initial.loadCases;
+    table.stability = initial.stability;
+    table.warnings = initial.warnings;
     table.overLimitCells = initial.overLimitCells;
     ClearForceGrid(table.GridOf("StringGrid1"));
+    std::erase_if(table.charts,
+                  [&](const auto& entry) { return !initial.charts.contains(entry.first); });
     for (auto& [name, chart] : table.charts) {
         ClearChart(chart);
         const Chart& fresh = initial.ChartOf(name);
@@ -155,6 +183,13 @@ void ClearResults(CalcTable& table) {
 }
 
 }  // namespace
+
+CaseForces CaseRecords(const RunWork& work,
+                       std::array<const TBuzai*, 1 + kMaxExtraCases>& records) {
+    records[0] = &work.record;
+    for (int k = 0; k < work.extra.count; ++k) records[k + 1] = &work.extra.cases[k].record;
+    return {records.data(), std::size_t(1 + work.extra.count)};
+}
 
 int ChooseLoadCase(const DesignConditions& conditions, const TKakou& record) {
     switch (conditions.liveLoad) {
@@ -187,6 +222,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
     std::optional<std::string> uncomputable;
     try {
         uncomputable = ReadDesignConditions(conditions, record);
+        work.water = ReadWaterInputs(conditions);
     } catch (const ConversionError& error) {
         messenger.Warn(error.what());
         return RunResult::ConversionError;
@@ -194,7 +230,8 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
     work.loadCase = ChooseLoadCase(conditions, record);
     // A value that cannot be formed from the entries usually comes of an entry that a check
     // rejects, and the check says better what to correct.
-    if (CheckDesignConditions(record, messenger) != 0) return RunResult::CheckFailed;
+    const int failed = CheckDesignConditions(record, messenger);
+    if ((failed | CheckWaterInputs(work.water, messenger)) != 0) return RunResult::CheckFailed;
     if (uncomputable) {
         messenger.Warn(UncomputableValueMessage(*uncomputable));
         return RunResult::ConversionError;
@@ -215,7 +252,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
         }
     }
 
-    work.passed = DesignPasses(work.sections, stageMessenger.shown);
+    work.passed = DesignPasses(work.sections, work.stability, stageMessenger.shown);
     if (table) {
         // Only formats what the stages computed, after their check for uncomputable values.
         WriteSectionChecks(work.record, conditions.lowerHaunch, work.sections, *table);

@@ -11,6 +11,9 @@
 #include "calc/section/quantities.h"
 #include "calc/section/rebar_lengths.h"
 #include "calc/section/section_design.h"
+#include "calc/water/load_cases.h"
+#include "calc/water/stability.h"
+#include "calc/water/water_inputs.h"
 #include "calc/work_arrays.h"
 
 struct RunWork {
@@ -19,7 +22,14 @@ struct RunWork {
     BarSchedule barSchedule{};
     SectionSteel sectionSteel{};
     FrameSolution frame;
-    SectionDesign sections;
+    // Water and ground: the entries, the load cases beyond the documented one, each case's
+    // own sections (the documented one first) and the checks where the design has them.
+    WaterInputs water;
+    ExtraCases extra;
+    std::array<SectionDesign, 1 + kMaxExtraCases> caseSections;
+    std::optional<Stability> stability;
+    std::vector<std::string> warnings;
+    SectionDesign sections;  // each section in its governing case
     RebarLengths rebar;
     Quantities quantities;
     bool passed = false;  // the design's verdict (DesignPasses), once the run completed
@@ -29,5 +39,9 @@ struct RunWork {
 // each stage's writers follow its computation; without one nothing is formatted. The full run
 // and a numbers-only evaluation both go this one way, so that they meet the same checks and
 // the same conversion and floating-point errors, with the same messages.
+// The member forces of every load case of the run, the documented one first; `records` holds
+// room for them.
+CaseForces CaseRecords(const RunWork& work, std::array<const TBuzai*, 1 + kMaxExtraCases>& records);
+
 RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenger& messenger,
                      CalcTable* table);

@@ -1,6 +1,7 @@
 // The one verdict on a design.
 #include "calc/verdict.h"
 
-bool DesignPasses(const SectionDesign& sections, int stageMessages) {
-    return AllSectionsPass(sections) && stageMessages == 0;
+bool DesignPasses(const SectionDesign& sections, const std::optional<Stability>& stability,
+                  int stageMessages) {
+    return AllSectionsPass(sections) && (!stability || stability->Passes()) && stageMessages == 0;
 }

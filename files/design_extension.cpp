@@ -15,6 +15,7 @@ struct Entry {
     int DesignConditions::*number = nullptr;
     int minimum = 0;
     int maximum = 0;
+    bool water = false;  // written only for a design that uses the water or ground entries
     bool omittedWhenEmpty = false;  // an entry most designs leave empty is written only when given
 };
 
@@ -23,11 +24,18 @@ Entry TextEntry(const char* key, std::string DesignConditions::*text) {
 }
 
 Entry OptionalTextEntry(const char* key, std::string DesignConditions::*text) {
-    return {key, text, nullptr, 0, 0, true};
+    Entry entry = TextEntry(key, text);
+    entry.omittedWhenEmpty = true;
+    return entry;
 }
 
 Entry NumberEntry(const char* key, int DesignConditions::*number, int minimum, int maximum) {
     return {key, nullptr, number, minimum, maximum};
+}
+
+Entry Water(Entry entry) {
+    entry.water = true;
+    return entry;
 }
 
 int LastIndex(const std::vector<std::string>& items) {
@@ -45,6 +53,12 @@ const std::vector<Entry>& Entries() {
         TextEntry("Pitch", &C::pitch),
         NumberEntry("FigureColours", &C::figureColours, 0, LastIndex(FigureColourItems())),
         NumberEntry("FigureFontSize", &C::figureFontSize, kFigureFontSizeMin, kFigureFontSizeMax),
+        Water(TextEntry("Groundwater", &C::hw)),
+        Water(NumberEntry("InnerWater", &C::innerWater, 0, LastIndex(InnerWaterItems()))),
+        Water(TextEntry("GammaW", &C::gammaW)),
+        Water(TextEntry("GammaSub", &C::gammaSub)),
+        Water(TextEntry("AllowableBearing", &C::qa)),
+        Water(TextEntry("UpliftFactor", &C::upliftFactor)),
         OptionalTextEntry("ProjectName", &C::projectName),
         OptionalTextEntry("Designer", &C::designer),
     };
@@ -66,7 +80,9 @@ bool PitchFitsSetting(const DesignConditions& c) {
 
 std::vector<std::string> ExtensionLines(const DesignConditions& conditions) {
     std::vector<std::string> lines;
+    const bool water = UsesWaterOrGround(conditions);
     for (const Entry& entry : Entries()) {
+        if (entry.water && !water) continue;
         const std::string value =
             entry.text ? conditions.*entry.text : std::to_string(conditions.*entry.number);
         if (entry.omittedWhenEmpty && value.empty()) continue;
@@ -77,10 +93,16 @@ std::vector<std::string> ExtensionLines(const DesignConditions& conditions) {
 
 std::optional<ExtensionError> ReadExtensionLines(const std::vector<std::string>& lines,
                                                  DesignConditions& conditions) {
+    // A file without the water lines is of a design without water or ground entries.
     DesignConditions loaded = conditions;
-    // Written only when given, so a file without one has none.
+    const DesignConditions defaults;
     for (const Entry& entry : Entries())
-        if (entry.omittedWhenEmpty) (loaded.*entry.text).clear();
+        if (entry.water && entry.text)
+            loaded.*entry.text = defaults.*entry.text;
+        else if (entry.water)
+            loaded.*entry.number = defaults.*entry.number;
+        else if (entry.omittedWhenEmpty)
+            (loaded.*entry.text).clear();
     std::vector<const Entry*> seen;
     std::optional<std::size_t> pitchLine;
     for (std::size_t k = 0; k < lines.size(); ++k) {

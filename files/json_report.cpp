@@ -1,8 +1,10 @@
 // The calculation table as JSON.
 #include "files/json_report.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -84,6 +86,67 @@ json QuantitiesJson(const std::optional<Quantities>& quantities) {
             {"steel", std::move(steel)}};
 }
 
+// A Single as the shortest decimal that reads back as it, so that 12.3f shows as 12.3.
+double Shortest(Single value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text - 1, static_cast<float>(value)).ptr;
+    *end = '\0';
+    return std::strtod(text, nullptr);
+}
+
+json Values(const std::vector<NamedValue>& values) {
+    json object = json::object();
+    for (const NamedValue& v : values) object[std::string(v.name)] = Shortest(v.value);
+    return object;
+}
+
+json LoadCasesJson(const std::vector<CaseSummary>& cases) {
+    json array = json::array();
+    for (const CaseSummary& c : cases) {
+        json moments = json::object();
+        for (std::size_t k = 0; k < c.jointMoments.size(); ++k)
+            moments[std::string(kJointMomentNames[k])] = Shortest(c.jointMoments[k]);
+        json sections = json::array();
+        for (const SectionForce& f : c.sections)
+            sections.push_back({{"M", Shortest(f.M)}, {"N", Shortest(f.N)}, {"S", Shortest(f.S)}});
+        array.push_back({{"name", CaseName(c.kind)},
+                         {"loads", Values(c.loads)},
+                         {"joint_moments", std::move(moments)},
+                         {"sections", std::move(sections)}});
+    }
+    return array;
+}
+
+const char* VerdictText(bool passes) {
+    return passes ? "OK" : "NO";
+}
+
+json StabilityJson(const std::optional<Stability>& stability) {
+    if (!stability) return nullptr;
+    json uplift = nullptr;
+    if (const auto& u = stability->uplift)
+        uplift = {
+            {"W_box", u->Wbox}, {"W_above", u->Wabove},    {"U", u->U},
+            {"Fs", u->Fs},      {"required", u->required}, {"verdict", VerdictText(u->passes)}};
+    const BearingCheck& b = stability->bearing;
+    json cases = json::array();
+    for (int k = 0; k < b.count; ++k)
+        cases.push_back(
+            {{"name", CaseName(b.cases[k].kind)}, {"q1", b.cases[k].q1}, {"q2", b.cases[k].q2}});
+    json qa = nullptr;
+    if (b.qa) qa = *b.qa;
+    // Not judged on piles, nor without an allowable pressure.
+    json verdict = nullptr;
+    if (b.applies && b.qa) verdict = VerdictText(b.passes);
+    return {{"uplift", std::move(uplift)},
+            {"bearing",
+             {{"applies", b.applies},
+              {"cases", std::move(cases)},
+              {"largest", b.largest},
+              {"qa", std::move(qa)},
+              {"verdict", std::move(verdict)}}}};
+}
+
 // Each design section's stresses over their allowable values, as the summary of the checks
 // shows them: a criterion not judged is null; a stress that cannot be formed has a null ratio.
 json UtilisationJson(const CalcTable& table) {
@@ -127,7 +190,11 @@ nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
             {"charts", std::move(charts)},
             {"quantities", QuantitiesJson(table.quantities)},
             {"messages", messages},
-            {"utilisation", UtilisationJson(table)}};
+            {"utilisation", UtilisationJson(table)},
+            {"frame", Values(table.frame)},
+            {"load_cases", LoadCasesJson(table.loadCases)},
+            {"stability", StabilityJson(table.stability)},
+            {"warnings", table.warnings}};
 }
 
 FileResult WriteJsonReport(FileCommit& commit, const std::string& path, const CalcTable& table,

@@ -29,11 +29,14 @@ std::string Stress(const std::optional<float>& value) {
     return value ? FormatLine("0.00"_pattern, *value) : std::string();
 }
 
-std::string Utilisation(double value) {
-    if (std::isinf(value)) return "∞";
+std::string Decimals(double value, int decimals) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.3f", value);
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
+}
+
+std::string Utilisation(double value) {
+    return std::isinf(value) ? "∞" : Decimals(value, 3);
 }
 
 void Append(std::string& line, const std::string& field) {
@@ -53,7 +56,8 @@ std::string InputTitle(const NumericInput& input) {
 std::string Header(const std::vector<SweepRange>& ranges) {
     std::string line;
     for (const SweepRange& range : ranges) Append(line, InputTitle(*range.input));
-    for (const char* title : {"荷重ケース", "判定", "最大応力度比", "支配断面", "支配照査"})
+    for (const char* title : {"荷重ケース", "判定", "最大応力度比", "支配断面", "支配照査",
+                              "支配ケース", "Fs", "最大地盤反力度(kN/m2)"})
         Append(line, title);
     for (const auto& section : DesignSectionNames())
         for (const char* value :
@@ -90,6 +94,9 @@ std::string Row(const StudyTable& table, std::size_t i) {
     Append(line, governed ? Utilisation(r.maxUtilisation) : "");
     Append(line, governed ? DesignSectionNames()[r.governingSection] : "");
     Append(line, governed ? CriterionName(r.governingCriterion) : "");
+    Append(line, governed ? CaseName(r.governingCase) : "");
+    Append(line, completed && !std::isnan(r.Fs) ? Decimals(r.Fs, 3) : "");
+    Append(line, completed && !std::isnan(r.largestPressure) ? Decimals(r.largestPressure, 2) : "");
     for (const StudyRow::Section& s : r.sections) {
         for (int c = 0; c < kCriterionCount; ++c)
             Append(line, completed ? Stress(s.Stress(static_cast<Criterion>(c))) : "");

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "calc/water/water_chapter.h"
 #include "files/cp932.h"
 
 namespace {
@@ -75,6 +76,7 @@ std::string ReportText(const CalcTable& table) {
     report.GridLines("StringGrid3");
     report.Line("　　摘要");
     for (const char* caption : kSectionTableLegend) report.Line(std::string(kIndent) + caption);
+    if (HasExtraCases(table)) report.Line(std::string(kIndent) + kGoverningNote);
     report.Line("");
     report.Line("Ⅴ．概要図");
     report.Line("　２．主鉄筋加工寸法");
@@ -83,6 +85,15 @@ std::string ReportText(const CalcTable& table) {
     report.Line("");
     for (const auto& item : table.List("ListBox6")) report.Line(kIndent + item);
     report.Line("");
+    if (HasWaterChapter(table)) {
+        report.Line("Ⅵ．水位・安定計算");
+        for (const char* sheet : {kGroundwaterSheet, kInnerWaterSheet})
+            if (table.lists.contains(sheet)) report.ListLines(sheet);
+        report.ListLines(kStabilitySheet);
+        report.Line("　荷重ケース別の断面力と支配ケース");
+        report.GridLines(kCaseTable);
+        report.Line("");
+    }
     return report.Cp932();
 }
 

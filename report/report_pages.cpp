@@ -1,79 +1,18 @@
-// The ten report pages: where each component sits and which result component fills it.
+// The report pages: where each component sits and which result component fills it.
 #include "report/report_pages.h"
 
 #include <array>
 #include <stdexcept>
 
-#include "report/draw_kekka.h"
+#include "calc/water/water_chapter.h"
+#include "report/page_builder.h"
+#include "report/water_pages.h"
 
 namespace {
 
 const std::array<std::string, kReportPageCount> kTitles = {
     "Ⅰ．設計条件",    "Ⅱ．荷重値(1)",   "Ⅱ．荷重値(2)",   "Ⅱ．荷重値(3)",    "Ⅲ．ﾗｰﾒﾝ解析(1)",
     "Ⅲ．ﾗｰﾒﾝ解析(2)", "Ⅲ．ﾗｰﾒﾝ解析(3)", "Ⅲ．ﾗｰﾒﾝ解析(4)", "Ⅳ．部材断面計算", "Ⅴ．概要図"};
-
-// A text box sizes itself to its lines; the width of the empty layout is not needed.
-TextBox Box(double leftMm, double topMm, double heightMm = 0) {
-    TextBox box;
-    box.left = Mm(leftMm);
-    box.top = Mm(topMm);
-    box.height = Mm(heightMm);
-    return box;
-}
-
-PageText Text(double leftMm, double topMm, std::vector<std::string> lines, int fontHeight = 13) {
-    return PageText{Mm(leftMm), Mm(topMm), fontHeight, std::move(lines)};
-}
-
-ReportChart Figure(double leftMm, double topMm, double widthMm, double heightMm,
-                   const std::string& title, int seriesCount) {
-    ReportChart figure;
-    figure.left = Mm(leftMm);
-    figure.top = Mm(topMm);
-    figure.width = Mm(widthMm);
-    figure.height = Mm(heightMm);
-    figure.chart.title = title;
-    for (int i = 1; i <= seriesCount; ++i) {
-        Series& series = figure.chart.Get("Series" + std::to_string(i));
-        KeepInsertionOrder(series);
-    }
-    return figure;
-}
-
-// A chart that shows a grid; its size comes from the grid.
-ReportChart Table(double leftMm, double topMm, const std::string& title = "") {
-    ReportChart table;
-    table.left = Mm(leftMm);
-    table.top = Mm(topMm);
-    table.chart.title = title;
-    return table;
-}
-
-// Copies in the order of the calls, each component onto the page.
-class PageBuilder {
-  public:
-    PageBuilder(ReportPage& page, const CalcTable& table) : page_(page), table_(table) {}
-
-    void List(const char* name, TextBox box) {
-        kekka_.CopyListToMemo(table_.List(name), box);
-        page_.textBoxes.push_back(std::move(box));
-    }
-    Chart& Copy(const char* name, ReportChart figure) {
-        kekka_.CopyChart(table_.ChartOf(name), figure.chart);
-        page_.charts.push_back(std::move(figure));
-        return page_.charts.back().chart;
-    }
-    void Grid(const char* name, ReportChart table) {
-        kekka_.DrawGridAsChart(table_.GridOf(name), table);
-        page_.charts.push_back(std::move(table));
-    }
-    void Fixed(PageText text) { page_.texts.push_back(std::move(text)); }
-
-  private:
-    ReportPage& page_;
-    const CalcTable& table_;
-    TDrawKekka kekka_;
-};
 
 // The wheel-load arrows of the acting-load diagram take the figure-colour choice; their
 // points too, so the arrows show in that colour however the figure painter picks colours.
@@ -152,7 +91,10 @@ void BuildContent(ReportPage& page, const CalcTable& table, int colourChoice) {
                       "  Ｓ2d：接点から2d部のせん断力", "  Asn：必要鉄筋量", "  As：実際の配筋量",
                       "  Ｄ：鉄筋径", "  ﾋﾟｯﾁ：配筋ピッチ", "  σc：圧縮応力度",
                       "  σs：引張り応力度", "  τ：せん断応力度", "  τ2d：せん断応力度"}));
-            b.Fixed(Text(14.8, 114.0, {"計算結果を下記に示す。"}));
+            b.Fixed(Text(14.8, 114.0,
+                         {HasExtraCases(table)
+                              ? std::string("計算結果を下記に示す。") + kGoverningNote + "。"
+                              : "計算結果を下記に示す。"}));
             b.Grid("StringGrid3", Table(14.8, 118.5, "設計断面力及び実応力度の集計"));
             break;
         case 10:
@@ -170,6 +112,12 @@ void BuildContent(ReportPage& page, const CalcTable& table, int colourChoice) {
             b.Fixed(Text(105.8, 222.2, {"主鉄筋加工寸法表"}, 15));
             break;
     }
+}
+
+// In "白黒" nothing on the page is in colour, the figures' titles included.
+void FollowColourChoice(ReportPage& page, int colourChoice) {
+    if (colourChoice == kBlackAndWhiteFigures)
+        for (ReportChart& chart : page.charts) chart.chart.titleColour = colours::black;
 }
 
 }  // namespace
@@ -197,8 +145,14 @@ ReportPage BuildReportPage(int number, const CalcTable& table, int colourChoice)
     page.title = ReportPageTitle(number);
     page.orientation = number == 4 || number == 9 ? Orientation::Landscape : Orientation::Portrait;
     BuildContent(page, table, colourChoice);
-    // In "白黒" nothing on the page is in colour, the figures' titles included.
-    if (colourChoice == kBlackAndWhiteFigures)
-        for (ReportChart& chart : page.charts) chart.chart.titleColour = colours::black;
+    FollowColourChoice(page, colourChoice);
     return page;
+}
+
+std::vector<ReportPage> PagesAfterTheTen(const CalcTable& table, int colourChoice,
+                                         const std::vector<ReportPage>& extraPages) {
+    std::vector<ReportPage> pages = WaterChapterPages(table);
+    for (ReportPage& page : pages) FollowColourChoice(page, colourChoice);
+    pages.insert(pages.end(), extraPages.begin(), extraPages.end());
+    return pages;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calc/calc_table.h"
 #include "report/report_page.h"
@@ -25,3 +26,8 @@ const std::string& ReportPageTitle(int number);
 // "出力図色" item index; it colours the wheel-load arrows of the acting-load diagram, and in
 // "白黒" the figures' titles are black.
 ReportPage BuildReportPage(int number, const CalcTable& table, int colourChoice);
+
+// The pages after the ten: those of chapter "Ⅵ．水位・安定計算" where the table holds it, then
+// extraPages.
+std::vector<ReportPage> PagesAfterTheTen(const CalcTable& table, int colourChoice,
+                                         const std::vector<ReportPage>& extraPages);

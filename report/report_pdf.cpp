@@ -18,7 +18,8 @@ ReportOutcome Failure(const char* reason) {
 bool PaintPages(QPdfWriter& writer, const CalcTable& table, int colourChoice,
                 const std::vector<ReportPage>& extraPages, const std::string& header) {
     QPainter painter;
-    const int count = kReportPageCount + static_cast<int>(extraPages.size());
+    const std::vector<ReportPage> after = PagesAfterTheTen(table, colourChoice, extraPages);
+    const int count = kReportPageCount + static_cast<int>(after.size());
     const auto paint = [&](ReportPage page, int number) {
         MarkPage(page, number, count, header);
         writer.setPageLayout(ReportPageLayout(page));
@@ -29,7 +30,7 @@ bool PaintPages(QPdfWriter& writer, const CalcTable& table, int colourChoice,
     for (int number = 1; number <= kReportPageCount; ++number)
         if (!paint(BuildReportPage(number, table, colourChoice), number)) return false;
     int number = kReportPageCount;
-    for (const ReportPage& page : extraPages)
+    for (const ReportPage& page : after)
         if (!paint(page, ++number)) return false;
     return painter.end();
 }

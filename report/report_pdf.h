@@ -8,7 +8,8 @@
 #include "report/report_page.h"
 #include "report/report_result.h"
 
-// Paints the ten pages, then those of extraPages, into `pdf` in memory, each with the header
+// Paints the ten pages, then those of chapter Ⅵ where the table holds it and those of
+// extraPages, into `pdf` in memory, each with the header
 // over it and its number "n / N" below. Fails, saying why, when a page cannot be painted or
 // the document does not end with its trailer and "%%EOF".
 ReportOutcome RenderReportPdf(const CalcTable& table, int colourChoice,

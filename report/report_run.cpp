@@ -131,15 +131,21 @@ ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportConte
 }
 
 ReportOutcome PreviewReportPage(int number, ReportContext& context) {
+    // Numbered among the pages of the whole report, those of chapter Ⅵ included.
+    context.pageCount =
+        kReportPageCount +
+        static_cast<int>(PagesAfterTheTen(context.table, context.colourChoice, {}).size());
     return ShowReportPage(number, ReportMode::Preview, context);
 }
 
 void PreviewWholeReport(ReportContext& context) {
     std::vector<ReportPage> pages;
-    for (int number = 1; number <= kReportPageCount; ++number) {
+    for (int number = 1; number <= kReportPageCount; ++number)
         pages.push_back(BuildReportPage(number, context.table, context.colourChoice));
-        MarkPage(pages.back(), number, kReportPageCount, context.header);
-    }
+    for (ReportPage& page : PagesAfterTheTen(context.table, context.colourChoice, {}))
+        pages.push_back(std::move(page));
+    for (std::size_t k = 0; k < pages.size(); ++k)
+        MarkPage(pages[k], static_cast<int>(k) + 1, static_cast<int>(pages.size()), context.header);
     context.hideCalcTable();
     Preview(pages, "計算書（全ページ）", context);
     context.showCalcTable();
@@ -147,7 +153,9 @@ void PreviewWholeReport(ReportContext& context) {
 
 ReportOutcome PrintReport(ReportContext& context, Messenger& messenger,
                           const std::vector<ReportPage>& extraPages) {
-    context.pageCount = kReportPageCount + static_cast<int>(extraPages.size());
+    const std::vector<ReportPage> after =
+        PagesAfterTheTen(context.table, context.colourChoice, extraPages);
+    context.pageCount = kReportPageCount + static_cast<int>(after.size());
     if (!messenger.Confirm(ReadyQuestion(context.pageCount))) return {ReportResult::Cancelled, ""};
     // The pages go into one job, so that a printer writing to a file keeps them all.
     QPainter job;
@@ -155,8 +163,8 @@ ReportOutcome PrintReport(ReportContext& context, Messenger& messenger,
     ReportOutcome outcome;
     for (int number = 1; number <= kReportPageCount && outcome.Succeeded(); ++number)
         outcome = ShowReportPage(number, ReportMode::Print, context);
-    for (std::size_t k = 0; k < extraPages.size() && outcome.Succeeded(); ++k) {
-        ReportPage page = extraPages[k];
+    for (std::size_t k = 0; k < after.size() && outcome.Succeeded(); ++k) {
+        ReportPage page = after[k];
         MarkPage(page, kReportPageCount + static_cast<int>(k) + 1, context.pageCount,
                  context.header);
         outcome = RunReportPage(ReportMode::Print, page, context);

@@ -41,17 +41,17 @@ ReportOutcome ShowReportPage(int number, ReportMode mode, ReportContext& context
 // table hidden.
 ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportContext& context);
 
-// The preview command of one page.
+// The preview command of one page, numbered among the pages of the whole report.
 ReportOutcome PreviewReportPage(int number, ReportContext& context);
 
-// The preview of the whole report: the ten pages in order in one preview window (page
-// navigation and zoom), each in its own orientation. The calculation table is hidden
-// meanwhile, as for one page.
+// The preview of the whole report: the ten pages and those of chapter Ⅵ in order in one
+// preview window (page navigation and zoom), each in its own orientation. The calculation
+// table is hidden meanwhile, as for one page.
 void PreviewWholeReport(ReportContext& context);
 
-// The print command: asks, prints the ten pages in order, then the extra pages, tells how it
-// ended and shows the calculation table again. A page that cannot be printed stops the
-// printing with a message naming the page and the printer.
+// The print command: asks, prints the ten pages in order, then those of chapter Ⅵ and the
+// extra pages, tells how it ended and shows the calculation table again. A page that cannot
+// be printed stops the printing with a message naming the page and the printer.
 ReportOutcome PrintReport(ReportContext& context, Messenger& messenger,
                           const std::vector<ReportPage>& extraPages = {});
 

@@ -30,7 +30,7 @@ struct NotePlace {
     int right;
     int top;
 };
-constexpr NotePlace kNotePlaces[] = {{657, 0}, {660, 2}, {650, 24}, {657, 0}, {385, 0}};
+constexpr NotePlace kNotePlaces[] = {{657, 0}, {660, 2}, {650, 24}, {657, 0}, {385, 0}, {660, 2}};
 constexpr int kNoteHeight = 15;
 
 }  // namespace
@@ -63,6 +63,7 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
 
     stressDialog_ = new AllowableStressDialog(this);
     tLoadDialog_ = new TLoadDialog(messenger_, this);
+    waterDialog_ = new WaterDialog(messenger_, this);
 
     connect(input_, &InputPage::runRequested, this, [this] { Run(); });
     connect(input_, &InputPage::stressSupportRequested, this,
@@ -71,6 +72,13 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
             [this] { tLoadDialog_->OpenTLoad(frameGeometry().topLeft()); });
     connect(input_, &InputPage::combinationRequested, this,
             [this] { tLoadDialog_->OpenCombination(frameGeometry().topLeft()); });
+    connect(input_, &InputPage::waterRequested, this,
+            [this] { waterDialog_->Open(Conditions(), frameGeometry().topLeft()); });
+    connect(waterDialog_, &WaterDialog::transferred, this, [this] {
+        DesignConditions conditions = input_->Read();
+        waterDialog_->Take(conditions);
+        input_->SetWater(conditions);
+    });
     connect(stressDialog_, &AllowableStressDialog::transferred, input_,
             &InputPage::TakeAllowableStresses);
     connect(tLoadDialog_, &TLoadDialog::captionTransferred, input_,
@@ -153,6 +161,10 @@ void CalcTableWindow::FocusField(const std::string& name) {
     if (!field && tLoadDialog_->FieldNamed(name)) {
         tLoadDialog_->OpenTLoad(frameGeometry().topLeft());
         field = tLoadDialog_->FieldNamed(name);
+    }
+    if (!field && waterDialog_->FieldNamed(name)) {
+        waterDialog_->Open(Conditions(), frameGeometry().topLeft());
+        field = waterDialog_->FieldNamed(name);
     }
     if (!field) return;
     pageControl1_->setCurrentWidget(input_);

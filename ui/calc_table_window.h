@@ -1,6 +1,6 @@
 // The calculation table "計算テーブル" (the form TForm2): the input page and the result tabs
 // of the last run, a window above the main window that opens where it was last closed, or
-// else as wide as tab Ⅳ's grid needs, and may grow; never smaller than the form. It owns the two
+// else as wide as tab Ⅳ's grid needs, and may grow; never smaller than the form. It owns the
 // support dialogs of the input page. While the result tabs show the results of a run whose
 // conditions the page no longer holds, or a later run failed, a note on them says so.
 #pragma once
@@ -20,6 +20,7 @@
 #include "ui/result_pages.h"
 #include "ui/study_page.h"
 #include "ui/t_load_dialog.h"
+#include "ui/water_dialog.h"
 
 class CalcTableWindow : public QDialog {
     Q_OBJECT
@@ -53,6 +54,7 @@ class CalcTableWindow : public QDialog {
     ResultPages& Results() const { return *results_; }
     AllowableStressDialog& StressDialog() const { return *stressDialog_; }
     TLoadDialog& TLoad() const { return *tLoadDialog_; }
+    WaterDialog& Water() const { return *waterDialog_; }
     StudyPage& Study() const { return *study_; }
     QTabWidget* Pages() const { return pageControl1_; }
     // The note on the result tabs that they are not the current conditions' results.
@@ -89,6 +91,7 @@ class CalcTableWindow : public QDialog {
     StudyPage* study_;
     AllowableStressDialog* stressDialog_;
     TLoadDialog* tLoadDialog_;
+    WaterDialog* waterDialog_;
     QLabel* staleNote_;
     std::optional<DesignConditions> resultConditions_;  // of the last run that completed
     bool lastRunFailed_ = false;

@@ -5,6 +5,7 @@
 
 #include "ui/half_width.h"
 #include "ui/page_controls.h"
+#include "ui/water_dialog.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ InputPage::InputPage(QWidget* parent) : QWidget(parent) {
     BuildCover();
     BuildPitch();
     BuildFigureControls();
+    BuildWater();
     BuildReportHeader();
     auto* run = MakeFlatButton(this, "SpeedButton1", QStringLiteral("計算開始"), QString(),
                                QRect(600, 338, 65, 63));
@@ -245,6 +247,16 @@ void InputPage::BuildFigureControls() {
     connect(figureFont_, &QSlider::valueChanged, this, &InputPage::figureFontSizeChanged);
 }
 
+void InputPage::BuildWater() {
+    auto* open =
+        MakeFlatButton(this, "SpeedButtonWater", QStringLiteral("水位・地盤..."),
+                       QStringLiteral("地下水位、内水、地盤反力度"), QRect(598, 300, 80, 32));
+    open->setAutoRaise(false);
+    connect(open, &QToolButton::clicked, this, &InputPage::waterRequested);
+    waterLine_ = MakeLabel(this, QString(), QRect(8, 402, 590, 14));
+    waterLine_->setObjectName(QStringLiteral("WaterLine"));
+}
+
 void InputPage::BuildReportHeader() {
     // Beside the box group, above the start button: what the report's header names.
     auto* group = MakeGroup(this, QStringLiteral("計算書"), QRect(598, 2, 79, 112));
@@ -260,7 +272,7 @@ void InputPage::BuildReportHeader() {
 }
 
 DesignConditions InputPage::Read() const {
-    DesignConditions c;
+    DesignConditions c = water_;
     c.soilType = soilType_->ItemIndex();
     c.gammaS = TextOf(gammaS_);
     c.gammaC = TextOf(gammaC_);
@@ -345,6 +357,15 @@ void InputPage::Apply(const DesignConditions& c) {
     figureFont_->setValue(c.figureFontSize);
     SetText(projectName_, c.projectName);
     SetText(designer_, c.designer);
+    SetWater(c);
+}
+
+void InputPage::SetWater(const DesignConditions& c) {
+    const DesignConditions water = WaterEntriesOf(c);
+    if (water == water_ && !waterLine_->text().isEmpty()) return;
+    water_ = water;
+    waterLine_->setText(QString::fromStdString(WaterSummary(water_)));
+    emit edited();
 }
 
 void InputPage::FinishEditing() {

@@ -1,7 +1,8 @@
 // The input page "設計条件入力": every design condition as the text or choice of a control, in
 // six numbered groups around the box picture, with the bar-pitch panel, the figure controls,
 // the report's header entries and the buttons that open the support dialogs and start the
-// calculation.
+// calculation. The water and ground entries stand in one line at its foot; their dialog edits
+// them.
 #pragma once
 
 #include <QCheckBox>
@@ -49,6 +50,9 @@ class InputPage : public QWidget {
     // The "出力図色" item index, which the report pages colour their figures by.
     int FigureColourChoice() const { return figureColours_->ItemIndex(); }
 
+    // Takes the water and ground entries of the conditions and shows them in their line.
+    void SetWater(const DesignConditions& conditions);
+
     void SetFirstLiveLoadCaption(const QString& caption);
     void SetCombination(int index);
     void TakeAllowableStresses(const AllowableStresses& values);
@@ -57,6 +61,7 @@ class InputPage : public QWidget {
     void tLoadRequested();
     void combinationRequested();
     void stressSupportRequested();
+    void waterRequested();
     void runRequested();
     void figureFontSizeChanged(int size);
     void figureColoursClicked(int item);
@@ -72,6 +77,7 @@ class InputPage : public QWidget {
     void BuildCover();
     void BuildPitch();
     void BuildFigureControls();
+    void BuildWater();
     void BuildReportHeader();
 
     void SoilTypeClicked(int index);
@@ -99,6 +105,9 @@ class InputPage : public QWidget {
     QComboBox* pitch_;
     RadioGroup* figureColours_;
     QSlider* figureFont_;
+    // The water and ground entries, which the dialog "水位・地盤" edits, and their line.
+    DesignConditions water_;
+    QLabel* waterLine_;
     QLineEdit *projectName_, *designer_;
     std::vector<QLineEdit*> numericFields_;
     std::map<std::string, QWidget*> namedFields_;

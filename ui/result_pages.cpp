@@ -9,6 +9,7 @@
 
 #include "calc/figure_controls.h"
 #include "calc/section/check_sheet.h"
+#include "calc/water/water_chapter.h"
 #include "ui/charts/chart_frame.h"
 #include "ui/fonts.h"
 #include "ui/grid_cells.h"
@@ -19,12 +20,14 @@ void SetTabSize(QTabWidget* pages, int width, int height) {
         QStringLiteral("QTabBar::tab { min-width: %1px; height: %2px; }").arg(width).arg(height));
 }
 
-ResultPages::ResultPages(CalcTable& table, QTabWidget* pageControl) : table_(table) {
+ResultPages::ResultPages(CalcTable& table, QTabWidget* pageControl)
+    : table_(table), pageControl1_(pageControl) {
     BuildConditions(pageControl);
     BuildLoads(pageControl);
     BuildFrame(pageControl);
     BuildSections(pageControl);
     BuildOutline(pageControl);
+    BuildWater(pageControl);
     Refresh();
 }
 
@@ -72,7 +75,9 @@ void ResultPages::AddList(QWidget* group, const char* name, const QRect& place, 
 }
 
 void ResultPages::AddGrid(QWidget* group, const char* name, const QRect& place) {
-    const Grid& model = table_.GridOf(name);
+    // A grid of the water chapter exists in the model only with the chapter.
+    const auto found = table_.grids.find(name);
+    const Grid model = found == table_.grids.end() ? Grid(0, 0) : found->second;
     auto* grid = new QTableWidget(model.rows, model.columns, group);
     grid->setObjectName(QString::fromLatin1(name));
     grid->setGeometry(place);
@@ -280,7 +285,9 @@ void ResultPages::FillList(const std::string& name) {
     const int height = lineHeights_.at(name);
     const QFontMetrics metrics(list->font());
     list->clear();
-    for (const std::string& line : table_.List(name)) {
+    const auto found = table_.lists.find(name);
+    if (found == table_.lists.end()) return;  // a list of the water chapter without it
+    for (const std::string& line : found->second) {
         auto* item = new QListWidgetItem(QString::fromStdString(line), list);
         // The fixed line height keeps fraction lines evenly spaced.
         item->setSizeHint(QSize(metrics.horizontalAdvance(item->text()) + 4, height));
@@ -288,8 +295,14 @@ void ResultPages::FillList(const std::string& name) {
 }
 
 void ResultPages::FillGrid(const std::string& name) {
-    const Grid& model = table_.GridOf(name);
+    const auto found = table_.grids.find(name);
+    const Grid model = found == table_.grids.end() ? Grid(0, 0) : found->second;
     QTableWidget* grid = grids_.at(name);
+    if (grid->columnCount() != model.columns) {  // the water chapter's grid has a column a case
+        grid->setRowCount(0);
+        grid->setColumnCount(model.columns);
+        for (int c = 0; c < model.columns; ++c) grid->setColumnWidth(c, model.columnWidths.at(c));
+    }
     if (grid->rowCount() != model.rows) {  // the quantity grid has a row a bar diameter
         const int before = grid->rowCount();
         grid->setRowCount(model.rows);
@@ -309,7 +322,32 @@ void ResultPages::FillGrid(const std::string& name) {
     FitColumns(grid, model);
 }
 
+void ResultPages::BuildWater(QTabWidget* pages) {
+    waterTab_ = AddTab(pages, "TabSheetWater", QStringLiteral("Ⅵ．水位・安定計算"));
+    auto* sub = AddPageControl(waterTab_, "PageControlWater", 120, QRect(2, 2, 667, 398));
+    auto* cases = AddTab(sub, "", QStringLiteral("1．荷重ケース"));
+    auto* outside = MakeGroup(cases, QStringLiteral("外水ケース"), QRect(2, 0, 326, 364));
+    AddList(outside, kGroundwaterSheet, QRect(6, 16, 314, 340), 12, 16, false);
+    auto* inside = MakeGroup(cases, QStringLiteral("内水ケース"), QRect(331, 0, 326, 364));
+    AddList(inside, kInnerWaterSheet, QRect(6, 16, 314, 340), 12, 16, false);
+    auto* diagrams = AddTab(sub, "", QStringLiteral("2．作用荷重図"));
+    AddFigure(MakeGroup(diagrams, QStringLiteral("外水ケース"), QRect(2, 2, 326, 362)),
+              kGroundwaterFigure, QRect(6, 16, 314, 340));
+    AddFigure(MakeGroup(diagrams, QStringLiteral("内水ケース"), QRect(331, 2, 326, 362)),
+              kInnerWaterFigure, QRect(6, 16, 314, 340));
+    auto* checks = AddTab(sub, "", QStringLiteral("3．安定計算"));
+    auto* sheet = MakeGroup(checks, QStringLiteral("浮上り、地盤反力度"), QRect(2, 0, 356, 364));
+    AddList(sheet, kStabilitySheet, QRect(6, 16, 344, 340), 12, 16, false);
+    AddFigure(MakeGroup(checks, QStringLiteral("曲げﾓｰﾒﾝﾄ図(包絡)"), QRect(361, 2, 296, 362)),
+              kEnvelopeFigure, QRect(6, 16, 284, 340));
+    auto* forces = AddTab(sub, "", QStringLiteral("4．ケース別断面力"));
+    auto* table = MakeGroup(forces, QStringLiteral("荷重ケース別の断面力と支配ケース"),
+                            QRect(2, 2, 655, 362));
+    AddGrid(table, kCaseTable, QRect(8, 16, 639, 250));
+}
+
 void ResultPages::Refresh() {
+    pageControl1_->setTabVisible(pageControl1_->indexOf(waterTab_), HasWaterChapter(table_));
     for (const auto& entry : lists_) FillList(entry.first);
     for (const auto& entry : grids_) FillGrid(entry.first);
     const std::pair<const char*, QLabel*> labels[] = {{"Label97", label97_}, {"Label98", label98_}};

@@ -1,5 +1,6 @@
-// The five result tabs of the calculation table: the chapter lists, the grids, the legend
-// and the figures, all displaying the result model and computing nothing.
+// The result tabs of the calculation table: the chapter lists, the grids, the legend and the
+// figures, all displaying the result model and computing nothing. The tab of the water
+// chapter shows only while the model holds that chapter.
 #pragma once
 
 #include <QLabel>
@@ -29,6 +30,7 @@ class ResultPages {
     FigureView* Figure(const std::string& name) const { return figures_.at(name); }
     QLabel* Label97() const { return label97_; }
     QLabel* Label98() const { return label98_; }
+    QWidget* WaterTab() const { return waterTab_; }
 
   private:
     QWidget* AddTab(QTabWidget* pages, const char* name, const QString& caption);
@@ -44,6 +46,7 @@ class ResultPages {
     void BuildFrame(QTabWidget* pages);
     void BuildSections(QTabWidget* pages);
     void BuildOutline(QTabWidget* pages);
+    void BuildWater(QTabWidget* pages);
     void BuildChartButtons(QWidget* group);
 
     void FillList(const std::string& name);
@@ -58,6 +61,8 @@ class ResultPages {
     std::map<std::string, FigureView*> figures_;
     QLabel* label97_ = nullptr;
     QLabel* label98_ = nullptr;
+    QTabWidget* pageControl1_ = nullptr;
+    QWidget* waterTab_ = nullptr;  // shown for a design with the water chapter
 };
 
 // Gives a page control's tabs their width (wider where a caption needs it) and height.

@@ -1,55 +1,20 @@
-// Force diagrams in the plane of the frame: origin at the centre of the axes rectangle, A
-// bottom left, B top left, C top right, D bottom right, in m. A value v is drawn at v/50 m
-// from the member axis; positive moments towards the inside, positive shears towards the
-// outside.
+// Force diagrams in the plane of the frame: positive moments towards the inside, positive
+// shears towards the outside.
 #include "calc/frame/force_diagrams.h"
 
 #include <array>
 #include <cstddef>
 
+#include "calc/frame/diagram_members.h"
 #include "calc/frame/member_model.h"
 #include "calc/frame/series_style.h"
 #include "calc/sheet/format_line.h"
 
 namespace {
 
-constexpr int kSamples = 10;  // intervals along a member; 11 sample points
-constexpr double kScale = 50;
+constexpr int kSamples = kDiagramSamples;
+constexpr double kScale = kDiagramScale;
 constexpr int kLineWidth = 1;
-
-// Sample positions from the start joint.
-Single SamplePosition(const FrameMember& member, int i) {
-    return Single(member.length / kSamples * i);
-}
-
-// The frame outline A, B, C, D, A from the axes polygon.
-void DrawOutline(const TKakou& r, Chart& chart, const std::string& name) {
-    Series& outline = StyleLineSeries(chart, name, colours::black, kLineWidth);
-    KeepInsertionOrder(outline);
-    const char* const names[] = {"A", "B", "C", "D", "A"};
-    for (int p = 1; p <= r.boxAxes.n + 1 && p <= 5; ++p)
-        outline.Add(r.boxAxes.X[p], r.boxAxes.Y[p], names[p - 1], colours::black);
-}
-
-// A member in the plane of the frame: its start joint, the direction of its x and the
-// direction towards the inside of the frame.
-struct DiagramMember {
-    MemberId id;
-    double startX, startY;
-    double alongX, alongY;
-    double inwardX, inwardY;
-    // The point at x along the member, drawn the offset towards the inside.
-    double X(double x, double inward) const { return startX + alongX * x + inwardX * inward; }
-    double Y(double x, double inward) const { return startY + alongY * x + inwardY * inward; }
-};
-
-// The members in the order A→B→C→D→A, each ending at the next corner.
-std::array<DiagramMember, 4> DiagramMembers(double halfB, double halfH) {
-    return {{{MemberId::AB, -halfB, -halfH, 0, 1, 1, 0},
-             {MemberId::BC, -halfB, halfH, 1, 0, 0, -1},
-             {MemberId::CD, halfB, halfH, 0, -1, -1, 0},
-             {MemberId::DA, halfB, -halfH, -1, 0, 0, 1}}};
-}
 
 // Each maximum point stands between the two samples that enclose it, along the drawing
 // direction: up from A on AB, up from D on CD, from the start joint on the slabs.
@@ -129,7 +94,7 @@ void DrawForceDiagrams(const TKakou& r, CalcTable& table) {
     Chart& moments = table.ChartOf("Chart9");
     SetChartRange(moments, -halfB + r.Mab / kScale - 0.5, halfB - r.Mab / kScale + 0.5,
                   -halfH + r.Mab / kScale - 0.5, halfH + r.Mba / kScale + 0.5);
-    DrawOutline(r, moments, "Series30");
+    DrawFrameOutline(r, moments, "Series30", kLineWidth);
     Series& momentLine = StyleLineSeries(moments, "Series31", colours::red, kLineWidth);
     KeepInsertionOrder(momentLine);
     momentLine.points.reserve(1 + members.size() * (kSamples + 2));  // corners and samples
@@ -143,7 +108,7 @@ void DrawForceDiagrams(const TKakou& r, CalcTable& table) {
     const Single Sab = r.forcesAB.SStart, Sbc = r.forcesBC.SStart, Sda = r.forcesDA.SStart;
     SetChartRange(shears, -halfB - Sab / kScale - 0.5, halfB + Sab / kScale + 0.5,
                   -halfH - Sda / kScale - 0.5, halfH + Sbc / kScale + 0.5);
-    DrawOutline(r, shears, "Series34");
+    DrawFrameOutline(r, shears, "Series34", kLineWidth);
     Series& shearLine = StyleLineSeries(shears, "Series35", colours::blue, kLineWidth);
     KeepInsertionOrder(shearLine);
     shearLine.points.reserve(1 + members.size() * (kSamples + 2));  // corners and samples

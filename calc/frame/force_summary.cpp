@@ -7,7 +7,7 @@
 namespace {
 
 void WriteMember(const MemberForces& f, int firstRow, Grid& grid) {
-    auto cell = [](Single value) { return FormatLine("+0.00;-0.00"_pattern, value); };
+    const auto cell = ForceText;
     const int start = firstRow, middle = firstRow + 1, end = firstRow + 2;
     grid.Cell(1, start) = cell(f.MStart);
     grid.Cell(1, middle) = cell(f.MMax);
@@ -31,6 +31,10 @@ void WriteGrid(const TKakou& r, Grid& grid) {
 }
 
 }  // namespace
+
+std::string ForceText(Single value) {
+    return FormatLine("+0.00;-0.00"_pattern, value);
+}
 
 void ShowForceSummary(const TKakou& record, CalcTable& table) {
     Grid& summary = table.GridOf("StringGrid1");

@@ -13,7 +13,7 @@ namespace {
 using Extended = long double;
 
 // Side walls are the reference member: k1 = 1.
-void ComputeStiffnessRatios(const TKakou& r, FrameSolution& s) {
+void ComputeStiffnessRatios(const TLamen& r, FrameSolution& s) {
     const Extended spanRatio = static_cast<Extended>(r.Ho) / r.Bo;
     s.k1 = 1;
     s.k2 = spanRatio * std::pow(static_cast<Extended>(r.Tu) / r.TL, 3.0L);
@@ -21,7 +21,7 @@ void ComputeStiffnessRatios(const TKakou& r, FrameSolution& s) {
 }
 
 // Unknowns in the order Θa, Θb, Θc, Θd, R; a failed solve leaves them zero.
-void SolveRotations(const TKakou& r, FrameSolution& s, Messenger& messenger) {
+void SolveRotations(const TLamen& r, FrameSolution& s, Messenger& messenger) {
     const Extended k1 = s.k1, k2 = s.k2, k3 = s.k3;
     const SolverVector rowA = {0, Single(2 * (k1 + k3)), s.k1, 0, s.k3, Single(-3 * k1)};
     const SolverVector rowB = {0, s.k1, Single(2 * (k1 + k2)), s.k2, 0, Single(-3 * k1)};
@@ -43,7 +43,7 @@ void SolveRotations(const TKakou& r, FrameSolution& s, Messenger& messenger) {
     s.R = unknowns[5];
 }
 
-void ComputeMoments(TKakou& r, const FrameSolution& s) {
+void ComputeMoments(TLamen& r, const FrameSolution& s) {
     const Extended a = s.thetaA, b = s.thetaB, c = s.thetaC, d = s.thetaD, R = s.R;
     r.Mab = s.k1 * (2 * a + b - 3 * R) - r.Cab;
     r.Mba = s.k1 * (a + 2 * b - 3 * R) + r.Cba;
@@ -55,7 +55,7 @@ void ComputeMoments(TKakou& r, const FrameSolution& s) {
     r.Mad = s.k3 * (2 * a + d) + r.Cad;
 }
 
-void ComputeCheckSums(const TKakou& r, FrameSolution& s) {
+void ComputeCheckSums(const TLamen& r, FrameSolution& s) {
     s.sumA = static_cast<Extended>(r.Mab) + r.Mad;
     s.sumB = static_cast<Extended>(r.Mba) + r.Mbc;
     s.sumC = static_cast<Extended>(r.Mcb) + r.Mcd;
@@ -64,7 +64,7 @@ void ComputeCheckSums(const TKakou& r, FrameSolution& s) {
 
 }  // namespace
 
-FrameSolution ComputeJointMoments(TKakou& record, Messenger& messenger) {
+FrameSolution ComputeJointMoments(TLamen& record, Messenger& messenger) {
     FrameSolution solution;
     ComputeStiffnessRatios(record, solution);
     SolveRotations(record, solution, messenger);

@@ -8,7 +8,7 @@
 
 // Solves the frame and keeps its joint moments in the record; the solver tells a singular
 // system through the messenger.
-FrameSolution ComputeJointMoments(TKakou& record, Messenger& messenger);
+FrameSolution ComputeJointMoments(TLamen& record, Messenger& messenger);
 
 // The load-term sheet ListBox3 and the joint-moment sheet ListBox5.
 void WriteJointMoments(const TKakou& record, const FrameSolution& solution, CalcTable& table);

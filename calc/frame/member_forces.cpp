@@ -18,7 +18,7 @@ using Extended = long double;
 
 // Span maximum and 2d shears of a member whose end shears are stored; the 2d sections lie at
 // 2·d from either joint, d = thickness − cover.
-void FinishMember(const TKakou& r, MemberId id, Single maxPosition, Single thickness, Single cover,
+void FinishMember(const TBuzai& r, MemberId id, Single maxPosition, Single thickness, Single cover,
                   MemberForces& f) {
     const FrameMember member = MemberOf(r, id);
     const Extended twoD = 2 * (static_cast<Extended>(thickness) - cover);
@@ -32,7 +32,7 @@ ShearQuadratic ShearQuadraticOf(Extended length, Single w1, Single w2, Extended 
     return {Single(-(static_cast<Extended>(w2) - w1) / (2 * length)), -w1, Single(c)};
 }
 
-void LeftWall(TKakou& r) {
+void LeftWall(TBuzai& r) {
     const Extended L = r.Ho, w1 = r.Ph4, w2 = r.Ph3;
     const Extended ends = (static_cast<Extended>(r.Mab) + r.Mba) / L;
     MemberForces& f = r.forcesAB;
@@ -46,7 +46,7 @@ void LeftWall(TKakou& r) {
 }
 
 // x runs down from C; the zero of the shear is found as a distance from D.
-void RightWall(TKakou& r) {
+void RightWall(TBuzai& r) {
     const Extended L = r.Ho, w1 = r.Ph2, w2 = r.Ph1;
     const Extended ends = (static_cast<Extended>(r.Mcd) + r.Mdc) / L;
     MemberForces& f = r.forcesCD;
@@ -59,7 +59,7 @@ void RightWall(TKakou& r) {
     FinishMember(r, MemberId::CD, x, r.TL, r.dWall, f);
 }
 
-void TopSlab(TKakou& r) {
+void TopSlab(TBuzai& r) {
     const TopSlabBands bands = ComputeTopSlabBands(r);
     const Extended L = r.Bo, w1 = r.Pv1Frame, w2 = r.PvL1Frame, w3 = r.PvL2Frame;
     const Extended startShear = (w1 * L + w2 * bands.L2 + w3 * std::pow(bands.L3, 2.0L) / L) / 2 -
@@ -74,7 +74,7 @@ void TopSlab(TKakou& r) {
 }
 
 // x runs from D to A; the zero of the shear is found as a distance from A.
-void BottomSlab(TKakou& r) {
+void BottomSlab(TBuzai& r) {
     const Extended L = r.Bo, w1 = r.Pv2L, w2 = r.Pv2R;
     const Extended ends = (static_cast<Extended>(r.Mda) + r.Mad) / L;
     MemberForces& f = r.forcesDA;
@@ -88,7 +88,7 @@ void BottomSlab(TKakou& r) {
 }
 
 // Each member carries as axial force the shears of the members meeting it at its joints.
-void SetAxialForces(TKakou& r) {
+void SetAxialForces(TBuzai& r) {
     auto set = [](MemberForces& f, Single start, Single end) {
         f.NStart = start;
         f.NEnd = end;
@@ -107,7 +107,7 @@ void SetAxialForces(TKakou& r) {
 
 }  // namespace
 
-void ComputeMemberForces(TKakou& record) {
+void ComputeMemberForces(TBuzai& record) {
     LeftWall(record);
     RightWall(record);
     TopSlab(record);

@@ -5,7 +5,7 @@
 #include "calc/record.h"
 
 // The section forces of the four members, kept in the record.
-void ComputeMemberForces(TKakou& record);
+void ComputeMemberForces(TBuzai& record);
 
 // The member-force sheet ListBox2, the force summary, the member load figures and the
 // moment and shear diagrams.

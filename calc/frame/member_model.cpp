@@ -15,7 +15,7 @@ TopSlabBands ComputeTopSlabBands(const TData& r) {
     return bands;
 }
 
-FrameMember MemberOf(const TKakou& r, MemberId id) {
+FrameMember MemberOf(const TBuzai& r, MemberId id) {
     FrameMember member;
     switch (id) {
         case MemberId::AB:

@@ -28,7 +28,7 @@ struct FrameMember {
 };
 
 // The member with its loads, its start-joint moment and its stored start shear.
-FrameMember MemberOf(const TKakou& record, MemberId id);
+FrameMember MemberOf(const TBuzai& record, MemberId id);
 
 long double ShearAt(const FrameMember& member, long double x);
 long double MomentAt(const FrameMember& member, long double x);

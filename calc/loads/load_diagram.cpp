@@ -72,7 +72,7 @@ void AddPolygon(Series& series, const BoxPolygon& polygon, const char* const* la
 }
 
 // The wheel loads on the top slab (load cases 1 and 2), over the load line y0.
-void DrawWheelBlocks(const TKakou& r, int loadCase, Real y0, Chart& chart) {
+void DrawWheelBlocks(const TKazyu& r, int loadCase, Real y0, Chart& chart) {
     const Real halfBo = Real{r.Bo} / 2;
     const Real w = loadCase == 1 ? Real{r.W1} / 2 : std::min(Real{r.W1} / 2, halfBo);
     const Real y1 = y0 + Scaled(r.PvL1);
@@ -96,7 +96,7 @@ void DrawWheelBlocks(const TKakou& r, int loadCase, Real y0, Chart& chart) {
     front.Add(xf, y2, FormatLine("PvL2=0.00kN/m2"_pattern, r.PvL2), colours::black);
 }
 
-void DrawPressures(const TKakou& r, Real y0, Chart& chart) {
+void DrawPressures(const TKazyu& r, Real y0, Chart& chart) {
     const Real halfBo = Real{r.Bo} / 2;
     const Real top = -Real{r.h1d}, bottom = -Real{r.h2d};
 
@@ -129,7 +129,7 @@ void DrawPressures(const TKakou& r, Real y0, Chart& chart) {
 
 // A wheel at the road surface: its load arrow and its spread to the width W1 at the
 // top-slab axis from a 0.2 m contact.
-void DrawWheel(const TKakou& r, Real x, const std::string& label, Series& arrow, Series& spread) {
+void DrawWheel(const TKazyu& r, Real x, const std::string& label, Series& arrow, Series& spread) {
     arrow.AddArrow(x, 0.4, x, 0, label, arrow.colour);
     const Real half = Real{r.W1} / 2;
     spread.Add(x - half, -Real{r.h1d});
@@ -138,7 +138,7 @@ void DrawWheel(const TKakou& r, Real x, const std::string& label, Series& arrow,
     spread.Add(x + half, -Real{r.h1d});
 }
 
-void DrawUniformLoad(const TKakou& r, int loadCase, Chart& chart) {
+void DrawUniformLoad(const TKazyu& r, int loadCase, Chart& chart) {
     const Real halfB = Real{r.B} / 2, halfBo = Real{r.Bo} / 2;
     Series& first = chart.Get("Series8");
     if (loadCase == 3) {
@@ -163,8 +163,11 @@ void DrawUniformLoad(const TKakou& r, int loadCase, Chart& chart) {
 
 }  // namespace
 
-void DrawLoadDiagram(const TKakou& r, int loadCase, CalcTable& table) {
-    Chart& chart = table.ChartOf("Chart1");
+void DrawLoadDiagram(const TKakou& record, int loadCase, CalcTable& table) {
+    DrawLoadDiagram(record, loadCase, 0, table.ChartOf("Chart1"));
+}
+
+void DrawLoadDiagram(const TKazyu& r, int loadCase, double topWater, Chart& chart) {
     Prepare(chart);
 
     const bool liveLoad = loadCase == 1 || loadCase == 2;
@@ -181,7 +184,9 @@ void DrawLoadDiagram(const TKakou& r, int loadCase, CalcTable& table) {
     AddPolygon(chart.Get("Series13"), r.roadOpening, nullptr);
 
     // The top-slab load line, without the uniform load.
-    const Real y0 = Scaled(Real{r.D1} / r.Bo + r.Pvd) - r.h1d;
+    const Real y0 =
+        Scaled(topWater != 0 ? Real{r.D1} / r.Bo + r.Pvd + topWater : Real{r.D1} / r.Bo + r.Pvd) -
+        r.h1d;
     if (liveLoad) DrawWheelBlocks(r, loadCase, y0, chart);
     DrawPressures(r, y0, chart);
 

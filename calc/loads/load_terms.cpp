@@ -14,7 +14,7 @@ struct TopSlabTerms {
     Single K1, K2, K3, K4;
 };
 
-TopSlabTerms ComputeTopSlabTerms(const TKakou& r) {
+TopSlabTerms ComputeTopSlabTerms(const TKazyu& r) {
     const Real Bo = r.Bo, W1 = r.W1, L1 = r.L1, L2 = r.L2;
     TopSlabTerms k{};
     k.K1 = Real{r.Pv1Frame} * Bo * Bo / 12;
@@ -28,7 +28,7 @@ TopSlabTerms ComputeTopSlabTerms(const TKakou& r) {
 
 }  // namespace
 
-void ComputeLoadTerms(TKakou& r) {
+void ComputeLoadTerms(TKazyu& r) {
     const Real Ho2 = Real{r.Ho} * r.Ho;
     const Real Bo2 = Real{r.Bo} * r.Bo;
     // Side walls: left wall Ph3 at B, Ph4 at A; right wall Ph1 at C, Ph2 at D.

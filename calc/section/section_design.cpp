@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/frame/force_summary.h"
 #include "calc/section/bar_arrangement.h"
 #include "calc/section/bar_tables.h"
 #include "calc/section/section_formulas.h"
@@ -106,8 +107,37 @@ void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& 
     s.verdict = VerdictOf(s.exceeded);
 }
 
+// The largest utilisation of a section; empty when none is judged.
+std::optional<double> LargestUtilisation(const CriterionValues& utilisations) {
+    std::optional<double> largest;
+    for (const std::optional<double>& u : utilisations)
+        if (u && (!largest || *u > *largest)) largest = u;
+    return largest;
+}
+
+// Whether a case's section governs over the one found so far: a worse verdict, or the same
+// verdict with a larger utilisation.
+bool Governs(const DesignedSection& candidate, const DesignedSection& sofar) {
+    const auto rank = [](const std::string& verdict) {
+        return verdict == "NO" ? 2 : verdict == "OK" ? 1 : 0;
+    };
+    if (rank(candidate.verdict) != rank(sofar.verdict))
+        return rank(candidate.verdict) > rank(sofar.verdict);
+    const std::optional<double> a = LargestUtilisation(candidate.utilisation);
+    const std::optional<double> b = LargestUtilisation(sofar.utilisation);
+    return a && (!b || *a > *b);
+}
+
 std::string Cell(const Pattern& pattern, std::optional<Single> value) {
     return value ? FormatLine(pattern, *value) : "-";
+}
+
+// Columns 1 to 4 as the force summary writes them.
+void WriteForceCells(const DesignedSection& s, int row, Grid& grid) {
+    grid.Cell(1, row) = ForceText(s.M);
+    grid.Cell(2, row) = ForceText(s.N);
+    grid.Cell(3, row) = ForceText(s.S);
+    grid.Cell(4, row) = s.middle ? "---" : ForceText(s.S2d);
 }
 
 void WriteStresses(const DesignedSection& s, int row, Grid& grid) {
@@ -155,29 +185,53 @@ bool DesignedSection::ShowsSigmaS() const {
 SectionDesign DesignSections(TKakou& record, const DesignConditions& conditions,
                              BarSchedule& barSchedule, SectionSteel& sectionSteel,
                              Messenger& messenger) {
+    const TBuzai* const documented[] = {&record};
+    SectionDesign sections;
+    DesignSections(record, documented, conditions, barSchedule, sectionSteel, messenger,
+                   {&sections, 1});
+    return sections;
+}
+
+SectionDesign DesignSections(TKakou& record, CaseForces cases, const DesignConditions& conditions,
+                             BarSchedule& barSchedule, SectionSteel& sectionSteel,
+                             Messenger& messenger, std::span<SectionDesign> eachCase) {
     FillBarTables(record);
-    barSchedule[0] = StressTypeOf(record.forcesAB.MMax, record.forcesBC.MMax, record.forcesDA.MMax);
+    const TBuzai& documented = *cases.front();
+    barSchedule[0] =
+        StressTypeOf(documented.forcesAB.MMax, documented.forcesBC.MMax, documented.forcesDA.MMax);
     if (barSchedule[0] == 0) messenger.Inform("応力分布タイプが普通ではありません。");
 
-    // Required steel; a section that cannot be computed keeps no demand of its own.
-    SectionDesign sections;
-    for (int k = 0; k < 12; ++k) {
-        DesignedSection& s = sections[k];
-        const SectionForces f = ForcesOf(record, kSections[k]);
-        s.code = kSections[k].code;
-        s.M = f.M, s.N = f.N, s.S = f.S, s.S2d = f.S2d;
-        s.middle = kSections[k].where == Where::Span;
-        s.judgementType = kSections[k].judgementType;
-        s.required = s.middle && !(f.M > 0) ? std::optional<Single>(0)
-                                            : RequiredSteel(record, kSections[k].code, f.M, f.N);
-        sectionSteel[k] = s.required.value_or(0);
-    }
+    // Required steel of every case; a section that cannot be computed keeps no demand of its
+    // own. The steel of a section is the largest demand over the cases.
+    std::array<std::optional<Single>, 12> largest;
+    for (std::size_t c = 0; c < cases.size(); ++c)
+        for (int k = 0; k < 12; ++k) {
+            DesignedSection& s = eachCase[c][k];
+            const SectionForces f = ForcesOf(*cases[c], kSections[k]);
+            s.code = kSections[k].code;
+            s.M = f.M, s.N = f.N, s.S = f.S, s.S2d = f.S2d;
+            s.middle = kSections[k].where == Where::Span;
+            s.judgementType = kSections[k].judgementType;
+            s.loadCase = static_cast<int>(c);
+            s.required = s.middle && !(f.M > 0)
+                             ? std::optional<Single>(0)
+                             : RequiredSteel(record, kSections[k].code, f.M, f.N);
+            if (s.required && (!largest[k] || *s.required > *largest[k])) largest[k] = s.required;
+        }
+    for (int k = 0; k < 12; ++k) sectionSteel[k] = largest[k].value_or(0);
 
     ArrangeBars(record, conditions, barSchedule, sectionSteel, messenger);
 
-    for (int k = 0; k < 12; ++k)
-        CheckStresses(record, conditions.lowerHaunch, kSections[k], sectionSteel[k], sections[k]);
-    return sections;
+    SectionDesign shown;
+    for (std::size_t c = 0; c < cases.size(); ++c)
+        for (int k = 0; k < 12; ++k) {
+            DesignedSection& s = eachCase[c][k];
+            CheckStresses(record, conditions.lowerHaunch, kSections[k], sectionSteel[k], s);
+            s.utilisation = Utilisations(record, conditions.lowerHaunch, s);
+            if (c == 0 || Governs(s, shown[k])) shown[k] = s;
+        }
+    for (int k = 0; k < 12; ++k) shown[k].required = largest[k];
+    return shown;
 }
 
 int FailingSectionCount(const CalcTable& table) {
@@ -199,6 +253,10 @@ void WriteSectionDesign(const SectionDesign& sections, const BarSchedule& barSch
     table.List("ListBox9") = RequiredSteelFormulas();
     table.List("ListBox10") = ActualStressFormulas();
     for (int k = 0; k < 12; ++k) grid.Cell(5, k + 1) = Cell("0"_pattern, sections[k].required);
+    // A section governed by another load case than the documented one shows that case's
+    // forces; the others show those of the force summary already.
+    for (int k = 0; k < 12; ++k)
+        if (sections[k].loadCase != 0) WriteForceCells(sections[k], k + 1, grid);
     WriteBarArrangement(barSchedule, sectionSteel, grid);
     for (int k = 0; k < 12; ++k) WriteStresses(sections[k], k + 1, grid);
     table.overLimitCells = OverLimitCells(sections);

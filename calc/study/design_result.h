@@ -9,8 +9,10 @@
 
 #include "calc/design_conditions.h"
 #include "calc/run.h"
-#include "calc/single.h"
 #include "calc/section/section_checks.h"
+#include "calc/single.h"
+#include "calc/water/load_cases.h"
+#include "calc/water/stability.h"
 
 inline constexpr int kDesignSectionCount = 12;
 
@@ -23,10 +25,11 @@ struct SectionResult {
     int pitch = 0;                                     // mm; 9999 when the bar search failed
     std::optional<Single> sigmaC, sigmaS, tau, tau2d;  // N/mm²
     std::string verdict;                               // "OK", "NO" or "-"
+    CaseKind loadCase = CaseKind::Documented;          // the case these values belong to
     // Stress over its limit, by Criterion: σc/σca (or σc/(¾·σca) where that limit holds),
     // σs/σsa, τ/(2·τa), τ2d/τa. Empty where the criterion is not judged; +∞ where the
     // section is judged "NO" because that stress cannot be formed.
-    std::array<std::optional<double>, kCriterionCount> utilisation;
+    CriterionValues utilisation;
 
     bool operator==(const SectionResult&) const = default;
 };
@@ -46,6 +49,10 @@ struct DesignResult {
     // Every message the run would have shown, in order (check failures, conversion errors,
     // the solver's, the stress type's and the bar search's).
     std::vector<std::string> messages;
+    // Uplift and ground pressure, where the design has water or a ground check.
+    std::optional<Stability> stability;
+    // Where the box lies outside the usual range; no verdict.
+    std::vector<std::string> warnings;
 
     bool operator==(const DesignResult&) const = default;
 };

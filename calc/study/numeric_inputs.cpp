@@ -35,6 +35,8 @@ const std::vector<NumericInput>& NumericInputs() {
         {"tWeight", &D::tWeight, false, "T荷重の重量 (t)、活荷重の一つ目"},
         {"tAxle", &D::tAxleDistance, false, "T荷重の軸間距離 (m)、活荷重の一つ目"},
         {"tImpactDepth", &D::tImpactDepth, false, "T荷重の衝撃係数作用深さ (m)、活荷重の一つ目"},
+        {"hw", &D::hw, false, "地下水位の路面からの深さ (m)"},
+        {"qa", &D::qa, false, "許容地盤反力度 (kN/m2)"},
     };
     return inputs;
 }

@@ -1,6 +1,8 @@
 // A study's rows: kept from full results, their varied inputs and messages looked up.
 #include "calc/study/study_table.h"
 
+#include <limits>
+
 #include "calc/study/sizing.h"
 
 namespace {
@@ -71,6 +73,13 @@ void StudyTable::Keep(std::size_t i, const DesignResult& result) {
     row.loadCase = static_cast<std::int8_t>(result.loadCase);
     row.governingSection = static_cast<std::int8_t>(result.governingSection);
     row.passed = result.passed;
+    constexpr float kNone = std::numeric_limits<float>::quiet_NaN();
+    const std::optional<Stability>& stability = result.stability;
+    row.Fs = stability && stability->uplift ? static_cast<float>(stability->uplift->Fs) : kNone;
+    row.largestPressure = stability ? static_cast<float>(stability->bearing.largest) : kNone;
+    row.governingCase = result.governingSection >= 0
+                            ? result.sections[result.governingSection].loadCase
+                            : CaseKind::Documented;
     row.messages = 0;
     if (result.messages.empty()) return;
     const std::lock_guard lock(messagesLock_);

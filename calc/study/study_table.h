@@ -41,6 +41,11 @@ struct StudyRow {
     std::int8_t governingSection;  // −1 when none
     bool passed;                   // the design's verdict (DesignPasses)
     bool hasSteel;                 // false when the bar search found no bars
+    // Where the design has water or a ground check: the uplift factor Fs (NaN without uplift)
+    // and the largest ground pressure in kN/m² (NaN without the check); the load case of the
+    // governing section.
+    float Fs, largestPressure;
+    CaseKind governingCase;
 };
 
 class StudyTable {

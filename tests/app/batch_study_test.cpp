@@ -92,9 +92,9 @@ TEST(BatchStudy, CoverSweepRowsEqualSingleFullRuns) {
     const auto lines = ReadCsv(csv);
     ASSERT_EQ(lines.size(), 117u);
     const auto& header = lines[0];
-    ASSERT_EQ(header.size(), 1 + 5 + 12 * 6 + 2 + 1u);
+    ASSERT_EQ(header.size(), 1 + 8 + 12 * 6 + 2 + 1u);
     EXPECT_EQ(header[0], "h1(m)");
-    EXPECT_EQ(header[6], "側壁(L)A σc(N/mm2)");
+    EXPECT_EQ(header[9], "側壁(L)A σc(N/mm2)");
     EXPECT_EQ(header.back(), "メッセージ");
     const auto heading = ReadCsv(csv, true);
     ASSERT_EQ(heading.size(), 9u);
@@ -119,7 +119,7 @@ TEST(BatchStudy, CoverSweepRowsEqualSingleFullRuns) {
         EXPECT_EQ(row[2], table.passed ? "OK" : "NO") << row[0];
         EXPECT_EQ(row[3].size() - row[3].find('.'), 4u) << row[3];
         for (int s = 0; s < 12; ++s) {
-            const std::size_t at = 6 + 6 * s;
+            const std::size_t at = 9 + 6 * s;
             for (int k = 0; k < 4; ++k) {
                 const auto [column, tolerance] = stresses[k];
                 const std::string& cell = grid.Cell(column, s + 1);
@@ -140,6 +140,24 @@ TEST(BatchStudy, CoverSweepRowsEqualSingleFullRuns) {
         const std::string& steel = quantities.Cell(6, quantities.rows - 1);
         EXPECT_EQ(row[header.size() - 2], steel == "---" ? "" : steel) << row[0];
     }
+}
+
+// Fs and the largest ground pressure by water table: none below the base (8.10 m deep).
+TEST(BatchStudy, WaterTableSweepGivesFsGroundPressureAndGoverningCase) {
+    TempFolder folder;
+    const std::string csv = folder / "w.csv";
+    const Outcome outcome = Batch({"--batch", "--sweep", "hw=1:11:5", "--csv", csv});
+    ASSERT_TRUE(outcome.status == 0 || outcome.status == 3) << outcome.err;
+    const auto lines = ReadCsv(csv);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0][6], "支配ケース");
+    EXPECT_EQ(lines[0][7], "Fs");
+    EXPECT_EQ(lines[0][8], "最大地盤反力度(kN/m2)");
+    EXPECT_EQ(lines[1][7], "1.708");
+    EXPECT_EQ(lines[1][8], "132.08");  // the documented case's, above the groundwater case's
+    EXPECT_EQ(lines[1][6], "外水");
+    EXPECT_EQ(lines[3][7], "");
+    EXPECT_EQ(lines[3][6], "基本");
 }
 
 TEST(BatchStudy, ADesignThatStopsIsARowWithItsMessage) {

@@ -167,6 +167,49 @@ TEST(Batch, ExitStatusThreeWhenASectionFailsOrAStageWarns) {
     }
 }
 
+TEST(Batch, WaterOptionsReachTheCalculation) {
+    FakeRun run;
+    const Outcome outcome =
+        Batch({"--batch", "--groundwater", "none", "--inner-water", "full", "--gamma-w", "10",
+               "--gamma-sub", "8.5", "--qa", "180", "--uplift-factor", "1.1"},
+              run.Function());
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(run.seen.hw, "なし");
+    EXPECT_EQ(run.seen.innerWater, 1);
+    EXPECT_EQ(run.seen.gammaW, "10");
+    EXPECT_EQ(run.seen.gammaSub, "8.5");
+    EXPECT_EQ(run.seen.qa, "180");
+    EXPECT_EQ(run.seen.upliftFactor, "1.1");
+    const Outcome wrong = Batch({"--batch", "--inner-water", "half"}, run.Function());
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_NE(wrong.err.find("--inner-water は full か none です"), std::string::npos) << wrong.err;
+}
+
+// The defaults with the water table 1.00 m below the road: Fs = 1.708, the largest ground
+// pressure 65.06 kN/m² of the groundwater case below the 132.08 of the documented one.
+TEST(Batch, ExitStatusThreeWhenTheBoxFailsAStabilityCheck) {
+    struct Case {
+        std::vector<std::string> options;
+        int status;
+        const char* err;
+    } cases[] = {
+        {{"--groundwater", "1.0", "--qa", "140"}, 0, ""},
+        {{"--groundwater", "1.0", "--uplift-factor", "1.8"},
+         3,
+         "浮上りに対する安全率が不足しています（Fs=1.708 ＜ 1.80）"},
+        {{"--groundwater", "1.0", "--qa", "130"},
+         3,
+         "地盤反力度が許容値を超えました（qmax=132.08 ＞ qa=130.00 kN/m2）"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = {"--batch"};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        const Outcome outcome = Batch(arguments, RunCalculation);
+        EXPECT_EQ(outcome.status, c.status) << outcome.err;
+        EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
+    }
+}
+
 TEST(Batch, ExitStatusFollowsHowTheRunEnded) {
     struct Case {
         RunResult result;

@@ -431,6 +431,18 @@ TEST_F(MainWindowTest, RunCommandShowsTheResultTabs) {
     EXPECT_EQ(window.CalculationTable().Pages()->currentIndex(), 2);
 }
 
+// A box outside the usual range is told in the status bar, not in the report.
+TEST_F(MainWindowTest, RangeWarningsStandInTheStatusBar) {
+    const QLabel* panel = window.statusBar()->findChildren<QLabel*>().front();
+    Edit("Edit2", "0.30");
+    Trigger("RunItem");
+    EXPECT_EQ(panel->text().toStdString(),
+              "適用範囲外：土かぶり h1=0.30mが通常の範囲（0.5～20m）の外です。");
+    Edit("Edit2", "4.20");
+    Trigger("RunItem");
+    EXPECT_TRUE(panel->text().isEmpty());
+}
+
 TEST_F(MainWindowAnsweredNo, PrintAnsweredNoPrintsNothingAndKeepsTheTable) {
     Trigger("RunItem");
     Trigger("PrintItem");

@@ -105,6 +105,9 @@ TEST(DesignFile, SavedConditionsLoadBackIdentical) {
     edited.pitch = "125";
     edited.figureColours = 1;
     edited.figureFontSize = 5;
+    edited.hw = "1.50";
+    edited.innerWater = 1;
+    edited.qa = "250";
     edited.projectName = "○○線 函渠工=第2工区";
     edited.designer = "山田　太郎";
     for (const DesignConditions& saved : {DesignConditions{}, edited}) {
@@ -133,6 +136,30 @@ TEST(DesignFile, EntriesAFileLacksKeepTheirValues) {
     ASSERT_TRUE(LoadDesignConditions(folder / "part.dat", loaded).ok());
     expected.figureFontSize = 7;
     EXPECT_EQ(loaded, expected);
+}
+
+// The water and ground lines follow only for a design that uses them; a file without them is
+// of a design without groundwater, water in the box or a ground check.
+TEST(DesignFile, WaterLinesOnlyForADesignWithThem) {
+    TempFolder folder;
+    DesignConditions wet;
+    wet.qa = "300";
+    ASSERT_TRUE(SaveDesignConditions(folder / "wet.dat", wet).ok());
+    EXPECT_EQ(ReadBytes(folder / "wet.dat"),
+              WithExtension({"TLoadWeight=25", "TLoadAxleDistance=6.0", "TLoadImpactDepth=4.0",
+                             ToCp932("LiveLoadCaption=活荷重（T-25）"), "PitchSetting=0", "Pitch=-",
+                             "FigureColours=0", "FigureFontSize=9", ToCp932("Groundwater=なし"),
+                             "InnerWater=0", "GammaW=9.8", "GammaSub=9.0", "AllowableBearing=300",
+                             "UpliftFactor=1.2"}));
+    ASSERT_TRUE(SaveDesignConditions(folder / "dry.dat", DesignConditions{}).ok());
+    DesignConditions loaded = wet;
+    loaded.hw = "2.00";
+    loaded.innerWater = 1;
+    ASSERT_TRUE(LoadDesignConditions(folder / "dry.dat", loaded).ok());
+    EXPECT_EQ(loaded, DesignConditions{});
+
+    WriteBytes(folder / "bad.dat", WithExtension({"InnerWater=2"}));
+    EXPECT_FALSE(LoadDesignConditions(folder / "bad.dat", loaded).ok());
 }
 
 TEST(DesignFile, LoadsLinesEndedByLineFeedAlone) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/run.h"
 #include "tests/files/temp_folder.h"
 
 TEST(JsonReport, HoldsEveryComponentInTheAgreedShape) {
@@ -74,4 +75,44 @@ TEST(JsonReport, QuantitiesAreNullBeforeARunAndSteelNullWithoutBars) {
     EXPECT_EQ(quantities["concrete"], 6.64);
     EXPECT_EQ(quantities["formwork"], 16.57);
     EXPECT_TRUE(quantities["steel"].is_null());
+}
+
+// What a reviewer re-runs: every load case, the documented one first, with the loads of its
+// frame by name, its joint moments and its section forces; the checks of a wet design.
+TEST(JsonReport, LoadCasesStabilityAndWarningsOfARun) {
+    CalcTable dry;
+    RecordingMessenger messenger;
+    ASSERT_EQ(RunCalculation(DesignConditions{}, dry, messenger), RunResult::Completed);
+    const auto plain = CalcTableToJson(dry, {});
+    ASSERT_EQ(plain["load_cases"].size(), 1u);
+    EXPECT_EQ(plain["load_cases"][0]["name"], "基本");
+    EXPECT_EQ(plain["load_cases"][0]["loads"]["Pvd"], 75.6);
+    EXPECT_EQ(plain["load_cases"][0]["sections"].size(), 12u);
+    EXPECT_EQ(plain["frame"]["Bo"], 3.5);
+    EXPECT_TRUE(plain["stability"].is_null());
+    EXPECT_EQ(plain["warnings"], nlohmann::ordered_json::array());
+
+    DesignConditions conditions;
+    conditions.hw = "1.0";
+    conditions.innerWater = 1;
+    conditions.h1 = "0.30";  // shallower than the usual range
+    CalcTable wet;
+    ASSERT_EQ(RunCalculation(conditions, wet, messenger), RunResult::Completed);
+    const auto json = CalcTableToJson(wet, {});
+    ASSERT_EQ(json["load_cases"].size(), 3u);
+    EXPECT_EQ(json["load_cases"][1]["name"], "外水");
+    EXPECT_EQ(json["load_cases"][2]["name"], "内水");
+    for (const char* key : {"Ph1", "Ph2", "Ph3", "Ph4", "Pv1Frame", "PvL1Frame", "PvL2Frame", "W1",
+                            "L1", "Pv2L", "Pv2R", "Pvd", "Phd1", "Phd2", "Pw", "Pwh1", "Pwh2"})
+        EXPECT_TRUE(json["load_cases"][1]["loads"].contains(key)) << key;
+    EXPECT_TRUE(json["load_cases"][2]["loads"].contains("Pwi2"));
+    EXPECT_EQ(json["load_cases"][1]["joint_moments"].size(), 8u);
+    const auto& uplift = json["stability"]["uplift"];
+    for (const char* key : {"W_box", "W_above", "U", "Fs", "required", "verdict"})
+        EXPECT_TRUE(uplift.contains(key)) << key;
+    EXPECT_EQ(json["stability"]["bearing"]["cases"].size(), 3u);
+    EXPECT_TRUE(json["stability"]["bearing"]["verdict"].is_null());  // no qa given
+    ASSERT_EQ(json["warnings"].size(), 1u);
+    EXPECT_EQ(json["warnings"][0],
+              "適用範囲外：土かぶり h1=0.30mが通常の範囲（0.5～20m）の外です。");
 }

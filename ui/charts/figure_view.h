@@ -38,7 +38,12 @@ class FigureView : public QWidget {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
-    Chart& chart() { return table_.ChartOf(chartName_); }
+    // The chart of the table; an empty one while the table has none of that name (a figure of
+    // the water chapter of a design without it).
+    Chart& chart() {
+        const auto found = table_.charts.find(chartName_);
+        return found == table_.charts.end() ? absent_ : found->second;
+    }
     // New data come from a run, and with them the ranges a drag back returns to.
     void NoticeNewData();
     void RememberRunRanges();
@@ -47,6 +52,7 @@ class FigureView : public QWidget {
 
     CalcTable& table_;
     std::string chartName_;
+    Chart absent_;
     bool panZoom_;
     ChartFrame frame_;  // as last painted, to map the mouse
     std::size_t seenData_ = 0;
