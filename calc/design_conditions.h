@@ -60,6 +60,10 @@ struct DesignConditions {
     std::string gammaSub = "9.0";  // γ', submerged soil, kN/m3
     std::string qa;                // 許容地盤反力度, kN/m2; empty: not checked
     std::string upliftFactor = "1.2";  // 浮上り安全率, the required factor
+    // Cells: beyond the documented conditions, which describe one cell. With two or three
+    // cells, B stays the outer width and the middle walls are Tm thick.
+    int cells = 1;            // セル数: 1, 2 or 3
+    std::string Tm = "0.40";  // 中壁厚, m
     // Figure controls: they change how the result figures look, not what the run computes.
     int figureColours = 0;   // RadioGroup5 "出力図色": 0 "ｶﾗｰ", 1 "白黒"
     int figureFontSize = 9;  // TrackBar1 "図ﾌｫﾝﾄｻｲｽﾞ", 5 to 12
