@@ -1,0 +1,36 @@
+// The frame of a box of equal cells.
+#include "calc/cells/box_frame.h"
+
+CellBox CellBoxOf(const TData& record, int cells, double Tm) {
+    CellBox box;
+    box.cells = cells;
+    box.Tu = record.Tu, box.TL = record.TL, box.Tb = record.Tb, box.Tm = Tm;
+    box.Ho = record.Ho;
+    box.span = double(record.B) - record.TL;
+    box.Bu = (double(record.B) - 2 * double(record.TL) - (cells - 1) * Tm) / cells;
+    for (int wall = 1; wall < cells; ++wall)
+        box.axis[wall] = box.TL / 2 + box.Bu + Tm / 2 + (wall - 1) * (box.Bu + Tm);
+    box.axis[cells] = box.span;
+    return box;
+}
+
+FrameGeometry BoxFrame(const CellBox& box) {
+    FrameGeometry frame;
+    const int walls = box.Walls();
+    frame.jointCount = 2 * walls;
+    for (int wall = 0; wall < walls; ++wall) {
+        frame.joints[box.BottomJoint(wall)] = {box.axis[wall], 0};
+        frame.joints[box.TopJoint(wall)] = {box.axis[wall], box.Ho};
+    }
+    frame.memberCount = 3 * box.cells + 1;
+    frame.members[box.LeftWall()] = {box.BottomJoint(0), box.TopJoint(0), box.TL};
+    frame.members[box.RightWall()] = {box.TopJoint(box.cells), box.BottomJoint(box.cells), box.TL};
+    for (int span = 0; span < box.cells; ++span) {
+        frame.members[box.TopSpan(span)] = {box.TopJoint(span), box.TopJoint(span + 1), box.Tu};
+        frame.members[box.BottomSpan(span)] = {box.BottomJoint(span + 1), box.BottomJoint(span),
+                                               box.Tb};
+    }
+    for (int wall = 1; wall < box.cells; ++wall)
+        frame.members[box.MiddleWall(wall)] = {box.TopJoint(wall), box.BottomJoint(wall), box.Tm};
+    return frame;
+}
