@@ -8,6 +8,7 @@
 
 inline constexpr int kMaxFrameJoints = 8;
 inline constexpr int kMaxFrameMembers = 10;
+inline constexpr int kMaxFrameSupports = 4;
 inline constexpr int kMaxMemberLoads = 48;
 
 struct FrameJoint {
@@ -18,6 +19,14 @@ struct FrameJoint {
 struct FrameBar {
     int from = 0, to = 0;
     double t = 0;
+};
+
+// A joint held against translation in x, in y, or against rotation. A box on its ground
+// holds only its rigid-body modes: the bottom-left joint in x and y, the bottom-right joint
+// in y; loads out of balance then go into these supports.
+struct FrameSupport {
+    int joint = 0;
+    bool x = false, y = false, rotation = false;
 };
 
 // A load on a member, perpendicular to it and positive to the left when walking from its
@@ -33,10 +42,25 @@ struct MemberLoad {
 struct FrameGeometry {
     std::array<FrameJoint, kMaxFrameJoints> joints{};
     std::array<FrameBar, kMaxFrameMembers> members{};
-    int jointCount = 0, memberCount = 0;
+    std::array<FrameSupport, kMaxFrameSupports> supports{};
+    int jointCount = 0, memberCount = 0, supportCount = 0;
 
     std::span<const FrameJoint> Joints() const { return {joints.data(), std::size_t(jointCount)}; }
     std::span<const FrameBar> Members() const { return {members.data(), std::size_t(memberCount)}; }
+    std::span<const FrameSupport> Supports() const {
+        return {supports.data(), std::size_t(supportCount)};
+    }
+    int AddJoint(double x, double y) {
+        joints[std::size_t(jointCount)] = {x, y};
+        return jointCount++;
+    }
+    int AddMember(int from, int to, double t) {
+        members[std::size_t(memberCount)] = {from, to, t};
+        return memberCount++;
+    }
+    void AddSupport(const FrameSupport& support) {
+        supports[std::size_t(supportCount++)] = support;
+    }
 };
 
 struct FrameLoads {

@@ -1,0 +1,64 @@
+// The direct-stiffness analysis of a plane frame: three unknowns a joint (x, y, rotation),
+// Euler–Bernoulli members with EI from I = t³/12 (E = 1: it cancels out of every force).
+//
+// Members do not change length, as in the slope-deflection method: there is no axial
+// stiffness; instead each member's length is held by a constraint, and the constraint's
+// multiplier is the member's axial force. Supports are constraints too. The frame is factored
+// once (one LU decomposition of the bordered system) and each case costs two triangular
+// solves, without heap.
+//
+// Signs, on every member walking from its `from` joint to its `to` joint:
+// - end moments clockwise positive on the member's end (a downward-loaded fixed slab walked
+//   left to right: −wL²/12 at `from`, +wL²/12 at `to`);
+// - section moment M positive with tension on the right-hand side, M(0) = M_from,
+//   M(L) = −M_to; shear S = dM/dx; dS/dx = q (loads positive to the left);
+// - axial force N positive in compression, constant along the member (loads are
+//   perpendicular to it).
+#pragma once
+
+#include <array>
+
+#include "calc/cells/plane_frame.h"
+
+inline constexpr int kMaxFrameUnknowns =
+    3 * kMaxFrameJoints + kMaxFrameMembers + 3 * kMaxFrameSupports;
+
+// The forces of one solved case.
+struct FrameResponse {
+    struct Ends {
+        double from = 0, to = 0;
+    };
+    std::array<Ends, kMaxFrameMembers> endMoments{};    // clockwise positive on the member's end
+    std::array<double, kMaxFrameMembers> startShear{};  // S just after the `from` joint
+    std::array<double, kMaxFrameMembers> axial{};       // N, compression positive
+};
+
+class FrameSolver {
+  public:
+    // Factors the frame; Solvable() tells whether the supports and joints make it stable.
+    explicit FrameSolver(const FrameGeometry& geometry);
+
+    bool Solvable() const { return solvable_; }
+    const FrameGeometry& Geometry() const { return geometry_; }
+
+    // The forces of a case; all zero when the frame is not solvable.
+    FrameResponse Solve(const FrameLoads& loads) const;
+
+  private:
+    struct MemberAxes {
+        double length = 0, c = 0, s = 0, EI = 0;
+    };
+    using Vector = std::array<double, kMaxFrameUnknowns>;
+
+    void Assemble();
+    void Factor();
+    void SolveFactored(Vector& x) const;
+
+    FrameGeometry geometry_;
+    std::array<MemberAxes, kMaxFrameMembers> axes_{};
+    int size_ = 0;
+    double constraintScale_ = 1;
+    std::array<double, kMaxFrameUnknowns * kMaxFrameUnknowns> lu_{};
+    std::array<int, kMaxFrameUnknowns> pivots_{};
+    bool solvable_ = false;
+};
