@@ -32,5 +32,8 @@ FrameGeometry BoxFrame(const CellBox& box) {
     }
     for (int wall = 1; wall < box.cells; ++wall)
         frame.members[box.MiddleWall(wall)] = {box.TopJoint(wall), box.BottomJoint(wall), box.Tm};
+    // Held in its rigid-body modes only: the ground reaction balances the loads.
+    frame.AddSupport({box.BottomJoint(0), true, true, false});
+    frame.AddSupport({box.BottomJoint(box.cells), false, true, false});
     return frame;
 }

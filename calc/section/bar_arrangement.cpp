@@ -16,7 +16,7 @@ constexpr int kBarOfRow[12] = {2, 4, 3, 3, 5, 3, 3, 4, 2, 2, 6, 2};
 const std::vector<std::string> kPitchEntries = {"-", "125", "150", "200", "250", "300"};
 
 int CommonPitch(const TTekkin& tables, const DesignConditions& conditions,
-                const SectionSteel& demand, Messenger& messenger) {
+                std::span<const Single> demand, Messenger& messenger) {
     if (conditions.pitchMode == 1) return FixedPitch(conditions.pitch);
     int common = 0;
     for (std::size_t row = 0; row < demand.size(); ++row) {
@@ -34,22 +34,28 @@ int FixedPitch(const std::string& entry) {
     return std::stoi(found == kPitchEntries.end() ? kPitchEntries[1] : *found);
 }
 
-void ArrangeBars(const TTekkin& tables, const DesignConditions& conditions,
-                 BarSchedule& barSchedule, SectionSteel& sectionSteel, Messenger& messenger) {
-    const int pitch = CommonPitch(tables, conditions, sectionSteel, messenger);
+void ArrangeSections(const TTekkin& tables, const DesignConditions& conditions,
+                     std::span<const int> barOf, std::span<int> schedule, std::span<Single> steel,
+                     Messenger& messenger) {
+    const int pitch = CommonPitch(tables, conditions, steel, messenger);
 
-    for (int entry = 2; entry <= 6; ++entry) barSchedule[entry] = 0;
-    for (std::size_t row = 0; row < sectionSteel.size(); ++row) {
-        const auto bar = SelectBarAtPitch(tables, pitch, sectionSteel[row]);
-        int& diameter = barSchedule[kBarOfRow[row]];
+    for (const int entry : barOf) schedule[std::size_t(entry)] = 0;
+    for (std::size_t row = 0; row < steel.size(); ++row) {
+        const auto bar = SelectBarAtPitch(tables, pitch, steel[row]);
+        int& diameter = schedule[std::size_t(barOf[row])];
         if (bar) diameter = std::max(diameter, bar->diameter);
     }
-    barSchedule[1] = pitch;
+    schedule[1] = pitch;
 
     // A bar that found no diameter leaves its sections with their required steel.
-    for (std::size_t row = 0; row < sectionSteel.size(); ++row)
-        sectionSteel[row] =
-            SteelForBar(tables, pitch, barSchedule[kBarOfRow[row]]).value_or(sectionSteel[row]);
+    for (std::size_t row = 0; row < steel.size(); ++row)
+        steel[row] =
+            SteelForBar(tables, pitch, schedule[std::size_t(barOf[row])]).value_or(steel[row]);
+}
+
+void ArrangeBars(const TTekkin& tables, const DesignConditions& conditions,
+                 BarSchedule& barSchedule, SectionSteel& sectionSteel, Messenger& messenger) {
+    ArrangeSections(tables, conditions, kBarOfRow, barSchedule, sectionSteel, messenger);
 }
 
 int DiameterOfSection(const BarSchedule& barSchedule, int k) {

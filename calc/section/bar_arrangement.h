@@ -2,6 +2,7 @@
 // provided steel of every design section.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "calc/calc_table.h"
@@ -12,6 +13,13 @@
 
 // The pitch of the fixed setting: the chosen pitch entry, 125 for "-" or no choice.
 int FixedPitch(const std::string& entry);
+
+// The arrangement of any list of sections: takes the required steel of each in `steel` and
+// leaves the provided steel there. Section k is served by the bar of schedule entry barOf[k];
+// every such entry receives that bar's diameter, and entry 1 the common pitch.
+void ArrangeSections(const TTekkin& tables, const DesignConditions& conditions,
+                     std::span<const int> barOf, std::span<int> schedule, std::span<Single> steel,
+                     Messenger& messenger);
 
 // Takes the required steel of the twelve sections in sectionSteel and leaves the provided
 // steel there; fills barSchedule entries 1 to 6.

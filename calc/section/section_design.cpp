@@ -78,35 +78,6 @@ std::optional<Single> ShearStress(Single S, Single d) {
     return Single(std::fabs(S) / d);
 }
 
-// Actual and shear stresses and the verdict of one section. A section whose stresses cannot
-// be formed fails.
-void CheckStresses(const TKakou& record, bool lowerHaunch, const DesignSection& section, Single As,
-                   DesignedSection& s) {
-    s.stress = ActualStresses(record, section.code, As, s.N, s.M);
-    const bool formed = s.stress && s.required;
-    if (s.middle) {
-        // Only a positive span moment is checked; shear is not checked at mid-span.
-        if (!formed) {
-            s.verdict = "NO";
-        } else if (s.M > 0) {
-            s.exceeded =
-                ExceededLimits(record, lowerHaunch, 1, s.stress->sigmaC, s.stress->sigmaS, 0, 0);
-            s.verdict = VerdictOf(s.exceeded);
-        }
-        return;
-    }
-    const Single d = DepthsOf(record, section.code).d;
-    s.tau = ShearStress(s.S, d);
-    s.tau2d = ShearStress(s.S2d, d);
-    if (!formed || !s.tau || !s.tau2d) {
-        s.verdict = "NO";
-        return;
-    }
-    s.exceeded = ExceededLimits(record, lowerHaunch, section.judgementType, s.stress->sigmaC,
-                                s.stress->sigmaS, *s.tau, *s.tau2d);
-    s.verdict = VerdictOf(s.exceeded);
-}
-
 // The largest utilisation of a section; empty when none is judged.
 std::optional<double> LargestUtilisation(const CriterionValues& utilisations) {
     std::optional<double> largest;
@@ -178,6 +149,32 @@ int StressTypeOf(Single wallMoment, Single topMoment, Single bottomMoment) {
     return 0;
 }
 
+void CheckSection(const TData& record, bool lowerHaunch, Single As, DesignedSection& s) {
+    s.stress = ActualStresses(record, s.code, As, s.N, s.M);
+    const bool formed = s.stress && s.required;
+    if (s.middle) {
+        // Only a positive span moment is checked; shear is not checked at mid-span.
+        if (!formed) {
+            s.verdict = "NO";
+        } else if (s.M > 0) {
+            s.exceeded =
+                ExceededLimits(record, lowerHaunch, 1, s.stress->sigmaC, s.stress->sigmaS, 0, 0);
+            s.verdict = VerdictOf(s.exceeded);
+        }
+        return;
+    }
+    const Single d = DepthsOf(record, s.code).d;
+    s.tau = ShearStress(s.S, d);
+    s.tau2d = ShearStress(s.S2d, d);
+    if (!formed || !s.tau || !s.tau2d) {
+        s.verdict = "NO";
+        return;
+    }
+    s.exceeded = ExceededLimits(record, lowerHaunch, s.judgementType, s.stress->sigmaC,
+                                s.stress->sigmaS, *s.tau, *s.tau2d);
+    s.verdict = VerdictOf(s.exceeded);
+}
+
 bool DesignedSection::ShowsSigmaS() const {
     return stress && (!middle || (M > 0 && stress->sigmaS > 0));
 }
@@ -226,7 +223,7 @@ SectionDesign DesignSections(TKakou& record, CaseForces cases, const DesignCondi
     for (std::size_t c = 0; c < cases.size(); ++c)
         for (int k = 0; k < 12; ++k) {
             DesignedSection& s = eachCase[c][k];
-            CheckStresses(record, conditions.lowerHaunch, kSections[k], sectionSteel[k], s);
+            CheckSection(record, conditions.lowerHaunch, sectionSteel[k], s);
             s.utilisation = Utilisations(record, conditions.lowerHaunch, s);
             if (c == 0 || Governs(s, shown[k])) shown[k] = s;
         }

@@ -38,6 +38,11 @@ struct DesignedSection {
     bool ShowsSigmaS() const;
 };
 
+// The actual and shear stresses of a section whose code, forces, kind, judgement type and
+// required steel are set, under the steel As, and its verdict. A section whose stresses
+// cannot be formed fails.
+void CheckSection(const TData& record, bool lowerHaunch, Single As, DesignedSection& s);
+
 using SectionDesign = std::array<DesignedSection, 12>;  // in the row order of the grid
 
 // The member forces of every load case of a design, the documented one first.
