@@ -55,6 +55,11 @@ DesignConditions WaterEntriesOf(const DesignConditions& c) {
     return water;
 }
 
+bool UsesCells(const DesignConditions& c) {
+    static const DesignConditions defaults;
+    return c.cells != defaults.cells || c.Tm != defaults.Tm;
+}
+
 std::vector<std::string> LiveLoadItems(const DesignConditions& conditions) {
     return {conditions.liveLoadCaption0, "活荷重（T-20）", "活荷重（T-14）", "なし"};
 }

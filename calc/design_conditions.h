@@ -91,6 +91,10 @@ inline constexpr const char* kNoGroundwater = "なし";
 bool UsesWaterOrGround(const DesignConditions& conditions);
 // The default conditions with the water and ground entries of the given ones.
 DesignConditions WaterEntriesOf(const DesignConditions& conditions);
+// The number of cells that may be chosen.
+inline constexpr int kMaxCells = 3;
+// Whether the cell entries differ from their defaults: the design file then holds their lines.
+bool UsesCells(const DesignConditions& conditions);
 inline constexpr int kFigureFontSizeMin = 5;
 inline constexpr int kFigureFontSizeMax = 12;
 // The live-load items, the first with the given (possibly customised) caption.

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <utility>
 
+#include "calc/cells/cell_geometry.h"
 #include "calc/decimal.h"
 #include "calc/float_errors.h"
 #include "calc/water/water_inputs.h"
@@ -221,6 +222,9 @@ std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKako
     r.Hah = ParseSingle(c.Hah, "ﾊﾝﾁ高");
     r.H = ParseSingle(c.H, "外形高");
     r.B = ParseSingle(c.B, "外形幅");
+    // One cell has no middle wall: its thickness is neither read nor checked.
+    r.cells = c.cells;
+    if (c.cells != 1) r.Tm = ParseSingle(c.Tm, "中壁厚");
 
     // Single fields are rounded when stored; later formulas read the stored values.
     r.Ho = r.H - (static_cast<double>(r.Tu) + r.Tb) / 2;
@@ -304,8 +308,10 @@ std::vector<FailedCheck> FailedChecks(const TKakou& r) {
     check({&D::h1}, r.h1 < 0, "土かぶりがおかしいです。", {"土かぶり"});
     check({&D::h1, &D::ha}, single(static_cast<double>(r.h1) - r.ha) < 0,
           "土かぶりがおかしいです。", {"土かぶり", "舗装厚"});
+    // With two or three cells, the width of each cell is checked below instead.
+    const bool multiCell = MultiCell(r);
     check({&D::B, &D::TL, &D::Hab},
-          single(r.B - 2 * (static_cast<double>(r.TL) + r.Hab)) < kMinClearance,
+          !multiCell && single(r.B - 2 * (static_cast<double>(r.TL) + r.Hab)) < kMinClearance,
           "ボックスの幅がおかしいです。", {"外形幅", "側壁厚", "ﾊﾝﾁ幅"});
     check({&D::H, &D::Hah, &D::Tu, &D::Tb},
           single(r.H - (2.0 * r.Hah + r.Tu + r.Tb)) < kMinClearance,
@@ -378,6 +384,22 @@ std::vector<FailedCheck> FailedChecks(const TKakou& r) {
     check({&D::sigmaSaJoint}, r.sigmaSaJoint > 1000,
           "σsa(継手)がおかしいです（0＜σsa(継手)≦1000 N/mm2）。", {"継ぎ手算出時許容引張応力度"});
     check({&D::tauOa}, r.tauOa > 10, "τoaがおかしいです（1.0≦τoa≦10 N/mm2）。", {"τoa"});
+    // The cells: their number, and with two or three the middle walls, which take the side
+    // walls' cover, and the cells' inner width, which holds a haunch at each corner.
+    check({}, r.cells < 1 || r.cells > kMaxCells, "セル数がおかしいです（1～3）。", {"セル数"});
+    if (multiCell) {
+        // Four Singles take part in the clearance, each up to half a unit in the last place off
+        // the decimal typed: a micrometre holds that, so that a width typed at the bound passes.
+        constexpr double kRounding = 1e-6;
+        const double Bu = CellGeometryOf(r).Bu;
+        check({&D::Tm}, !(r.Tm > 0), "中壁厚がおかしいです。", {"中壁厚"});
+        check({&D::B, &D::TL, &D::Tm, &D::Hab},
+              !(Bu > 0) || Bu - 2.0 * r.Hab < kMinClearance - kRounding,
+              "セルの内空幅がおかしいです（外形幅、側壁厚、中壁厚、ﾊﾝﾁ幅）。",
+              {"中壁厚", "外形幅", "側壁厚", "ﾊﾝﾁ幅"});
+        check({&D::dWall, &D::Tm}, r.dWall > r.Tm / 2, "中壁のかぶりがおかしいです。",
+              {"ｄ’（側壁）", "中壁厚"});
+    }
     return failed;
 }
 

@@ -44,6 +44,10 @@ class TData {
     Single L2 = 0, L1 = 0;
     double q = 0, qApplied = 0;
     Single Phd1q = 0, Phd2q = 0, Pv1 = 0;
+    // Beyond the one-cell box: the number of cells and, with two or three, the middle walls'
+    // thickness (0 with one cell, whose entry is not read).
+    std::int32_t cells = 1;
+    Single Tm = 0;
 };
 
 // Resultants, wall pressures, frame loads, bottom-slab reactions and load terms.

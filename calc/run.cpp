@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "calc/cells/cell_geometry.h"
+#include "calc/cells/cells_run.h"
 #include "calc/decimal.h"
 #include "calc/drawing/section_drawing.h"
 #include "calc/float_errors.h"
@@ -236,6 +238,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
         messenger.Warn(UncomputableValueMessage(*uncomputable));
         return RunResult::ConversionError;
     }
+    if (MultiCell(record)) return ComputeCellsRun(conditions, work, messenger, table);
 
     // A stage that meets a value it cannot compute (entries far outside any real box) stops
     // the run without results rather than show INF or NAN.

@@ -8,6 +8,21 @@
 
 namespace {
 
+// Entries written together, only when one of them differs from its default.
+enum class Group { Always, Water, Cells };
+
+bool Written(Group group, const DesignConditions& conditions) {
+    switch (group) {
+        case Group::Water:
+            return UsesWaterOrGround(conditions);
+        case Group::Cells:
+            return UsesCells(conditions);
+        case Group::Always:
+            break;
+    }
+    return true;
+}
+
 // One entry of the extension: a text as typed, or a choice index within its range.
 struct Entry {
     const char* key;
@@ -15,7 +30,8 @@ struct Entry {
     int DesignConditions::*number = nullptr;
     int minimum = 0;
     int maximum = 0;
-    bool water = false;  // written only for a design that uses the water or ground entries
+    // Written only for a design that uses the group's entries; the defaults when missing.
+    Group group = Group::Always;
     bool omittedWhenEmpty = false;  // an entry most designs leave empty is written only when given
 };
 
@@ -34,7 +50,12 @@ Entry NumberEntry(const char* key, int DesignConditions::*number, int minimum, i
 }
 
 Entry Water(Entry entry) {
-    entry.water = true;
+    entry.group = Group::Water;
+    return entry;
+}
+
+Entry Cells(Entry entry) {
+    entry.group = Group::Cells;
     return entry;
 }
 
@@ -59,6 +80,8 @@ const std::vector<Entry>& Entries() {
         Water(TextEntry("GammaSub", &C::gammaSub)),
         Water(TextEntry("AllowableBearing", &C::qa)),
         Water(TextEntry("UpliftFactor", &C::upliftFactor)),
+        Cells(NumberEntry("Cells", &C::cells, 1, kMaxCells)),
+        Cells(TextEntry("MiddleWall", &C::Tm)),
         OptionalTextEntry("ProjectName", &C::projectName),
         OptionalTextEntry("Designer", &C::designer),
     };
@@ -80,9 +103,8 @@ bool PitchFitsSetting(const DesignConditions& c) {
 
 std::vector<std::string> ExtensionLines(const DesignConditions& conditions) {
     std::vector<std::string> lines;
-    const bool water = UsesWaterOrGround(conditions);
     for (const Entry& entry : Entries()) {
-        if (entry.water && !water) continue;
+        if (!Written(entry.group, conditions)) continue;
         const std::string value =
             entry.text ? conditions.*entry.text : std::to_string(conditions.*entry.number);
         if (entry.omittedWhenEmpty && value.empty()) continue;
@@ -93,13 +115,14 @@ std::vector<std::string> ExtensionLines(const DesignConditions& conditions) {
 
 std::optional<ExtensionError> ReadExtensionLines(const std::vector<std::string>& lines,
                                                  DesignConditions& conditions) {
-    // A file without the water lines is of a design without water or ground entries.
+    // A file without the water lines is of a design without water or ground entries, one
+    // without the cell lines of a one-cell box.
     DesignConditions loaded = conditions;
     const DesignConditions defaults;
     for (const Entry& entry : Entries())
-        if (entry.water && entry.text)
+        if (entry.group != Group::Always && entry.text)
             loaded.*entry.text = defaults.*entry.text;
-        else if (entry.water)
+        else if (entry.group != Group::Always)
             loaded.*entry.number = defaults.*entry.number;
         else if (entry.omittedWhenEmpty)
             (loaded.*entry.text).clear();

@@ -1,10 +1,11 @@
 // The lines of the design-condition file after its thirty fixed lines: what the T-load
 // dialog, the first live-load caption, the bar-pitch setting, the figure controls and the
-// report's header hold, and the water and ground entries of a design that uses them. Each is
-// "KEY=value", so a reader that stops after line thirty still reads the file, and a file
-// without them (or with only some) leaves the missing entries as they are, except these: the
-// header's entries, written only when given, are empty when missing, and the water and ground
-// entries, written only for a design that uses them, are then the defaults.
+// report's header hold, and the water and ground entries and the cell entries of a design
+// that uses them. Each is "KEY=value", so a reader that stops after line thirty still reads
+// the file, and a file without them (or with only some) leaves the missing entries as they
+// are, except these: the header's entries, written only when given, are empty when missing,
+// and the water and ground entries and the cell entries, each written only for a design that
+// uses them, are then the defaults.
 #pragma once
 
 #include <cstddef>

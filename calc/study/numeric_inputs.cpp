@@ -20,6 +20,7 @@ const std::vector<NumericInput>& NumericInputs() {
         {"Hab", &D::Hab, true, "ハンチ幅 (m)"},
         {"H", &D::H, true, "外形高 (m)"},
         {"B", &D::B, true, "外形幅 (m)"},
+        {"Tm", &D::Tm, true, "中壁厚 (m)、セル数2以上のとき"},
         {"Ko", &D::Ko, false, "静止土圧係数"},
         {"q", &D::q, false, "等分布荷重 (kN/m2)、活荷重「なし」のとき"},
         {"sigmaCk", &D::sigmaCk, false, "設計基準強度 (N/mm2)"},

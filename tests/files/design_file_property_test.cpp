@@ -1,6 +1,6 @@
 // Whatever a page holds, its saved .dat file loads back identical: seeded random pages with
 // texts of every kind the fields accept, choices anywhere in their ranges, the haunch box
-// either way, and the T load, pitch and figure controls of the extension lines.
+// either way, and the T load, pitch, figure controls and cells of the extension lines.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -55,12 +55,14 @@ DesignConditions RandomPage(std::mt19937& random) {
                               &page.tWeight,
                               &page.tAxleDistance,
                               &page.tImpactDepth,
-                              &page.liveLoadCaption0})
+                              &page.liveLoadCaption0,
+                              &page.Tm})
         *text = RandomText(random);
     page.pitchMode = static_cast<int>(random() % 2);
     page.pitch = page.pitchMode == 0 ? "-" : PitchItems().at(1 + random() % 5);
     page.figureColours = random() % 2;
     page.figureFontSize = std::uniform_int_distribution<int>(5, 12)(random);
+    page.cells = 1 + choice(2);
     return page;
 }
 

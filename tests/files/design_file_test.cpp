@@ -162,6 +162,43 @@ TEST(DesignFile, WaterLinesOnlyForADesignWithThem) {
     EXPECT_FALSE(LoadDesignConditions(folder / "bad.dat", loaded).ok());
 }
 
+// The cell lines likewise: written when either entry differs from its default, the defaults
+// when missing, and a count other than 1 to 3 refused with the line named.
+TEST(DesignFile, CellLinesOnlyForADesignWithThem) {
+    TempFolder folder;
+    DesignConditions twoCells;
+    twoCells.cells = 2;
+    DesignConditions thinMiddle;
+    thinMiddle.Tm = "0.30";
+    for (const DesignConditions& saved : {twoCells, thinMiddle}) {
+        ASSERT_TRUE(SaveDesignConditions(folder / "cells.dat", saved).ok());
+        EXPECT_EQ(
+            ReadBytes(folder / "cells.dat"),
+            WithExtension({"TLoadWeight=25", "TLoadAxleDistance=6.0", "TLoadImpactDepth=4.0",
+                           ToCp932("LiveLoadCaption=活荷重（T-25）"), "PitchSetting=0", "Pitch=-",
+                           "FigureColours=0", "FigureFontSize=9",
+                           "Cells=" + std::to_string(saved.cells), "MiddleWall=" + saved.Tm}));
+        DesignConditions loaded;
+        ASSERT_TRUE(LoadDesignConditions(folder / "cells.dat", loaded).ok());
+        EXPECT_EQ(loaded, saved);
+    }
+    ASSERT_TRUE(SaveDesignConditions(folder / "one.dat", DesignConditions{}).ok());
+    DesignConditions loaded = twoCells;
+    loaded.Tm = "0.30";
+    ASSERT_TRUE(LoadDesignConditions(folder / "one.dat", loaded).ok());
+    EXPECT_EQ(loaded, DesignConditions{});
+
+    for (const char* bad : {"Cells=4", "Cells=0", "Cells=two"}) {
+        WriteBytes(folder / "bad.dat", WithExtension({"MiddleWall=0.30", bad}));
+        const FileResult result = LoadDesignConditions(folder / "bad.dat", loaded);
+        EXPECT_FALSE(result.ok()) << bad;
+        EXPECT_NE(result.message.find("32 行目"), std::string::npos) << result.message;
+        EXPECT_NE(result.message.find("1～3 の整数ではありません"), std::string::npos)
+            << result.message;
+        EXPECT_EQ(loaded, DesignConditions{}) << bad;
+    }
+}
+
 TEST(DesignFile, LoadsLinesEndedByLineFeedAlone) {
     TempFolder folder;
     const std::string path = folder / "unix.dat";
