@@ -273,7 +273,7 @@ std::optional<std::string> ReadDesignConditions(const DesignConditions& c, TKako
     r.i = r.h1 >= r.impactDepth ? 0.0 : 0.3;
     r.alpha = Alpha(c.foundation, r);
     uncomputable.After("鉛直土圧係数 α", {h1, B});
-    r.beta = (r.h1 <= 1.0 && r.Bu >= 4.0) ? 1.0 : 0.9;
+    r.beta = LiveLoadReduction(r.h1, r.Bu);
     return uncomputable.what();
 }
 
@@ -286,6 +286,10 @@ std::string UnconvertibleField(const DesignConditions& conditions) {
         return error.field();
     }
     return {};
+}
+
+double LiveLoadReduction(Single h1, double Bu) {
+    return (h1 <= 1.0 && Bu >= 4.0) ? 1.0 : 0.9;
 }
 
 std::vector<FailedCheck> FailedChecks(const TKakou& r) {

@@ -51,6 +51,10 @@ struct FailedCheck {
 // The checks in order; those that fail.
 std::vector<FailedCheck> FailedChecks(const TKakou& record);
 
+// The section-force reduction coefficient β of the live load, from the cover and the inner
+// width of a cell.
+double LiveLoadReduction(Single h1, double Bu);
+
 // Runs all checks in order, one message a failed check; 0 when all passed, 1 otherwise. A
 // check that reads one of the entries left out is skipped: a study that varies them checks
 // them design by design.

@@ -17,6 +17,7 @@
 #include "calc/loads/load_sheet.h"
 #include "calc/loads/loads.h"
 #include "calc/read_conditions.h"
+#include "calc/run_stages.h"
 #include "calc/run_work.h"
 #include "calc/section/check_sheet.h"
 #include "calc/section/main_rebar.h"
@@ -67,24 +68,6 @@ class StageMessenger : public Messenger {
     };
     Messenger& inner_;
 };
-
-// What the stages share during one run.
-struct RunState {
-    const DesignConditions& conditions;
-    RunWork& work;
-    Messenger& messenger;
-};
-
-// A stage: its computation fills the record and the work arrays; its writers format them.
-// Named as the message names it when it meets a value it cannot compute.
-struct Stage {
-    const char* name;
-    void (*compute)(RunState&);
-    void (*write)(const RunState&, CalcTable&);
-};
-
-void NothingToCompute(RunState&) {}
-void NothingToWrite(const RunState&, CalcTable&) {}
 
 // The stages in order.
 constexpr Stage kStages[] = {
@@ -238,13 +221,13 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
         messenger.Warn(UncomputableValueMessage(*uncomputable));
         return RunResult::ConversionError;
     }
-    if (MultiCell(record)) return ComputeCellsRun(conditions, work, messenger, table);
 
     // A stage that meets a value it cannot compute (entries far outside any real box) stops
     // the run without results rather than show INF or NAN.
     StageMessenger stageMessenger(messenger);
     RunState state{conditions, work, stageMessenger};
-    for (const Stage& stage : kStages) {
+    const bool multiCell = MultiCell(record);
+    for (const Stage& stage : multiCell ? CellStages() : std::span<const Stage>(kStages)) {
         std::feclearexcept(kFloatErrors);
         stage.compute(state);
         if (table) stage.write(state, *table);
@@ -255,13 +238,17 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
         }
     }
 
-    work.passed = DesignPasses(work.sections, work.stability, stageMessenger.shown);
+    work.passed = DesignPasses(multiCell ? std::span<const DesignedSection>(work.cells.sections)
+                                         : std::span<const DesignedSection>(work.sections),
+                               work.stability, stageMessenger.shown);
     if (table) {
-        // Only formats what the stages computed, after their check for uncomputable values.
-        WriteSectionChecks(work.record, conditions.lowerHaunch, work.sections, *table);
         table->tabs = {kLoadsTab, kLoadValuesSubTab, kLoadTermsSubTab};
         table->completedRun = true;
         table->passed = work.passed;
+    }
+    if (table && !multiCell) {
+        // Only formats what the stages computed, after their check for uncomputable values.
+        WriteSectionChecks(work.record, conditions.lowerHaunch, work.sections, *table);
         // The label's text judges the sections alone; its colour is the design's verdict.
         table->labels.at("Label97").colour = work.passed ? colours::blue : colours::red;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/calc_table.h"
+#include "calc/cells/cell_design.h"
 #include "calc/design_conditions.h"
 #include "calc/frame/frame_solution.h"
 #include "calc/messenger.h"
@@ -32,6 +33,7 @@ struct RunWork {
     SectionDesign sections;  // each section in its governing case
     RebarLengths rebar;
     Quantities quantities;
+    CellDesign cells;     // with two or three cells: their design in place of `sections`
     bool passed = false;  // the design's verdict (DesignPasses), once the run completed
 };
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "calc/section/section_design.h"
 #include "calc/water/stability.h"
@@ -12,5 +13,5 @@
 // the allowable ground pressure where it is checked for them, and no stage had to show a
 // message: an unusual stress distribution, no bar found, bars that cannot be bent as
 // computed, a frame whose equations have no solution.
-bool DesignPasses(const SectionDesign& sections, const std::optional<Stability>& stability,
-                  int stageMessages);
+bool DesignPasses(std::span<const DesignedSection> sections,
+                  const std::optional<Stability>& stability, int stageMessages);

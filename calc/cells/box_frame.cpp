@@ -1,16 +1,18 @@
 // The frame of a box of equal cells.
 #include "calc/cells/box_frame.h"
 
-CellBox CellBoxOf(const TData& record, int cells, double Tm) {
+#include "calc/cells/cell_geometry.h"
+
+CellBox CellBoxOf(const TData& record) {
+    const CellGeometry cells = CellGeometryOf(record);
     CellBox box;
-    box.cells = cells;
-    box.Tu = record.Tu, box.TL = record.TL, box.Tb = record.Tb, box.Tm = Tm;
+    box.cells = cells.n;
+    box.Tu = record.Tu, box.TL = record.TL, box.Tb = record.Tb, box.Tm = cells.Tm;
     box.Ho = record.Ho;
-    box.span = double(record.B) - record.TL;
-    box.Bu = (double(record.B) - 2 * double(record.TL) - (cells - 1) * Tm) / cells;
-    for (int wall = 1; wall < cells; ++wall)
-        box.axis[wall] = box.TL / 2 + box.Bu + Tm / 2 + (wall - 1) * (box.Bu + Tm);
-    box.axis[cells] = box.span;
+    box.Bu = cells.Bu;
+    for (int wall = 0; wall <= cells.n; ++wall)
+        box.axis[wall] = cells.wallAxes[wall] - cells.wallAxes[0];
+    box.span = box.axis[cells.n];
     return box;
 }
 

@@ -6,9 +6,8 @@
 #include <array>
 
 #include "calc/cells/plane_frame.h"
+#include "calc/design_conditions.h"
 #include "calc/record.h"
-
-inline constexpr int kMaxCells = 3;
 
 struct CellBox {
     int cells = 1;
@@ -38,7 +37,7 @@ struct CellBox {
     double SpanLength(int span) const { return axis[span + 1] - axis[span]; }
 };
 
-// The box of the record's outer dimensions with `cells` cells and middle walls Tm thick.
-CellBox CellBoxOf(const TData& record, int cells, double Tm);
+// The box of a record read from conditions that passed their checks.
+CellBox CellBoxOf(const TData& record);
 
 FrameGeometry BoxFrame(const CellBox& box);

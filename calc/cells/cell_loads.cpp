@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/read_conditions.h"
+
 namespace {
 
 constexpr double kStep = 0.1;  // m between wheel positions at most
@@ -46,9 +48,11 @@ void AddWall(const CellBox& box, int wall, double top, double bottom, FrameLoads
     totals.moment += wall == 0 ? moment : -moment;
 }
 
-// Whether a band reaches over a wall axis (an edge on the axis does not).
+// Whether a band reaches over a wall axis. An edge on the axis does not, also where the
+// position that put it there was rounded (a nanometre off), on either side of the box alike.
 bool Over(const Band& band, double x) {
-    return band.from < x && x < band.to;
+    constexpr double kOnTheAxis = 1e-9;
+    return band.from < x - kOnTheAxis && x + kOnTheAxis < band.to;
 }
 
 void AddGrid(double from, double to, std::vector<double>& xs) {
@@ -79,12 +83,25 @@ CellCaseLoads CellCaseLoadsOf(const TKazyu& r, const CellBox& box, int loadCase,
         c.wheels = true;
         c.horizontalLive = loadCase == 1;
         c.W1 = r.W1;
-        c.PvL1 = r.PvL1;
-        c.PvL2 = double(Real{r.PL1} * 0.25L * r.beta / r.W1);
+        // β from the inner width of one cell.
+        const Real beta = LiveLoadReduction(r.h1, box.Bu);
+        c.PvL1 = double(Real{r.PL1} * beta / r.W1);
+        c.PvL2 = double(Real{r.PL1} * 0.25L * beta / r.W1);
         c.Ko = r.Ko;
         c.axleDistance = r.axleDistance;
     }
     return c;
+}
+
+double HorizontalResultant(const CellBox& box, const FrameLoads& loads) {
+    double H = 0;
+    for (const MemberLoad& load : loads.All()) {
+        // Positive loads act outwards on either outer wall: to the left on the left one.
+        const double force = (load.qa + load.qb) * (load.b - load.a) / 2;
+        if (load.member == box.LeftWall()) H -= force;
+        if (load.member == box.RightWall()) H += force;
+    }
+    return H;
 }
 
 std::vector<WheelPosition> WheelPositions(const CellBox& box, const CellCaseLoads& loads) {

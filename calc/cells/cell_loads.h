@@ -49,3 +49,7 @@ std::vector<WheelPosition> WheelPositions(const CellBox& box, const CellCaseLoad
 // ground reaction, linear between the outer wall axes, from the vertical force and moment
 // equilibrium of the whole box.
 FrameLoads SubCaseLoads(const CellBox& box, const CellCaseLoads& loads, WheelPosition position);
+
+// The loads' resultant in x (kN, to the right): the outer walls' pressures that do not
+// balance, as under a horizontal live load on one wall only.
+double HorizontalResultant(const CellBox& box, const FrameLoads& loads);

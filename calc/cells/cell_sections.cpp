@@ -18,9 +18,10 @@ std::vector<CellSectionSpec> CellSections(const CellBox& box) {
 
     s.push_back({"側壁(L)下", box.LeftWall(), CellPlace::Start, MemberCode::L, false, 2,
                  kBottomCornerBar, kLA});
-    s.push_back({"側壁(L)M", box.LeftWall(), CellPlace::Span, MemberCode::L, false, 1, kWallBar, kLM});
-    s.push_back({"側壁(L)上", box.LeftWall(), CellPlace::End, MemberCode::L, false, 1, kTopCornerBar,
-                 kLB});
+    s.push_back(
+        {"側壁(L)M", box.LeftWall(), CellPlace::Span, MemberCode::L, false, 1, kWallBar, kLM});
+    s.push_back(
+        {"側壁(L)上", box.LeftWall(), CellPlace::End, MemberCode::L, false, 1, kTopCornerBar, kLB});
     for (int span = 0; span < n; ++span) {
         const int member = box.TopSpan(span);
         const std::string name = "頂版" + number(span);
@@ -32,17 +33,17 @@ std::vector<CellSectionSpec> CellSections(const CellBox& box) {
     }
     s.push_back({"側壁(R)上", box.RightWall(), CellPlace::Start, MemberCode::R, false, 1,
                  kTopCornerBar, kRC});
-    s.push_back({"側壁(R)M", box.RightWall(), CellPlace::Span, MemberCode::R, false, 1, kWallBar,
-                 kRM});
+    s.push_back(
+        {"側壁(R)M", box.RightWall(), CellPlace::Span, MemberCode::R, false, 1, kWallBar, kRM});
     s.push_back({"側壁(R)下", box.RightWall(), CellPlace::End, MemberCode::R, false, 2,
                  kBottomCornerBar, kRD});
     for (int span = n - 1; span >= 0; --span) {
         const int member = box.BottomSpan(span);
         const std::string name = "底版" + number(span);
         s.push_back({name + "右", member, CellPlace::Start, MemberCode::B2, false, 2,
-                     span == n - 1 ? kBottomCornerBar : kBottomOverMiddleBar,
-                     kDD});
-        s.push_back({name + "M", member, CellPlace::Span, MemberCode::B1, false, 1, kBottomBar, kDM});
+                     span == n - 1 ? kBottomCornerBar : kBottomOverMiddleBar, kDD});
+        s.push_back(
+            {name + "M", member, CellPlace::Span, MemberCode::B1, false, 1, kBottomBar, kDM});
         s.push_back({name + "左", member, CellPlace::End, MemberCode::B2, false, 2,
                      span == 0 ? kBottomCornerBar : kBottomOverMiddleBar, kDA});
     }

@@ -1,7 +1,31 @@
-// The run of a box of two or three cells.
+// The stages of a box of two or three cells.
 #include "calc/cells/cells_run.h"
 
-RunResult ComputeCellsRun(const DesignConditions&, RunWork&, Messenger& messenger, CalcTable*) {
-    messenger.Warn("セル数2以上の計算はこの版ではできません。");
-    return RunResult::CheckFailed;
+#include "calc/cells/cell_design.h"
+#include "calc/loads/loads.h"
+#include "calc/water/stability.h"
+
+namespace {
+
+constexpr Stage kCellStages[] = {
+    {"荷重値の計算",
+     [](RunState& s) {
+         // The load values of the box as a whole, which the loads of every sub-case start from.
+         ComputeLoads(s.work.record, s.work.loadCase);
+     },
+     NothingToWrite},
+    {"ラーメン解析・部材断面計算",
+     [](RunState& s) {
+         RunWork& w = s.work;
+         w.cells = DesignCells(w.record, w.loadCase, w.water, s.conditions, s.messenger);
+     },
+     NothingToWrite},
+    {"適用範囲の確認", [](RunState& s) { s.work.warnings = ApplicabilityWarnings(s.work.record); },
+     NothingToWrite},
+};
+
+}  // namespace
+
+std::span<const Stage> CellStages() {
+    return kCellStages;
 }

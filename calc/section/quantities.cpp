@@ -19,10 +19,6 @@ constexpr UnitMassEntry kUnitMasses[] = {
 
 constexpr int kPitches[] = {125, 150, 200, 250, 300};
 
-bool HasLowerHaunches(const TData& record) {
-    return record.boxOpening.n == 8;
-}
-
 // barSchedule entry and count per cross-section of bars 1 to 5; bar 5 stands in both walls.
 struct MarkSource {
     int entry;
@@ -80,6 +76,10 @@ std::optional<double> UnitMass(int diameter) {
     for (const UnitMassEntry& entry : kUnitMasses)
         if (entry.diameter == diameter) return entry.kgPerMetre;
     return std::nullopt;
+}
+
+bool HasLowerHaunches(const TData& record) {
+    return record.boxOpening.n == 8;
 }
 
 double ConcreteVolume(const TData& record) {

@@ -55,6 +55,8 @@ bool BarsFound(const BarSchedule& barSchedule, const RebarLengths& lengths);
 // The outline less the opening, haunches included. The lower haunches count where the
 // opening has them (eight corners).
 double ConcreteVolume(const TData& record);
+// Whether the box has haunches at its lower corners too, as its outline shows.
+bool HasLowerHaunches(const TData& record);
 // Both outer wall faces, the inner wall faces, the underside of the top slab and the haunch
 // slopes; the top of the top slab, the floor of the opening and the underside of the bottom
 // slab are not formed.

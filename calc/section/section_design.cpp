@@ -238,7 +238,7 @@ int FailingSectionCount(const CalcTable& table) {
     return failing;
 }
 
-bool AllSectionsPass(const SectionDesign& sections) {
+bool AllSectionsPass(std::span<const DesignedSection> sections) {
     for (const DesignedSection& s : sections)
         if (s.verdict == "NO") return false;
     return true;

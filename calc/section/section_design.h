@@ -71,4 +71,4 @@ void WriteSectionDesign(const SectionDesign& sections, const BarSchedule& barSch
 int FailingSectionCount(const CalcTable& table);
 
 // Whether every section passes: the verdict Label97 shows.
-bool AllSectionsPass(const SectionDesign& sections);
+bool AllSectionsPass(std::span<const DesignedSection> sections);

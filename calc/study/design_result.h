@@ -34,10 +34,32 @@ struct SectionResult {
     bool operator==(const SectionResult&) const = default;
 };
 
+// Where the wheels stood in the sub-case that governs a value of a box of two or three cells:
+// the rear band's centre from the left outer wall axis (m) and the side of the front band
+// (+1 right, −1 left); none in a load case without wheels.
+struct WheelPlace {
+    double rear = 0;
+    int front = 0;
+    bool operator==(const WheelPlace&) const = default;
+};
+
+// One design section of a box of two or three cells.
+struct CellSectionResult {
+    std::string name;  // "頂版2左", …
+    SectionResult values;
+    std::optional<WheelPlace> moment, shear;  // what governs M and N, and S
+
+    bool operator==(const CellSectionResult&) const = default;
+};
+
 struct DesignResult {
     RunResult status = RunResult::Completed;
     int loadCase = 0;  // 1..5 once the conditions were read
+    // With two or three cells, each row holds the worst of the box's sections of its kind
+    // (by largest utilisation), so that studies read a box of cells as they read one cell.
     std::array<SectionResult, kDesignSectionCount> sections;
+    // The design sections of a box of two or three cells; empty with one cell.
+    std::vector<CellSectionResult> cellSections;
     bool passed = false;        // the design's verdict (DesignPasses)
     int governingSection = -1;  // row − 1 of the largest utilisation; −1 when none
     Criterion governingCriterion = Criterion::SigmaC;

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <utility>
 
+#include "calc/cells/cell_geometry.h"
 #include "calc/run_work.h"
 #include "calc/section/bar_arrangement.h"
 #include "calc/study/design_result.h"
@@ -24,22 +25,65 @@ bool FarOutside(const TData& r, const WaterInputs& w) {
     return false;
 }
 
-SectionResult ResultOf(const RunWork& work, int k) {
-    const DesignedSection& s = work.sections[k];
+// The values of a designed section under its steel, diameter and pitch.
+SectionResult ValuesOf(const DesignedSection& s, Single As, int diameter, int pitch) {
     SectionResult r;
     r.M = s.M, r.N = s.N, r.S = s.S, r.S2d = s.S2d;
     r.Asn = s.required;
-    r.As = work.sectionSteel[k];
-    r.diameter = DiameterOfSection(work.barSchedule, k);
-    r.pitch = work.barSchedule[1];
+    r.As = As;
+    r.diameter = diameter;
+    r.pitch = pitch;
     if (s.stress) r.sigmaC = s.stress->sigmaC;
     if (s.ShowsSigmaS()) r.sigmaS = s.stress->sigmaS;
     r.tau = s.tau;
     r.tau2d = s.tau2d;
     r.verdict = s.verdict;
     r.utilisation = s.utilisation;
+    return r;
+}
+
+SectionResult ResultOf(const RunWork& work, int k) {
+    const DesignedSection& s = work.sections[k];
+    SectionResult r = ValuesOf(s, work.sectionSteel[k], DiameterOfSection(work.barSchedule, k),
+                               work.barSchedule[1]);
     r.loadCase = s.loadCase == 0 ? CaseKind::Documented : work.extra.cases[s.loadCase - 1].kind;
     return r;
+}
+
+std::optional<double> Largest(const CriterionValues& values) {
+    std::optional<double> largest;
+    for (const std::optional<double>& u : values)
+        if (u && (!largest || *u > *largest)) largest = u;
+    return largest;
+}
+
+std::optional<WheelPlace> PlaceOf(const CellSubCase& at) {
+    if (at.wheels.front == 0) return std::nullopt;
+    return WheelPlace{at.wheels.rear, at.wheels.front};
+}
+
+// The sections of a box of cells, and the worst of each kind in the rows of one cell.
+void CellResults(const CellDesign& design, DesignResult& result) {
+    std::array<std::optional<double>, kDesignSectionCount> worst;
+    for (std::size_t k = 0; k < design.sections.size(); ++k) {
+        const DesignedSection& s = design.sections[k];
+        const CellSectionSpec& spec = design.specs[k];
+        CellSectionResult cell;
+        cell.name = spec.name;
+        cell.values =
+            ValuesOf(s, design.steel[k], design.bars[std::size_t(spec.bar)], design.bars[1]);
+        cell.values.loadCase = design.cases[std::size_t(s.loadCase)].kind;
+        cell.moment = PlaceOf(design.governing[k].moment);
+        cell.shear = PlaceOf(design.governing[k].shear);
+        const std::optional<double> u = Largest(s.utilisation);
+        const std::size_t row = std::size_t(spec.row);
+        if (!worst[row] || (u && *u > *worst[row])) {
+            worst[row] = u.value_or(0);
+            result.sections[row] = cell.values;
+        }
+        result.cellSections.push_back(std::move(cell));
+    }
+    result.concrete = design.concrete;
 }
 
 }  // namespace
@@ -62,10 +106,15 @@ DesignResult EvaluateDesign(const DesignConditions& conditions) {
     result.passed = work.passed;
     result.stability = work.stability;
     result.warnings = std::move(work.warnings);
-    result.concrete = work.quantities.concrete;
-    if (work.quantities.steel) result.steel = work.quantities.steel->total;
+    const bool multiCell = MultiCell(work.record);
+    if (multiCell) {
+        CellResults(work.cells, result);
+    } else {
+        result.concrete = work.quantities.concrete;
+        if (work.quantities.steel) result.steel = work.quantities.steel->total;
+    }
     for (int k = 0; k < kDesignSectionCount; ++k) {
-        result.sections[k] = ResultOf(work, k);
+        if (!multiCell) result.sections[k] = ResultOf(work, k);
         for (int c = 0; c < kCriterionCount; ++c) {
             const std::optional<double>& u = result.sections[k].utilisation[c];
             if (u && (result.governingSection < 0 || *u > result.maxUtilisation)) {

@@ -15,8 +15,8 @@ namespace {
 
 CellBox TwoCells() {
     TData r;
-    r.B = 5.0, r.TL = 0.5, r.Tu = 0.4, r.Tb = 0.6, r.Ho = 3.0;
-    return CellBoxOf(r, 2, 0.4);
+    r.B = 5.0, r.TL = 0.5, r.Tu = 0.4, r.Tb = 0.6, r.Ho = 3.0, r.cells = 2, r.Tm = 0.4;
+    return CellBoxOf(r);
 }
 
 // Two cells of 1.8 m, axes at 0, 2.25 and 4.5 m. Rear band [0, 2] (its edge on the left axis,
@@ -28,8 +28,8 @@ CellBox TwoCells() {
 //   qL = (4·316.75 − 6·628.3125/4.5)/4.5 = 95.3889, qR = 45.3889 kN/m²
 TEST(CellLoads, HandWorkedTwoCellPosition) {
     const CellBox box = TwoCells();
-    EXPECT_DOUBLE_EQ(box.Bu, 1.8);
-    EXPECT_DOUBLE_EQ(box.axis[1], 2.25);
+    EXPECT_NEAR(box.Bu, 1.8, 1e-6);  // Tm is held as a Single
+    EXPECT_NEAR(box.axis[1], 2.25, 1e-6);
     CellCaseLoads c;
     c.top = 50, c.wallTop = 20, c.wallBottom = 40, c.wallWeight = {10, 8, 10, 0};
     c.wheels = c.horizontalLive = true;
@@ -51,8 +51,8 @@ TEST(CellLoads, HandWorkedTwoCellPosition) {
     // band from 1.75 to 2.25 along it.
     const auto top1 = find(box.TopSpan(1));
     ASSERT_EQ(top1.size(), 2u);
-    EXPECT_DOUBLE_EQ(top1[1].a, 1.75);
-    EXPECT_DOUBLE_EQ(top1[1].b, 2.25);
+    EXPECT_NEAR(top1[1].a, 1.75, 1e-6);
+    EXPECT_NEAR(top1[1].b, 2.25, 1e-6);
     EXPECT_DOUBLE_EQ(top1[1].qa, -7.5);
     EXPECT_TRUE(find(box.MiddleWall(1)).empty());
     // The bottom span 0 runs from the middle wall to the left wall.
@@ -77,9 +77,10 @@ TEST(CellLoads, EveryPositionInEquilibrium) {
     int positions = 0;
     for (int k = 0; k < 300; ++k) {
         DesignConditions c = random_design::RandomDesign(random);
-        const int cells = 2 + k % 2;
+        c.cells = 2 + k % 2;
+        c.Tm = "0.30";
         const auto record = ReadRecord(c);
-        const CellBox box = CellBoxOf(*record, cells, 0.3);
+        const CellBox box = CellBoxOf(*record);
         if (!(box.Bu > 0.3)) continue;
         for (int loadCase = 1; loadCase <= 5; ++loadCase) {
             TKazyu loaded = *record;
