@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/cells/frame_record.h"
 #include "calc/drawing/cad_drawing.h"
 #include "calc/section/quantities.h"
 #include "calc/section/section_checks.h"
@@ -169,6 +170,9 @@ class CalcTable {
     // last run, the documented one first, and the checks of chapter "Ⅵ．水位・安定計算"
     // where the design has that chapter; none before a run.
     std::vector<NamedValue> frame;
+    // The same frame and its cases in solver-neutral form: joints, members, supports, and each
+    // case's loads, end moments and section forces; none before a run.
+    std::optional<FrameRecord> frameModel;
     std::vector<CaseSummary> loadCases;
     std::optional<Stability> stability;
     // What the last run found outside the usual range of a box culvert; shown apart from the

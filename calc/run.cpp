@@ -150,6 +150,7 @@ void ClearResults(CalcTable& table) {
     table.checks = initial.checks;
     table.drawing = initial.drawing;
     table.frame = initial.frame;
+    table.frameModel = initial.frameModel;
     table.loadCases = initial.loadCases;
     table.stability = initial.stability;
     table.warnings = initial.warnings;

@@ -1,10 +1,11 @@
 // The calculation table as JSON.
 #include "files/json_report.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+
+#include "files/frame_json.h"
+#include "files/shortest_decimal.h"
 
 namespace {
 
@@ -88,10 +89,7 @@ json QuantitiesJson(const std::optional<Quantities>& quantities) {
 
 // A Single as the shortest decimal that reads back as it, so that 12.3f shows as 12.3.
 double Shortest(Single value) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text - 1, static_cast<float>(value)).ptr;
-    *end = '\0';
-    return std::strtod(text, nullptr);
+    return ShortestDecimal(static_cast<float>(value));
 }
 
 json Values(const std::vector<NamedValue>& values) {
@@ -173,6 +171,15 @@ json UtilisationJson(const CalcTable& table) {
     return sections;
 }
 
+// The frame's dimensions by name, then the frame and its cases in solver-neutral form.
+json FrameJson(const CalcTable& table) {
+    json frame = Values(table.frame);
+    if (!table.frameModel) return frame;
+    json model = FrameRecordJson(*table.frameModel);
+    for (auto& [key, value] : model.items()) frame[key] = std::move(value);
+    return frame;
+}
+
 }  // namespace
 
 nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
@@ -191,7 +198,7 @@ nlohmann::ordered_json CalcTableToJson(const CalcTable& table,
             {"quantities", QuantitiesJson(table.quantities)},
             {"messages", messages},
             {"utilisation", UtilisationJson(table)},
-            {"frame", Values(table.frame)},
+            {"frame", FrameJson(table)},
             {"load_cases", LoadCasesJson(table.loadCases)},
             {"stability", StabilityJson(table.stability)},
             {"warnings", table.warnings}};

@@ -27,6 +27,7 @@ inline constexpr int kMaxFrameUnknowns =
 struct FrameResponse {
     struct Ends {
         double from = 0, to = 0;
+        bool operator==(const Ends&) const = default;
     };
     std::array<Ends, kMaxFrameMembers> endMoments{};    // clockwise positive on the member's end
     std::array<double, kMaxFrameMembers> startShear{};  // S just after the `from` joint

@@ -13,12 +13,14 @@ inline constexpr int kMaxMemberLoads = 48;
 
 struct FrameJoint {
     double x = 0, y = 0;
+    bool operator==(const FrameJoint&) const = default;
 };
 
 // A member from joint `from` to joint `to`, of thickness t (I = t³/12 per metre).
 struct FrameBar {
     int from = 0, to = 0;
     double t = 0;
+    bool operator==(const FrameBar&) const = default;
 };
 
 // A joint held against translation in x, in y, or against rotation. A box on its ground
@@ -27,6 +29,7 @@ struct FrameBar {
 struct FrameSupport {
     int joint = 0;
     bool x = false, y = false, rotation = false;
+    bool operator==(const FrameSupport&) const = default;
 };
 
 // A load on a member, perpendicular to it and positive to the left when walking from its
@@ -37,6 +40,7 @@ struct MemberLoad {
     double a = 0, b = 0, qa = 0, qb = 0;
     bool point = false;
     double P = 0;
+    bool operator==(const MemberLoad&) const = default;
 };
 
 struct FrameGeometry {
@@ -61,6 +65,7 @@ struct FrameGeometry {
     void AddSupport(const FrameSupport& support) {
         supports[std::size_t(supportCount++)] = support;
     }
+    bool operator==(const FrameGeometry&) const = default;
 };
 
 struct FrameLoads {
@@ -69,4 +74,5 @@ struct FrameLoads {
 
     std::span<const MemberLoad> All() const { return {loads.data(), std::size_t(count)}; }
     void Add(const MemberLoad& load) { loads[std::size_t(count++)] = load; }
+    bool operator==(const FrameLoads&) const = default;
 };

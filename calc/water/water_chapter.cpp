@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "calc/cells/one_cell_frame.h"
 #include "calc/frame/force_summary.h"
 #include "calc/study/study_names.h"
 #include "calc/water/case_sheet.h"
@@ -127,6 +128,7 @@ bool HasExtraCases(const CalcTable& table) {
 void WriteWaterChapter(const RunWork& work, CalcTable& table) {
     const TKakou& r = work.record;
     table.frame = {{"Ho", r.Ho}, {"Bo", r.Bo}, {"Tu", r.Tu}, {"TL", r.TL}, {"Tb", r.Tb}};
+    table.frameModel = OneCellFrameRecord(r, work.extra);
     table.loadCases.clear();
     table.loadCases.push_back(
         SummaryOf(r, CaseKind::Documented, {}, work.loadCase, work.caseSections[0]));
