@@ -37,6 +37,7 @@ const char* const kUsage =
     "                        [--tload WEIGHT,AXLE,DEPTH] [--pitch auto|125|150|200|250|300]\n"
     "                        [--groundwater HW|none] [--inner-water full|none]\n"
     "                        [--gamma-w V] [--gamma-sub V] [--qa V] [--uplift-factor V]\n"
+    "                        [--cells 1|2|3] [--tm T]\n"
     "        dolmeta --batch [FILE.dat] --sweep NAME=FROM:TO:STEP [--sweep ...] [--csv PATH]\n"
     "        dolmeta --batch [FILE.dat] --size [--sweep h1=FROM:TO:STEP] [--out PATH.dat]\n"
     "        dolmeta --batch --help\n";
@@ -52,6 +53,9 @@ const char* const kHelp =
     "  --gamma-sub V           土の水中単位重量 (kN/m3、既定 9.0)\n"
     "  --qa V                  許容地盤反力度 (kN/m2)。none は照査しない\n"
     "  --uplift-factor V       浮上りの所要安全率 (既定 1.2)\n"
+    "セル数・中壁（設計検討でも、ファイルの値に代わります）:\n"
+    "  --cells 1|2|3           セル数 (既定 1)。外形幅 B はボックス全体の幅です\n"
+    "  --tm T                  中壁厚 (m、既定 0.40)。セル数 2 以上のとき\n"
     "終了ステータス:\n"
     "  0  完了し、設計は OK です。すべての荷重ケースですべての断面が許容応力度内で、\n"
     "     浮上りと地盤反力度の照査も OK、どの計算段階もメッセージを出していません\n"
@@ -81,6 +85,8 @@ struct BatchOptions {
     // Water and ground entries as typed; the run converts and checks them.
     std::vector<std::pair<std::string DesignConditions::*, std::string>> waterTexts;
     std::optional<int> innerWater;
+    std::optional<int> cells;
+    std::optional<std::string> Tm;  // as typed; the run converts and checks it
     StudyOptions study;
 };
 
@@ -147,7 +153,8 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
             argument == "--text" || argument == "--json" || argument == "--pdf" ||
             argument == "--quantities" || argument == "--dxf" || argument == "--tload" ||
             argument == "--pitch" || argument == "--sweep" || argument == "--csv" ||
-            argument == "--out" || WaterTextField(argument) || argument == "--inner-water";
+            argument == "--out" || WaterTextField(argument) || argument == "--inner-water" ||
+            argument == "--cells" || argument == "--tm";
         if (takesValue && k + 1 >= arguments.size()) {
             error = argument + " の後に値がありません。";
             return std::nullopt;
@@ -188,6 +195,15 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& argum
                 return std::nullopt;
             }
             options.innerWater = value == "full" ? 1 : 0;
+        } else if (argument == "--cells") {
+            const std::string& value = arguments[++k];
+            if (value != "1" && value != "2" && value != "3") {
+                error = "--cells は 1, 2, 3 のどれかです（「" + value + "」ではありません）";
+                return std::nullopt;
+            }
+            options.cells = value[0] - '0';
+        } else if (argument == "--tm") {
+            options.Tm = arguments[++k];
         } else if (argument == "--sweep") {
             if (!AddSweep(options.study, arguments[++k], error)) return std::nullopt;
         } else if (argument == "--csv") {
@@ -234,6 +250,8 @@ void ApplyOptions(const BatchOptions& options, DesignConditions& conditions) {
     }
     for (const auto& [field, text] : options.waterTexts) conditions.*field = text;
     if (options.innerWater) conditions.innerWater = *options.innerWater;
+    if (options.cells) conditions.cells = *options.cells;
+    if (options.Tm) conditions.Tm = *options.Tm;
 }
 
 // Tells the checks of chapter VI the box fails, if any.

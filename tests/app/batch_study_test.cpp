@@ -177,6 +177,22 @@ TEST(BatchStudy, ADesignThatStopsIsARowWithItsMessage) {
     EXPECT_EQ(ReadCsv(csv, true)[0], (std::vector<std::string>{"設計条件ファイル", "（なし）"}));
 }
 
+// The middle walls by their sweep name: each design is checked on its own, and one that passes
+// stops where this version stops a box of two cells.
+TEST(BatchStudy, MiddleWallSweep) {
+    TempFolder folder;
+    const std::string csv = folder / "m.csv";
+    const Outcome outcome =
+        Batch({"--batch", "--cells", "2", "--sweep", "Tm=0:0.4:0.4", "--csv", csv});
+    EXPECT_EQ(outcome.status, 3) << outcome.err;
+    const auto lines = ReadCsv(csv);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0][0], "Tm(m)");
+    EXPECT_NE(lines[1].back().find("中壁厚がおかしいです。"), std::string::npos) << lines[1].back();
+    EXPECT_NE(lines[2].back().find("セル数2以上の計算はこの版ではできません。"), std::string::npos)
+        << lines[2].back();
+}
+
 // The file's own conditions are checked first: a failure on an input the study does not vary
 // stops it as it stops a single run; one on the varied input is a row of its own.
 TEST(BatchStudy, TheFilesOwnFailureStopsTheStudyAsASingleRun) {

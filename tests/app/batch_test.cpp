@@ -185,6 +185,30 @@ TEST(Batch, WaterOptionsReachTheCalculation) {
     EXPECT_NE(wrong.err.find("--inner-water は full か none です"), std::string::npos) << wrong.err;
 }
 
+TEST(Batch, CellOptionsReachTheCalculation) {
+    FakeRun run;
+    ASSERT_EQ(Batch({"--batch", "--cells", "3", "--tm", "0.35"}, run.Function()).status, 0);
+    EXPECT_EQ(run.seen.cells, 3);
+    EXPECT_EQ(run.seen.Tm, "0.35");
+    for (const char* count : {"4", "0", "two", ""}) {
+        const Outcome wrong = Batch({"--batch", "--cells", count}, run.Function());
+        EXPECT_EQ(wrong.status, 1) << count;
+        EXPECT_NE(wrong.err.find("--cells は 1, 2, 3 のどれかです"), std::string::npos)
+            << wrong.err;
+    }
+    // The run reads the middle wall as it reads every entry, and stops where it cannot go on.
+    const Outcome unreadable = Batch({"--batch", "--cells", "2", "--tm", "0,3"}, RunCalculation);
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_NE(unreadable.err.find("中壁厚"), std::string::npos) << unreadable.err;
+    const Outcome thin = Batch({"--batch", "--cells", "2", "--tm", "0"}, RunCalculation);
+    EXPECT_EQ(thin.status, 2);
+    EXPECT_NE(thin.err.find("中壁厚がおかしいです。"), std::string::npos) << thin.err;
+    const Outcome two = Batch({"--batch", "--cells", "2"}, RunCalculation);
+    EXPECT_EQ(two.status, 2);
+    EXPECT_NE(two.err.find("セル数2以上の計算はこの版ではできません。"), std::string::npos)
+        << two.err;
+}
+
 // The defaults with the water table 1.00 m below the road: Fs = 1.708, the largest ground
 // pressure 65.06 kN/m² of the groundwater case below the 132.08 of the documented one.
 TEST(Batch, ExitStatusThreeWhenTheBoxFailsAStabilityCheck) {
