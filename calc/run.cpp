@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/cells/cell_geometry.h"
+#include "calc/cells/cell_sheet.h"
 #include "calc/cells/cells_run.h"
 #include "calc/decimal.h"
 #include "calc/drawing/section_drawing.h"
@@ -202,6 +203,7 @@ RunResult ComputeRun(const DesignConditions& conditions, RunWork& work, Messenge
         table->completedRun = false;
         table->passed = false;
         ClearForceGrid(table->GridOf("StringGrid1"));
+        ClearCellChapters(*table);
     }
 
     TKakou& record = work.record;

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "calc/cells/cell_sheet.h"
 #include "calc/water/water_chapter.h"
 #include "files/cp932.h"
 
@@ -48,7 +49,30 @@ class ReportLines {
     std::vector<std::string> lines_;
 };
 
+// Chapters I to IV of a box of two or three cells.
+std::string CellReportText(const CalcTable& table) {
+    ReportLines report(table);
+    report.Line("ﾄﾞﾙﾒﾀ Ver3.2");
+    report.Line("");
+    report.Line("Ⅰ．設計条件");
+    report.ListLines(kCellConditionSheet);
+    report.Line("Ⅱ．荷重値");
+    report.ListLines(kCellLoadSheet);
+    report.Line("Ⅲ．ﾗｰﾒﾝ解析");
+    report.ListLines(kCellFrameSheet);
+    report.Line("Ⅳ．部材断面計算");
+    report.Line("　１．必要鉄筋量、実応力度の計算");
+    report.GridLines(kCellSectionGrid);
+    report.Line("　　摘要");
+    for (const char* caption : kSectionTableLegend) report.Line(std::string(kIndent) + caption);
+    report.Line(std::string(kIndent) +
+                "ケース、位置：M、Nを支配するケースと載荷位置、Ｓを支配する載荷位置");
+    report.Line("");
+    return report.Cp932();
+}
+
 std::string ReportText(const CalcTable& table) {
+    if (HasCellChapters(table)) return CellReportText(table);
     ReportLines report(table);
     report.Line("ﾄﾞﾙﾒﾀ Ver3.2");
     report.Line("");

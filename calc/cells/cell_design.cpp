@@ -16,59 +16,21 @@ namespace {
 
 constexpr char kUnsolvable[] = "ラーメンの平衡方程式が解けません。";
 
-// The forces of one design section in one sub-case.
-struct Forces {
-    Single M = 0, N = 0, S = 0, S2d = 0;
-};
-
 // The record a section is designed with: a middle wall is a wall of thickness Tm.
 const TData& RecordOf(const CellSectionSpec& spec, const TData& record, const TData& middleWall) {
     return spec.middleWall ? middleWall : record;
 }
 
-// The frame is held in x at its left bottom joint alone. A horizontal resultant H of the
-// loads is taken as shared by the ground under both halves of the box instead: half of it at
-// each outer bottom joint, a pair of forces along the bottom slab that its inextensible spans
-// carry alone, adding H/2 to their compression and changing nothing else.
-double AxialForce(const CellBox& box, const FrameResponse& response, int member, double H) {
-    const bool bottom = member >= box.BottomSpan(box.cells - 1) && member <= box.BottomSpan(0);
-    return response.axial[std::size_t(member)] + (bottom ? H / 2 : 0.0);
-}
-
-Forces ForcesOf(const CellSectionSpec& spec, const TData& record, const CellBox& box,
-                const FrameGeometry& frame, const FrameLoads& loads, const FrameResponse& response,
-                double H) {
-    const std::size_t m = std::size_t(spec.member);
-    // A tension is taken as no axial force: the section in pure bending.
-    const Single N = std::max(0.0, AxialForce(box, response, spec.member, H));
-    if (spec.where == CellPlace::Span) {
-        const MomentPeak peak = MemberMomentExtremes(frame, loads, response, spec.member).largest;
-        return {peak.M, N, 0, 0};
-    }
-    const double L = MemberLength(frame, spec.member);
-    const double twoD = 2 * DepthsOf(record, spec.code).d / 1000;
-    if (spec.where == CellPlace::Start) {
-        // The shear just inside the member, beyond a wall's weight standing on its joint.
-        double S = response.startShear[m];
-        for (const MemberLoad& load : loads.All())
-            if (load.member == spec.member && load.point && load.a == 0) S += load.P;
-        return {response.endMoments[m].from, N, S,
-                SectionAt(frame, loads, response, spec.member, twoD).S};
-    }
-    return {-response.endMoments[m].to, N, SectionAt(frame, loads, response, spec.member, L).S,
-            SectionAt(frame, loads, response, spec.member, L - twoD).S};
-}
-
 // The envelope of one section over the sub-cases.
 struct Envelope {
     bool any = false;
-    Forces forces;
+    CellSectionForces forces;
     std::optional<Single> required;
     Single S = 0, S2d = 0;
     CellGoverning governing;
 
     // Of more steel, or of equal steel the larger |M|; a demand that cannot be formed governs.
-    void Take(const Forces& f, std::optional<Single> demand, const CellSubCase& at) {
+    void Take(const CellSectionForces& f, std::optional<Single> demand, const CellSubCase& at) {
         const bool governs =
             !any || (required && (!demand || *demand > *required ||
                                   (*demand == *required && std::fabs(f.M) > std::fabs(forces.M))));
@@ -102,7 +64,41 @@ double ConcreteVolume(const TData& record, const CellBox& box) {
     return double(record.B) * record.H - box.cells * (box.Bu * record.Hu - perCell);
 }
 
+// The frame is held in x at its left bottom joint alone. A horizontal resultant H of the
+// loads is taken as shared by the ground under both halves of the box instead: half of it at
+// each outer bottom joint, a pair of forces along the bottom slab that its inextensible spans
+// carry alone, adding H/2 to their compression and changing nothing else.
+double AxialForce(const CellBox& box, const FrameResponse& response, int member, double H) {
+    const bool bottom = member >= box.BottomSpan(box.cells - 1) && member <= box.BottomSpan(0);
+    return response.axial[std::size_t(member)] + (bottom ? H / 2 : 0.0);
+}
+
 }  // namespace
+
+CellSectionForces SectionForcesOf(const CellSectionSpec& spec, const TData& record,
+                                  const CellBox& box, const FrameGeometry& frame,
+                                  const FrameLoads& loads, const FrameResponse& response,
+                                  double H) {
+    const std::size_t m = std::size_t(spec.member);
+    // A tension is taken as no axial force: the section in pure bending.
+    const Single N = std::max(0.0, AxialForce(box, response, spec.member, H));
+    if (spec.where == CellPlace::Span) {
+        const MomentPeak peak = MemberMomentExtremes(frame, loads, response, spec.member).largest;
+        return {peak.x, peak.M, N, 0, 0};
+    }
+    const double L = MemberLength(frame, spec.member);
+    const double twoD = 2 * DepthsOf(record, spec.code).d / 1000;
+    if (spec.where == CellPlace::Start) {
+        // The shear just inside the member, beyond a wall's weight standing on its joint.
+        double S = response.startShear[m];
+        for (const MemberLoad& load : loads.All())
+            if (load.member == spec.member && load.point && load.a == 0) S += load.P;
+        return {0, response.endMoments[m].from, N, S,
+                SectionAt(frame, loads, response, spec.member, twoD).S};
+    }
+    return {L, -response.endMoments[m].to, N, SectionAt(frame, loads, response, spec.member, L).S,
+            SectionAt(frame, loads, response, spec.member, L - twoD).S};
+}
 
 int CellDesign::SubCaseCount() const {
     int count = 0;
@@ -144,7 +140,8 @@ CellDesign DesignCells(const TKakou& record, int loadCase, const WaterInputs& wa
             for (std::size_t k = 0; k < count; ++k) {
                 const CellSectionSpec& spec = design.specs[k];
                 const TData& r = RecordOf(spec, record, middleWall);
-                const Forces f = ForcesOf(spec, r, design.box, design.frame, loads, response, H);
+                const CellSectionForces f =
+                    SectionForcesOf(spec, r, design.box, design.frame, loads, response, H);
                 const bool span = spec.where == CellPlace::Span;
                 envelopes[k].Take(f,
                                   span && !(f.M > 0) ? std::optional<Single>(0)

@@ -8,6 +8,7 @@
 #include "calc/cells/box_frame.h"
 #include "calc/cells/cell_loads.h"
 #include "calc/cells/cell_sections.h"
+#include "calc/cells/frame_solver.h"
 #include "calc/cells/plane_frame.h"
 #include "calc/design_conditions.h"
 #include "calc/messenger.h"
@@ -51,6 +52,18 @@ struct CellDesign {
 
     int SubCaseCount() const;
 };
+
+// The forces of a design section in one solved sub-case: where it lies along its member (m
+// from the `from` joint), M, N (compression; a tension is taken as none, the section in pure
+// bending), S and S2d, with the record of the section's member (a middle wall as a wall Tm
+// thick) and the loads' horizontal resultant H.
+struct CellSectionForces {
+    double x = 0;
+    Single M = 0, N = 0, S = 0, S2d = 0;
+};
+CellSectionForces SectionForcesOf(const CellSectionSpec& spec, const TData& record,
+                                  const CellBox& box, const FrameGeometry& frame,
+                                  const FrameLoads& loads, const FrameResponse& response, double H);
 
 // The design of the box of a record whose conditions were read and checked and whose load
 // values were computed for the load case (ComputeLoads). Tells what the one-cell section

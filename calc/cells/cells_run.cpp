@@ -2,6 +2,7 @@
 #include "calc/cells/cells_run.h"
 
 #include "calc/cells/cell_design.h"
+#include "calc/cells/cell_sheet.h"
 #include "calc/loads/loads.h"
 #include "calc/water/stability.h"
 
@@ -19,7 +20,7 @@ constexpr Stage kCellStages[] = {
          RunWork& w = s.work;
          w.cells = DesignCells(w.record, w.loadCase, w.water, s.conditions, s.messenger);
      },
-     NothingToWrite},
+     [](const RunState& s, CalcTable& t) { WriteCellChapters(s.work, s.conditions, t); }},
     {"適用範囲の確認", [](RunState& s) { s.work.warnings = ApplicabilityWarnings(s.work.record); },
      NothingToWrite},
 };
