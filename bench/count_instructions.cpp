@@ -1,6 +1,7 @@
 // Runs the calculation of the default design a given number of times, for instruction counts
-// under callgrind: `count_instructions run|evaluate|wet N`; wet evaluates the defaults with the
-// water table 1.00 m below the road and the box full, both extra load cases.
+// under callgrind: `count_instructions run|evaluate|wet|cells N`; wet evaluates the defaults
+// with the water table 1.00 m below the road and the box full, both extra load cases; cells
+// evaluates the defaults as three cells under 1.00 m of cover, the wheels at every position.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,7 +14,7 @@
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: count_instructions run|evaluate|wet N\n");
+        std::fprintf(stderr, "usage: count_instructions run|evaluate|wet|cells N\n");
         return 64;
     }
     const bool run = std::strcmp(argv[1], "run") == 0;
@@ -22,6 +23,10 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "wet") == 0) {
         defaults.hw = "1.00";
         defaults.innerWater = 1;
+    }
+    if (std::strcmp(argv[1], "cells") == 0) {
+        defaults.cells = 3;
+        defaults.h1 = "1.00";
     }
     int completed = 0;
     for (int k = 0; k < times; ++k) {
