@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "calc/cells/member_sections.h"
 #include "tests/calc/cells/box_frames.h"
@@ -156,6 +157,49 @@ TEST(FrameSolver, TwoEqualCellsUnderEqualTopAndBottomLoad) {
     ExpectEnds(r, box.Wall(1), 0, 0);
     EXPECT_NEAR(r.axial[std::size_t(box.Wall(1))], 7 * kW * kL / 6, 1e-9);
     EXPECT_NEAR(r.axial[std::size_t(box.Wall(0))], 5 * kW * kL / 12, 1e-9);
+}
+
+// Random partial trapezoids and point loads on a two-cell box: every member's moment
+// diagram, integrated from its start, closes on the moment at its other end, each joint is in
+// balance, and no section of a fine sampling exceeds the extremes found.
+TEST(FrameSolver, DiagramsCloseOnTheEndMomentsAndStayWithinTheExtremes) {
+    std::mt19937 random(24);
+    auto uniform = [&](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
+    const auto box = EqualCells(2, 3.4, 2.6, 0.45, 0.35, 0.5, 0.3);
+    const FrameSolver solver(box.geometry);
+    ASSERT_TRUE(solver.Solvable());
+    for (int n = 0; n < 200; ++n) {
+        FrameLoads loads;
+        for (int k = 0; k < 12; ++k) {
+            const int member = std::uniform_int_distribution<int>(0, 6)(random);
+            const double L = MemberLength(box.geometry, member);
+            const double a = uniform(0, L), b = uniform(a, L);
+            if (k % 4 == 0)
+                loads.Add({member, a, 0, 0, 0, true, uniform(-50, 50)});
+            else
+                loads.Add(Line(member, a, b, uniform(-80, 80), uniform(-80, 80)));
+        }
+        const FrameResponse r = solver.Solve(loads);
+        std::array<double, 6> jointSums{};
+        for (int m = 0; m < 7; ++m) {
+            const double L = MemberLength(box.geometry, m);
+            const auto& ends = r.endMoments[std::size_t(m)];
+            jointSums[std::size_t(box.geometry.members[std::size_t(m)].from)] += ends.from;
+            jointSums[std::size_t(box.geometry.members[std::size_t(m)].to)] += ends.to;
+            EXPECT_NEAR(SectionAt(box.geometry, loads, r, m, L).M, -ends.to, 1e-8);
+            const MomentExtremes e = MemberMomentExtremes(box.geometry, loads, r, m);
+            EXPECT_NEAR(SectionAt(box.geometry, loads, r, m, e.largest.x).M, e.largest.M, 1e-9);
+            for (int i = 0; i <= 1000; ++i) {
+                const double M = SectionAt(box.geometry, loads, r, m, L * i / 1000).M;
+                EXPECT_LE(M, e.largest.M + 1e-9);
+                EXPECT_GE(M, e.smallest.M - 1e-9);
+            }
+        }
+        for (double sum : jointSums) EXPECT_NEAR(sum, 0, 1e-8);
+        if (HasFailure()) break;
+    }
 }
 
 // Without supports, or with supports that repeat what a member's length already holds, the
