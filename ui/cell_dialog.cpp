@@ -8,6 +8,7 @@
 #include "calc/read_conditions.h"
 #include "ui/half_width.h"
 #include "ui/page_controls.h"
+#include "ui/transfer_buttons.h"
 
 namespace {
 
@@ -43,16 +44,10 @@ CellDialog::CellDialog(Messenger& messenger, QWidget* parent)
     MakeLabel(this, QStringLiteral("内空幅 Bu＝（B－2×TL－（セル数－1）×Tm）÷セル数"),
               QRect(8, 104, 284, 16));
 
-    auto* cancel = MakeFlatButton(this, "CellsCancel", QStringLiteral("取り消し"), QString(),
-                                  QRect(4, 132, 100, 26));
-    auto* transfer = MakeFlatButton(this, "CellsTransfer", QStringLiteral("設計条件に転記"),
-                                    QString(), QRect(186, 132, 110, 26));
-    for (auto* button : {cancel, transfer}) button->setAutoRaise(false);
-    connect(cancel, &QToolButton::clicked, this, &QDialog::hide);
-    connect(transfer, &QToolButton::clicked, this, [this] {
-        if (!Acceptable()) return;
+    MakeTransferButtons(this, "Cells", 132, [this] {
+        if (!Acceptable()) return false;
         emit transferred();
-        hide();
+        return true;
     });
     // The middle wall means something only with more than one cell.
     connect(cells_, &RadioGroup::itemClicked, this,
