@@ -402,7 +402,7 @@ std::vector<FailedCheck> FailedChecks(const TKakou& r) {
               "セルの内空幅がおかしいです（外形幅、側壁厚、中壁厚、ﾊﾝﾁ幅）。",
               {"中壁厚", "外形幅", "側壁厚", "ﾊﾝﾁ幅"});
         check({&D::dWall, &D::Tm}, r.dWall > r.Tm / 2, "中壁のかぶりがおかしいです。",
-              {"ｄ’（側壁）", "中壁厚"});
+              {"中壁厚", "ｄ’（側壁）"});
     }
     return failed;
 }

@@ -64,6 +64,7 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
     stressDialog_ = new AllowableStressDialog(this);
     tLoadDialog_ = new TLoadDialog(messenger_, this);
     waterDialog_ = new WaterDialog(messenger_, this);
+    cellDialog_ = new CellDialog(messenger_, this);
 
     connect(input_, &InputPage::runRequested, this, [this] { Run(); });
     connect(input_, &InputPage::stressSupportRequested, this,
@@ -78,6 +79,13 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
         DesignConditions conditions = input_->Read();
         waterDialog_->Take(conditions);
         input_->SetWater(conditions);
+    });
+    connect(input_, &InputPage::cellsRequested, this,
+            [this] { cellDialog_->Open(Conditions(), frameGeometry().topLeft()); });
+    connect(cellDialog_, &CellDialog::transferred, this, [this] {
+        DesignConditions conditions = input_->Read();
+        cellDialog_->Take(conditions);
+        input_->SetCells(conditions);
     });
     connect(stressDialog_, &AllowableStressDialog::transferred, input_,
             &InputPage::TakeAllowableStresses);
@@ -165,6 +173,10 @@ void CalcTableWindow::FocusField(const std::string& name) {
     if (!field && waterDialog_->FieldNamed(name)) {
         waterDialog_->Open(Conditions(), frameGeometry().topLeft());
         field = waterDialog_->FieldNamed(name);
+    }
+    if (!field && cellDialog_->FieldNamed(name)) {
+        cellDialog_->Open(Conditions(), frameGeometry().topLeft());
+        field = cellDialog_->FieldNamed(name);
     }
     if (!field) return;
     pageControl1_->setCurrentWidget(input_);

@@ -16,6 +16,7 @@
 #include "calc/messenger.h"
 #include "calc/run.h"
 #include "ui/allowable_stress_dialog.h"
+#include "ui/cell_dialog.h"
 #include "ui/input_page.h"
 #include "ui/result_pages.h"
 #include "ui/study_page.h"
@@ -55,6 +56,7 @@ class CalcTableWindow : public QDialog {
     AllowableStressDialog& StressDialog() const { return *stressDialog_; }
     TLoadDialog& TLoad() const { return *tLoadDialog_; }
     WaterDialog& Water() const { return *waterDialog_; }
+    CellDialog& Cells() const { return *cellDialog_; }
     StudyPage& Study() const { return *study_; }
     QTabWidget* Pages() const { return pageControl1_; }
     // The note on the result tabs that they are not the current conditions' results.
@@ -92,6 +94,7 @@ class CalcTableWindow : public QDialog {
     AllowableStressDialog* stressDialog_;
     TLoadDialog* tLoadDialog_;
     WaterDialog* waterDialog_;
+    CellDialog* cellDialog_;
     QLabel* staleNote_;
     std::optional<DesignConditions> resultConditions_;  // of the last run that completed
     bool lastRunFailed_ = false;

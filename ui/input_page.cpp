@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ui/cell_dialog.h"
 #include "ui/half_width.h"
 #include "ui/page_controls.h"
 #include "ui/water_dialog.h"
@@ -41,6 +42,7 @@ InputPage::InputPage(QWidget* parent) : QWidget(parent) {
     BuildPitch();
     BuildFigureControls();
     BuildWater();
+    BuildCells();
     BuildReportHeader();
     auto* run = MakeFlatButton(this, "SpeedButton1", QStringLiteral("計算開始"), QString(),
                                QRect(600, 338, 65, 63));
@@ -257,6 +259,15 @@ void InputPage::BuildWater() {
     waterLine_->setObjectName(QStringLiteral("WaterLine"));
 }
 
+void InputPage::BuildCells() {
+    auto* open = MakeFlatButton(this, "SpeedButtonCells", QStringLiteral("セル数・中壁..."),
+                                QStringLiteral("セル数（1～3）、中壁厚"), QRect(598, 264, 80, 32));
+    open->setAutoRaise(false);
+    connect(open, &QToolButton::clicked, this, &InputPage::cellsRequested);
+    cellLines_ = MakeLabel(this, QString(), QRect(600, 228, 78, 34));
+    cellLines_->setObjectName(QStringLiteral("CellLines"));
+}
+
 void InputPage::BuildReportHeader() {
     // Beside the box group, above the start button: what the report's header names.
     auto* group = MakeGroup(this, QStringLiteral("計算書"), QRect(598, 2, 79, 112));
@@ -310,6 +321,8 @@ DesignConditions InputPage::Read() const {
     c.figureFontSize = figureFont_->value();
     c.projectName = TextOf(projectName_);
     c.designer = TextOf(designer_);
+    c.cells = cells_;
+    c.Tm = tm_;
     return c;
 }
 
@@ -358,6 +371,15 @@ void InputPage::Apply(const DesignConditions& c) {
     SetText(projectName_, c.projectName);
     SetText(designer_, c.designer);
     SetWater(c);
+    SetCells(c);
+}
+
+void InputPage::SetCells(const DesignConditions& c) {
+    if (c.cells == cells_ && c.Tm == tm_) return;
+    cells_ = c.cells;
+    tm_ = c.Tm;
+    cellLines_->setText(QString::fromStdString(CellSummary(c)));
+    emit edited();
 }
 
 void InputPage::SetWater(const DesignConditions& c) {

@@ -2,7 +2,7 @@
 // six numbered groups around the box picture, with the bar-pitch panel, the figure controls,
 // the report's header entries and the buttons that open the support dialogs and start the
 // calculation. The water and ground entries stand in one line at its foot; their dialog edits
-// them.
+// them. The cell entries, edited in theirs, are shown above its button for a box that uses them.
 #pragma once
 
 #include <QCheckBox>
@@ -52,6 +52,8 @@ class InputPage : public QWidget {
 
     // Takes the water and ground entries of the conditions and shows them in their line.
     void SetWater(const DesignConditions& conditions);
+    // Takes the cell entries of the conditions and shows them beside their button.
+    void SetCells(const DesignConditions& conditions);
 
     void SetFirstLiveLoadCaption(const QString& caption);
     void SetCombination(int index);
@@ -62,6 +64,7 @@ class InputPage : public QWidget {
     void combinationRequested();
     void stressSupportRequested();
     void waterRequested();
+    void cellsRequested();
     void runRequested();
     void figureFontSizeChanged(int size);
     void figureColoursClicked(int item);
@@ -78,6 +81,7 @@ class InputPage : public QWidget {
     void BuildPitch();
     void BuildFigureControls();
     void BuildWater();
+    void BuildCells();
     void BuildReportHeader();
 
     void SoilTypeClicked(int index);
@@ -108,6 +112,10 @@ class InputPage : public QWidget {
     // The water and ground entries, which the dialog "水位・地盤" edits, and their line.
     DesignConditions water_;
     QLabel* waterLine_;
+    // The cell entries, which the dialog "セル数・中壁" edits, and their summary.
+    int cells_ = 1;
+    std::string tm_;
+    QLabel* cellLines_;
     QLineEdit *projectName_, *designer_;
     std::vector<QLineEdit*> numericFields_;
     std::map<std::string, QWidget*> namedFields_;

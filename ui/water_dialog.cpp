@@ -5,6 +5,7 @@
 #include "calc/water/water_inputs.h"
 #include "ui/half_width.h"
 #include "ui/page_controls.h"
+#include "ui/transfer_buttons.h"
 
 namespace {
 
@@ -48,16 +49,10 @@ WaterDialog::WaterDialog(Messenger& messenger, QWidget* parent)
     MakeLabel(ground, QStringLiteral("浮上り安全率 Fs≧"), QRect(8, 48, 124, kRow));
     upliftFactor_ = MakeEdit(ground, "EditUpliftFactor", QString(), QRect(134, 48, 60, kRow));
 
-    auto* cancel = MakeFlatButton(this, "WaterCancel", QStringLiteral("取り消し"), QString(),
-                                  QRect(4, 198, 100, 26));
-    auto* transfer = MakeFlatButton(this, "WaterTransfer", QStringLiteral("設計条件に転記"),
-                                    QString(), QRect(186, 198, 110, 26));
-    for (auto* button : {cancel, transfer}) button->setAutoRaise(false);
-    connect(cancel, &QToolButton::clicked, this, &QDialog::hide);
-    connect(transfer, &QToolButton::clicked, this, [this] {
-        if (!Acceptable()) return;
+    MakeTransferButtons(this, "Water", 198, [this] {
+        if (!Acceptable()) return false;
         emit transferred();
-        hide();
+        return true;
     });
     for (QLineEdit* field : {gammaW_, gammaSub_, qa_, upliftFactor_}) ConvertOnLeaving(field);
 }

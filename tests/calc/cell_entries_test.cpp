@@ -54,7 +54,7 @@ TEST(CellEntries, ChecksNameTheEntries) {
         {"cover past the middle wall's middle",
          With(2, [](auto& d) { d.Tm = "0.15"; }),
          {kMiddleCover},
-         {"ｄ’（側壁）", "中壁厚"}},
+         {"中壁厚", "ｄ’（側壁）"}},
         {"cover at the middle wall's middle", With(2, [](auto& d) { d.Tm = "0.20"; }), {}, {}},
         // 1.30 − 2 × 0.55 = 0.2 rounds to the bound as a Single; 0.56 falls below it.
         {"haunches at the bound", With(2, [](auto& d) { d.Hab = "0.55"; }), {}, {}},
