@@ -137,6 +137,14 @@ CellDesign DesignCells(const TKakou& record, int loadCase, const WaterInputs& wa
             const FrameLoads loads = SubCaseLoadsOf(design, at);
             const FrameResponse response = solver.Solve(loads);
             const double H = HorizontalResultant(design.box, loads);
+            CellCase& loadCase = design.cases[c];
+            for (const MemberLoad& load : loads.All()) {
+                // The reaction at the outer axes: the ends of the outer bottom spans.
+                if (load.member == design.box.BottomSpan(0) && !load.point)
+                    loadCase.reactionLeft = std::max(loadCase.reactionLeft, -load.qb);
+                if (load.member == design.box.BottomSpan(design.box.cells - 1) && !load.point)
+                    loadCase.reactionRight = std::max(loadCase.reactionRight, -load.qa);
+            }
             for (std::size_t k = 0; k < count; ++k) {
                 const CellSectionSpec& spec = design.specs[k];
                 const TData& r = RecordOf(spec, record, middleWall);

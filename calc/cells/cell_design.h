@@ -22,6 +22,9 @@ struct CellCase {
     CaseKind kind = CaseKind::Documented;
     CellCaseLoads loads;
     std::vector<WheelPosition> positions;
+    // The largest ground reaction at the left and at the right outer wall axis over the
+    // positions, kN/m² (the bottom slab's own weight not included).
+    double reactionLeft = 0, reactionRight = 0;
 };
 
 // A sub-case: the wheels of one load case at one position.

@@ -3,6 +3,7 @@
 
 #include "calc/cells/cell_design.h"
 #include "calc/cells/cell_sheet.h"
+#include "calc/cells/cell_stability.h"
 #include "calc/loads/loads.h"
 #include "calc/water/stability.h"
 
@@ -21,7 +22,16 @@ constexpr Stage kCellStages[] = {
          w.cells = DesignCells(w.record, w.loadCase, w.water, s.conditions, s.messenger);
      },
      [](const RunState& s, CalcTable& t) { WriteCellChapters(s.work, s.conditions, t); }},
-    {"適用範囲の確認", [](RunState& s) { s.work.warnings = ApplicabilityWarnings(s.work.record); },
+    {"水位・安定計算",
+     [](RunState& s) {
+         RunWork& w = s.work;
+         if (w.water.Any())
+             w.stability = CellStability(w.record, w.cells, w.water, s.conditions.foundation);
+         // The usual range of one cell's inner width.
+         TData cell = w.record;
+         cell.Bu = w.cells.box.Bu;
+         w.warnings = ApplicabilityWarnings(cell);
+     },
      NothingToWrite},
 };
 

@@ -176,3 +176,23 @@ TEST(FrameCalculix, TwoAndThreeCellBoxes) {
 }
 
 }  // namespace
+
+// Designs of two and three cells as the run writes their frames: the load case without wheels
+// and the wheel positions that govern a section (the first of them, to keep the test short).
+TEST(FrameCalculix, CellDesignsJsonFrames) {
+    for (int cells : {2, 3}) {
+        SCOPED_TRACE(std::to_string(cells) + " cells");
+        DesignConditions conditions;
+        conditions.cells = cells;
+        conditions.h1 = "1.00";
+        conditions.B = cells == 2 ? "6.00" : "8.00";
+        CalcTable table;
+        RecordingMessenger messenger;
+        ASSERT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed);
+        json frame = CalcTableToJson(table, {})["frame"];
+        json& cases = frame["cases"];
+        ASSERT_GT(cases.size(), 6u);
+        cases.erase(cases.begin() + 6, cases.end());
+        ExpectSameEndMoments(frame, CalculixEndMoments(frame));
+    }
+}
