@@ -191,8 +191,8 @@ TEST(FrameCalculix, CellDesignsJsonFrames) {
         ASSERT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed);
         json frame = CalcTableToJson(table, {})["frame"];
         json& cases = frame["cases"];
-        ASSERT_GT(cases.size(), 6u);
-        cases.erase(cases.begin() + 6, cases.end());
+        ASSERT_GT(cases.size(), 3u);
+        cases.erase(cases.begin() + 3, cases.end());
         ExpectSameEndMoments(frame, CalculixEndMoments(frame));
     }
 }
