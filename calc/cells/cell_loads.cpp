@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "calc/read_conditions.h"
 
@@ -106,12 +107,29 @@ double HorizontalResultant(const CellBox& box, const FrameLoads& loads) {
 
 std::vector<WheelPosition> WheelPositions(const CellBox& box, const CellCaseLoads& loads) {
     if (!loads.wheels) return {WheelPosition{}};
-    const double half = loads.W1 / 2, a = loads.axleDistance;
-    const double first = -half, last = box.span + half;
+    const double half = loads.W1 / 2, a = loads.axleDistance, S = box.span;
+    const double first = -half, last = S + half;
     std::vector<WheelPosition> positions;
     for (const int front : {+1, -1}) {
+        // The stretches of the rear band's centre that put an edge of either band on the top,
+        // where the loads change with the position. Between them the bands cover the top, or
+        // miss it, alike: one position stands for each such gap.
+        std::vector<std::pair<double, double>> stretches;
+        for (const double shift : {0.0, front * a})  // the band's centre from the rear's
+            for (const double edge : {-half, +half}) {
+                const double lo = std::max(first, -shift - edge);
+                const double hi = std::min(last, S - shift - edge);
+                if (lo <= hi) stretches.push_back({lo, hi});
+            }
+        std::sort(stretches.begin(), stretches.end());
         std::vector<double> xs;
-        AddGrid(first, last, xs);
+        double reached = first;
+        for (const auto& [lo, hi] : stretches) {
+            if (lo > reached) xs.push_back((reached + lo) / 2);
+            AddGrid(lo, hi, xs);
+            reached = std::max(reached, hi);
+        }
+        if (last > reached) xs.push_back((reached + last) / 2);
         for (int wall = 0; wall < box.Walls(); ++wall)
             for (const double edge : {-half, +half}) {
                 xs.push_back(box.axis[wall] + edge);              // a rear band edge

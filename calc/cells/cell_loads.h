@@ -38,10 +38,12 @@ struct WheelPosition {
 CellCaseLoads CellCaseLoadsOf(const TKazyu& record, const CellBox& box, int loadCase,
                               const WaterPressures& water);
 
-// Every position of the wheels the design takes: the rear band at every 0.1 m or closer
-// while it reaches onto the top slab, with the front band on either side, plus each position
-// that puts an edge of either band on a wall axis. One position without wheels when the case
-// has none.
+// Every position of the wheels the design takes: the rear band's centre from half a band
+// before the left outer wall axis to half a band beyond the right one, with the front band on
+// either side, at every 0.1 m or closer wherever an edge of either band lies on the top, and
+// at each position that puts a band's edge on a wall axis. Where no edge lies on the top the
+// loads do not change with the position, and one position stands for the whole stretch. One
+// position without wheels when the case has none.
 std::vector<WheelPosition> WheelPositions(const CellBox& box, const CellCaseLoads& loads);
 
 // The loads of the frame (BoxFrame) for one position: the case's loads, the bands (the parts
