@@ -164,7 +164,8 @@ int Size(const DesignConditions& conditions, const StudyOptions& options, std::o
     const DesignConditions& box = sized->sized;
     std::ostream& report = options.outPath == "-" ? err : out;
     report << "最小部材厚: Tu=" << box.Tu << " TL=" << box.TL << " Tb=" << box.Tb
-           << " m、B=" << box.B << " H=" << box.H << " m\n"
+           << (box.cells > 1 ? " Tm=" + box.Tm : "") << " m、B=" << box.B << " H=" << box.H
+           << " m\n"
            << "支配する土かぶり: h1=" << CoverText(ParseDouble(sized->governingCover, "h1"))
            << " m、最大応力度比 "
            << Governing(sized->governing.governingSection, sized->governing.governingCriterion,
@@ -234,10 +235,10 @@ std::string StudyUsage() {
     text << "設計検討:\n"
             "  --sweep NAME=FROM:TO:STEP   入力を一つ変えて計算します。二つ指定すると組合せ\n"
             "  --csv PATH                  設計ごとに一行の表（CP932, CR LF）。- で標準出力\n"
-            "  --size                      すべての土かぶりで OK となる最小の Tu, TL, Tb\n"
-            "                              （0.20～1.50 m、50 mm 刻み）。土かぶりは\n"
-            "                              --sweep h1=... のもの（なければファイルのもの）。\n"
-            "                              内空はそのままで、B と H が従います\n"
+            "  --size                      すべての土かぶりで OK となる最小の Tu, TL, Tb、\n"
+            "                              セル数2, 3 では Tm も（0.20～1.50 m、50 mm 刻み）。\n"
+            "                              土かぶりは --sweep h1=... のもの（なければファイル\n"
+            "                              のもの）。各セルの内空はそのままで、B と H が従います\n"
             "  --out PATH.dat              最小部材厚の設計条件を書き込みます\n"
             "  終了ステータス: 0 すべて OK、3 OK でない設計がある、1 ファイルのエラー、\n"
             "  130 中断。検討の前に、検討で変えない入力についてファイルの設計条件を一回の\n"

@@ -1,5 +1,6 @@
-// Timing of the design studies on every core: a sweep of 1,000 covers and the sizing over
-// covers of 0.5 m to 10 m in 0.5 m steps. Wall-clock time, since the work runs on threads.
+// Timing of the design studies on every core: a sweep of 1,000 covers, the sizing over covers
+// of 0.5 m to 10 m in 0.5 m steps, and the sizing of the default box as three cells over the
+// study tab's default range. Wall-clock time, since the work runs on threads.
 #include <benchmark/benchmark.h>
 
 #include "calc/study/numeric_inputs.h"
@@ -42,5 +43,23 @@ void BM_SizingCovers05To10(benchmark::State& state) {
     state.counters["designs evaluated"] = static_cast<double>(evaluations);
 }
 BENCHMARK(BM_SizingCovers05To10)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The default box as three cells, Tu, TL, Tb and Tm sized over the covers the study tab offers
+// for its cover of 4.20 m: 0.50, 0.60, … 8.40 m.
+void BM_SizingThreeCells(benchmark::State& state) {
+    std::vector<std::string> covers;
+    for (int k = 5; k <= 84; ++k) covers.push_back(DecimalText(0.1 * k));
+    DesignConditions base;
+    base.cells = 3;
+    std::size_t evaluations = 0;
+    for (auto _ : state) {
+        std::string error;
+        const auto sized = SizeBox(base, covers, StudyControl{}, error);
+        evaluations = sized ? sized->evaluations : 0;
+        benchmark::DoNotOptimize(sized);
+    }
+    state.counters["designs evaluated"] = static_cast<double>(evaluations);
+}
+BENCHMARK(BM_SizingThreeCells)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "calc/sheet/format_line.h"
 #include "calc/study/numeric_inputs.h"
@@ -113,17 +114,22 @@ std::string Row(const StudyTable& table, std::size_t i) {
 // The lines naming the design, and an empty line.
 std::string Subject(const StudySubject& subject) {
     const DesignConditions& c = subject.conditions;
-    const std::pair<const char*, std::string> lines[] = {
+    std::vector<std::pair<const char*, std::string>> lines = {
         {"設計条件ファイル", subject.designFile.empty() ? "（なし）" : subject.designFile},
         {"外形幅 B(m)", c.B},
         {"外形高 H(m)", c.H},
         {"頂版厚 Tu(m)", c.Tu},
         {"側壁厚 TL(m)", c.TL},
         {"底版厚 Tb(m)", c.Tb},
-        {"σck(N/mm2)", c.sigmaCk},
-        {"鉄筋", c.steelGrade},
-        {"作成日", subject.date},
     };
+    // A box of cells says so; one cell names no middle wall.
+    if (c.cells > 1) {
+        lines.emplace_back("セル数", std::to_string(c.cells));
+        lines.emplace_back("中壁厚 Tm(m)", c.Tm);
+    }
+    lines.emplace_back("σck(N/mm2)", c.sigmaCk);
+    lines.emplace_back("鉄筋", c.steelGrade);
+    lines.emplace_back("作成日", subject.date);
     std::string text;
     for (const auto& [title, value] : lines) {
         std::string line;

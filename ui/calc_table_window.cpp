@@ -100,6 +100,7 @@ CalcTableWindow::CalcTableWindow(CalcTable& table, Messenger& messenger, QWidget
         conditions.Tu = sized.Tu;
         conditions.TL = sized.TL;
         conditions.Tb = sized.Tb;
+        if (sized.cells > 1) conditions.Tm = sized.Tm;
         conditions.B = sized.B;
         conditions.H = sized.H;
         input_->Apply(conditions);

@@ -69,10 +69,11 @@ std::string SizingText(const SizingResult& sizing) {
     const DesignResult& worst = sizing.governing;
     char utilisation[32];
     std::snprintf(utilisation, sizeof utilisation, "%.3f", worst.maxUtilisation);
-    std::string text = "頂版 Tu=" + box.Tu + " m\n側壁 TL=" + box.TL + " m\n底版 Tb=" + box.Tb +
-                       " m\n外形 B=" + box.B + "  H=" + box.H + " m\n支配土かぶり h1=" +
-                       CoverText(ParseDouble(sizing.governingCover, "h1")) + " m\n応力度比 " +
-                       utilisation;
+    std::string text =
+        "頂版 Tu=" + box.Tu + " m\n側壁 TL=" + box.TL + " m\n底版 Tb=" + box.Tb + " m\n" +
+        (box.cells > 1 ? "中壁 Tm=" + box.Tm + " m\n" : "") + "外形 B=" + box.B + "  H=" + box.H +
+        " m\n支配土かぶり h1=" + CoverText(ParseDouble(sizing.governingCover, "h1")) +
+        " m\n応力度比 " + utilisation;
     if (worst.governingSection >= 0)
         text += "（" + DesignSectionNames()[worst.governingSection] + " " +
                 CriterionName(worst.governingCriterion) + "）";

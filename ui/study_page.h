@@ -64,7 +64,7 @@ class StudyPage : public QWidget {
     const std::optional<SizingResult>& Sizing() const { return sizing_; }
 
   signals:
-    // "入力に反映": the sized box's Tu, TL, Tb, B and H go to the input page.
+    // "入力に反映": the sized box's Tu, TL, Tb, (with cells Tm,) B and H go to the input page.
     void thicknessesApplied(const DesignConditions& sized);
     // A study or a sizing ended, completed or cancelled.
     void finished();

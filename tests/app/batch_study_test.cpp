@@ -192,6 +192,31 @@ TEST(BatchStudy, MiddleWallSweep) {
     EXPECT_EQ(lines[2][2], "OK");  // Tm, load case, verdict
 }
 
+// A cover sweep of a box of two cells: each row is the verdict of a full run of that box, and
+// the lines above the table say that the box has two cells and how thick its middle wall is.
+TEST(BatchStudy, CoverSweepOfTwoCells) {
+    TempFolder folder;
+    const std::string csv = folder / "c.csv";
+    const Outcome outcome = Batch({"--batch", "--cells", "2", "--sweep", "h1=1:5:2", "--csv", csv});
+    ASSERT_TRUE(outcome.status == 0 || outcome.status == 3) << outcome.err;
+    const auto heading = ReadCsv(csv, true);
+    ASSERT_EQ(heading.size(), 11u);
+    EXPECT_EQ(heading[6], (std::vector<std::string>{"セル数", "2"}));
+    EXPECT_EQ(heading[7], (std::vector<std::string>{"中壁厚 Tm(m)", "0.40"}));
+    const auto lines = ReadCsv(csv);
+    ASSERT_EQ(lines.size(), 4u);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        DesignConditions box;
+        box.cells = 2;
+        box.h1 = lines[i][0];
+        CalcTable table;
+        RecordingMessenger messenger;
+        ASSERT_EQ(RunCalculation(box, table, messenger), RunResult::Completed) << box.h1;
+        EXPECT_EQ(lines[i][2], table.passed ? "OK" : "NO") << box.h1;
+        EXPECT_NE(lines[i][4], "") << box.h1;  // the governing section
+    }
+}
+
 // The file's own conditions are checked first: a failure on an input the study does not vary
 // stops it as it stops a single run; one on the varied input is a row of its own.
 TEST(BatchStudy, TheFilesOwnFailureStopsTheStudyAsASingleRun) {
@@ -351,6 +376,16 @@ TEST(BatchStudy, SizingPrintsTheBoxAndWritesItAsADesignFile) {
         loaded.h1 = cover;
         EXPECT_TRUE(EvaluateDesign(loaded).passed) << cover;
     }
+
+    // A box of two cells names its middle walls too, and the file keeps them.
+    const Outcome cells =
+        Batch({"--batch", "--cells", "2", "--size", "--sweep", "h1=5:6:1", "--out", sized});
+    ASSERT_EQ(cells.status, 0) << cells.err;
+    ASSERT_TRUE(LoadDesignConditions(sized, loaded).ok());
+    EXPECT_EQ(loaded.cells, 2);
+    EXPECT_NE(cells.out.find("Tb=" + loaded.Tb + " Tm=" + loaded.Tm + " m、B=" + loaded.B),
+              std::string::npos)
+        << cells.out;
 }
 
 // A study's table or sized design never replaces the design file read, and an empty path is

@@ -150,6 +150,27 @@ TEST(StudyPage, SizedThicknessesReachTheInputPageOnlyWhenApplied) {
     EXPECT_TRUE(Find<QLabel>(w.study, "StudySizeResult")->text().isEmpty());
 }
 
+// A box of two cells: the sizing names the middle walls, and applied they reach the page too.
+TEST(StudyPage, SizingTwoCellsNamesAndAppliesTheMiddleWalls) {
+    StudyWindow w;
+    DesignConditions cells;
+    cells.cells = 2;
+    w.window.Input().Apply(cells);
+    w.Range("5", "6", "1");
+    w.Press("StudySize");
+    w.WaitForEnd();
+    ASSERT_TRUE(w.study.Sizing() && w.study.Sizing()->found);
+    const DesignConditions sized = w.study.Sizing()->sized;
+    EXPECT_NE(Find<QLabel>(w.study, "StudySizeResult")
+                  ->text()
+                  .toStdString()
+                  .find("中壁 Tm=" + sized.Tm + " m\n外形 B=" + sized.B),
+              std::string::npos);
+    w.Press("StudyApply");
+    EXPECT_EQ(w.window.Conditions().Tm, sized.Tm);
+    EXPECT_EQ(w.window.Conditions().B, sized.B);
+}
+
 // A cover shallower than the range's usual start is inside the range it gets.
 TEST(StudyPage, TheDefaultRangeHoldsAShallowCover) {
     StudyWindow w;
