@@ -136,26 +136,27 @@ void DrawCellMainRebar(const TData& record, const CellDesign& design, const Cell
     const double dLower = record.dBottomLower * 1000.0, dUpper = record.dBottomUpper * 1000.0;
     const double Tu = record.Tu * 1000.0, Tb = record.Tb * 1000.0, TL = record.TL * 1000.0;
     const RebarLengths& o = lengths.outer;
-    // ① and ② as closed hoops round the box, ③ ④ across, ⑤ in the outer walls.
+    // ① and ② as closed hoops round the box, ③ ④ across, ⑤ in the outer walls; the marks of
+    // ① to ④ over the first cell, clear of those over the middle walls.
+    const double xc = TL + design.box.Bu * 1000.0 / 2;
     AddBar(chart, "bar1", colours::green,
            {{dWall, H - dTop - o.L4Upper},
             {dWall, H - dTop},
-            {B / 2, H - dTop},
+            {xc, H - dTop},
             {B - dWall, H - dTop},
             {B - dWall, H - dTop - o.L1Upper}},
            mark("①", 3));
     AddBar(chart, "bar2", colours::blue,
            {{dWall, dLower + o.L1Lower},
             {dWall, dLower},
-            {B / 2, dLower},
+            {xc, dLower},
             {B - dWall, dLower},
             {B - dWall, dLower + o.L4Lower}},
            mark("②", 2));
     AddBar(chart, "bar3", colours::blue,
-           {{dWall, H - Tu + dTop}, {B / 2, H - Tu + dTop}, {B - dWall, H - Tu + dTop}},
-           mark("③", 5));
+           {{dWall, H - Tu + dTop}, {xc, H - Tu + dTop}, {B - dWall, H - Tu + dTop}}, mark("③", 5));
     AddBar(chart, "bar4", colours::green,
-           {{dWall, Tb - dUpper}, {B / 2, Tb - dUpper}, {B - dWall, Tb - dUpper}}, mark("④", 6));
+           {{dWall, Tb - dUpper}, {xc, Tb - dUpper}, {B - dWall, Tb - dUpper}}, mark("④", 6));
     for (const double x : {TL - dWall, B - TL + dWall})
         AddBar(chart, x < B / 2 ? "bar5L" : "bar5R", colours::maroon,
                {{x, dLower}, {x, H / 2}, {x, H - dTop}}, mark("⑤", 4));
