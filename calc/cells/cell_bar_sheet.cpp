@@ -18,7 +18,7 @@ void WriteOverWall(ChapterList& list, const char* title, const char* mark, int p
     AddLine(list, "   中壁の軸から両側へBu/4+Laを延ばす直線筋とする。");
     AddLine(list, std::string("   La(") + mark + "定着長)=φ・σsa/4τoa =" + Length(bar.La));
     AddLine(list, FormatLine("     φ(鉄筋直径)         =D0"_pattern, phi));
-    AddLine(list, "   a=Bu/4+La              =" + Length(bar.reach));
+    AddLine(list, "   a=Bu/4+La(10mm切上げ)  =" + Length(bar.reach));
     AddLine(list, std::string("   L(") + mark + ")=Tm+2･a          =" + Length(bar.length));
     AddLine(list, " ");
 }
@@ -40,9 +40,10 @@ void WriteRules(ChapterList& list, const CellDesign& d, const CellBarLengths& l)
     AddLine(list, "   L3(直線部)=H-d1'-d2     =" + Length(w.straight));
     AddLine(list, "   頂版内の長さ=Tu-d1'     =" + Length(w.depthTop));
     AddLine(list, "   底版内の長さ=Tb-d2      =" + Length(w.depthBottom));
-    AddLine(list, "   L1(頂版側の曲げ部)      =" + Length(w.hookTop));
-    AddLine(list, "   L4(底版側の曲げ部)      =" + Length(w.hookBottom));
+    AddLine(list, "   L1(頂版側)=La-(Tu-d1')  =" + Length(w.hookTop));
+    AddLine(list, "   L4(底版側)=La-(Tb-d2)   =" + Length(w.hookBottom));
     AddLine(list, "   L(⑧)=L1+L3+L4          =" + Length(w.length));
+    AddLine(list, "   L1,L4は負のとき0、10mm単位に切上げ。");
     AddLine(list, "   ここに d1'(頂版上面鉄筋かぶり)、d2(底版下面鉄筋かぶり)");
 }
 
