@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/calc_table.h"
+#include "calc/cells/cell_bars.h"
 #include "calc/cells/cell_design.h"
 #include "calc/design_conditions.h"
 #include "calc/frame/frame_solution.h"
@@ -33,8 +34,9 @@ struct RunWork {
     SectionDesign sections;  // each section in its governing case
     RebarLengths rebar;
     Quantities quantities;
-    CellDesign cells;     // with two or three cells: their design in place of `sections`
-    bool passed = false;  // the design's verdict (DesignPasses), once the run completed
+    CellDesign cells;         // with two or three cells: their design in place of `sections`
+    CellBarLengths cellBars;  // and their bars in place of `rebar`
+    bool passed = false;      // the design's verdict (DesignPasses), once the run completed
 };
 
 // Reads and checks the design conditions, then computes the stages in order. With a table,

@@ -64,10 +64,12 @@ json QuantitiesJson(const std::optional<Quantities>& quantities) {
     if (!quantities) return nullptr;
     json steel = nullptr;
     if (quantities->steel) {
-        static const char* const marks[kMainBarCount] = {"①", "②", "③", "④", "⑤"};
+        static const char* const marks[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧"};
+        const SteelQuantities& found = *quantities->steel;
         json bars = json::array(), byDiameter = json::array();
-        for (int k = 0; k < kMainBarCount; ++k) {
-            const BarQuantity& bar = quantities->steel->bars[k];
+        for (std::size_t k = 0; k < kMainBarCount + found.cellBars.size(); ++k) {
+            const BarQuantity& bar =
+                k < kMainBarCount ? found.bars[k] : found.cellBars[k - kMainBarCount];
             bars.push_back({{"mark", marks[k]},
                             {"diameter", bar.diameter},
                             {"length", double(bar.length)},

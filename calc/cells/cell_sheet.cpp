@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "calc/cells/cell_bar_sheet.h"
 #include "calc/cells/frame_solver.h"
 #include "calc/frame/force_summary.h"
 #include "calc/loads/condition_summary.h"
@@ -205,9 +206,11 @@ bool HasCellChapters(const CalcTable& table) {
 }
 
 void ClearCellChapters(CalcTable& table) {
-    for (const char* sheet : {kCellConditionSheet, kCellLoadSheet, kCellFrameSheet})
+    for (const char* sheet :
+         {kCellConditionSheet, kCellLoadSheet, kCellFrameSheet, kCellRebarSheet})
         table.lists.erase(sheet);
     table.grids.erase(kCellSectionGrid);
+    table.grids.erase(kCellRebarGrid);
 }
 
 void WriteCellChapters(const RunWork& work, const DesignConditions& conditions, CalcTable& table) {

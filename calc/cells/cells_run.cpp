@@ -1,10 +1,14 @@
 // The stages of a box of two or three cells.
 #include "calc/cells/cells_run.h"
 
+#include "calc/cells/cell_bar_sheet.h"
 #include "calc/cells/cell_design.h"
+#include "calc/cells/cell_quantities.h"
+#include "calc/cells/cell_section_drawing.h"
 #include "calc/cells/cell_sheet.h"
 #include "calc/cells/cell_stability.h"
 #include "calc/loads/loads.h"
+#include "calc/section/quantity_sheet.h"
 #include "calc/water/stability.h"
 
 namespace {
@@ -22,6 +26,31 @@ constexpr Stage kCellStages[] = {
          w.cells = DesignCells(w.record, w.loadCase, w.water, s.conditions, s.messenger);
      },
      [](const RunState& s, CalcTable& t) { WriteCellChapters(s.work, s.conditions, t); }},
+    {"主鉄筋加工寸法の計算",
+     [](RunState& s) {
+         RunWork& w = s.work;
+         w.cellBars = ComputeCellBarLengths(w.record, w.cells.box, w.cells.bars);
+         if (const auto message = UnbuildableBarsMessage(w.cellBars.outer))
+             s.messenger.Inform(*message);
+     },
+     [](const RunState& s, CalcTable& t) {
+         WriteCellBars(s.work.record, s.work.cells, s.work.cellBars, t);
+     }},
+    {"主鉄筋図の作成", NothingToCompute,
+     [](const RunState& s, CalcTable& t) {
+         DrawCellMainRebar(s.work.record, s.work.cells, s.work.cellBars, t);
+     }},
+    {"数量の計算",
+     [](RunState& s) {
+         RunWork& w = s.work;
+         w.quantities = ComputeCellQuantities(w.record, w.cells, w.cellBars);
+     },
+     [](const RunState& s, CalcTable& t) { WriteQuantities(s.work.quantities, t, 3); }},
+    {"図面の作成", NothingToCompute,
+     [](const RunState& s, CalcTable& t) {
+         DrawCellSection(s.work.record, s.work.cells, s.work.cellBars, s.work.loadCase,
+                         s.conditions.steelGrade, t);
+     }},
     {"水位・安定計算",
      [](RunState& s) {
          RunWork& w = s.work;

@@ -30,38 +30,36 @@ std::array<Single, kMainBarCount> MarkLengths(const RebarLengths& r) {
     return {r.LTop, r.LBottom, r.across, r.across, r.upright};
 }
 
-std::optional<SteelQuantities> ComputeSteel(const BarSchedule& barSchedule, const RebarLengths& r) {
+}  // namespace
+
+void AddBarMass(SteelQuantities& steel, BarQuantity& bar, int pitch) {
+    // L mm a bar, count bars every pitch mm: L·count/pitch m of bar per metre.
+    bar.mass = double(bar.length) * bar.count / pitch * bar.unitMass;
+    auto& byDiameter = steel.byDiameter;
+    const auto at = std::find_if(byDiameter.begin(), byDiameter.end(),
+                                 [&](const DiameterMass& d) { return d.diameter >= bar.diameter; });
+    if (at == byDiameter.end() || at->diameter != bar.diameter)
+        byDiameter.insert(at, {bar.diameter, bar.mass});
+    else
+        at->mass += bar.mass;
+    steel.total += bar.mass;
+}
+
+std::optional<SteelQuantities> MainBarSteel(const BarSchedule& barSchedule, const RebarLengths& r) {
     if (!BarsFound(barSchedule, r)) return std::nullopt;
     const int pitch = barSchedule[1];
     const auto lengths = MarkLengths(r);
     SteelQuantities steel;
-    std::array<DiameterMass, kMainBarCount> byDiameter;  // ascending, those met so far
-    std::size_t distinct = 0;
     for (int k = 0; k < kMainBarCount; ++k) {
         BarQuantity& bar = steel.bars[k];
         bar.diameter = barSchedule[kMarks[k].entry];
         bar.length = lengths[k];
         bar.count = kMarks[k].count;
         bar.unitMass = *UnitMass(bar.diameter);
-        // L mm a bar, count bars every pitch mm: L·count/pitch m of bar per metre.
-        bar.mass = double(bar.length) * bar.count / pitch * bar.unitMass;
-        const auto met = byDiameter.begin() + distinct;
-        const auto at = std::find_if(byDiameter.begin(), met, [&](const DiameterMass& d) {
-            return d.diameter >= bar.diameter;
-        });
-        if (at == met || at->diameter != bar.diameter) {
-            std::move_backward(at, met, met + 1);
-            *at = {bar.diameter, 0.0};
-            ++distinct;
-        }
-        at->mass += bar.mass;
-        steel.total += bar.mass;
+        AddBarMass(steel, bar, pitch);
     }
-    steel.byDiameter.assign(byDiameter.begin(), byDiameter.begin() + distinct);
     return steel;
 }
-
-}  // namespace
 
 bool BarsFound(const BarSchedule& barSchedule, const RebarLengths& lengths) {
     if (std::find(std::begin(kPitches), std::end(kPitches), barSchedule[1]) == std::end(kPitches))
@@ -104,6 +102,6 @@ Quantities ComputeQuantities(const TData& record, const BarSchedule& barSchedule
     q.concrete = ConcreteVolume(record);
     q.formwork = FormworkArea(record);
     q.pitch = barSchedule[1];
-    q.steel = ComputeSteel(barSchedule, lengths);
+    q.steel = MainBarSteel(barSchedule, lengths);
     return q;
 }

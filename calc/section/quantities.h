@@ -30,6 +30,7 @@ struct DiameterMass {
 
 struct SteelQuantities {
     std::array<BarQuantity, kMainBarCount> bars;  // bars 1 to 5
+    std::vector<BarQuantity> cellBars;            // bars 6 to 8 of a box of cells
     std::vector<DiameterMass> byDiameter;         // ascending diameters
     double total = 0;                             // kg per metre of culvert
     bool operator==(const SteelQuantities&) const = default;
@@ -44,6 +45,14 @@ struct Quantities {
     std::optional<SteelQuantities> steel;
     bool operator==(const Quantities&) const = default;
 };
+
+// The steel of the bars 1 to 5; none unless BarsFound.
+std::optional<SteelQuantities> MainBarSteel(const BarSchedule& barSchedule,
+                                            const RebarLengths& lengths);
+
+// Adds one bar mark (its diameter, length, count and unit mass set) at the pitch: sets its
+// mass and adds it to its diameter's and to the total.
+void AddBarMass(SteelQuantities& steel, BarQuantity& bar, int pitch);
 
 // Nominal mass of one deformed bar per metre of its length; none for a size not made.
 std::optional<double> UnitMass(int diameter);

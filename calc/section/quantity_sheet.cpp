@@ -14,7 +14,9 @@ const char* const kNoSteelNote = "鉄筋が求まらないため（@9999 また�
 
 namespace {
 
-constexpr const char* kMarks[kMainBarCount] = {"①", "②", "③", "④", "⑤"};
+constexpr const char* kMarks[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧"};
+constexpr const char* kCellNote =
+    "数量は延長1m当り。鉄筋は主鉄筋①～⑧のみで、配力筋・スターラップは含まない。";
 constexpr int kFirstBarRow = 3;
 
 void SetRow(Grid& grid, int row, std::initializer_list<std::string_view> cells) {
@@ -35,31 +37,33 @@ std::vector<std::string> QuantityNoteLines(const CalcTable& table) {
     return lines;
 }
 
-void WriteQuantities(const Quantities& q, CalcTable& table) {
+void WriteQuantities(const Quantities& q, CalcTable& table, int cellMarks) {
     const auto& steel = q.steel;
     const int diameterRows = steel ? static_cast<int>(steel->byDiameter.size()) : 0;
+    const int marks = kMainBarCount + cellMarks;
     Grid& grid = table.GridOf("StringGrid4");
-    grid.rows = kFirstBarRow + kMainBarCount + diameterRows + 1;
+    grid.rows = kFirstBarRow + marks + diameterRows + 1;
     grid.cells.assign(grid.rows, std::vector<std::string>(grid.columns));
     grid.SetRowText(0, kQuantityTitles);
     SetRow(grid, 1,
            {"コンクリート", "", "", "", "", "", FormatLine("0.000"_pattern, q.concrete), "m3/m"});
     SetRow(grid, 2, {"型枠", "", "", "", "", "", FormatLine("0.00"_pattern, q.formwork), "m2/m"});
     const std::string pitch = FormatLine("@00"_pattern, q.pitch);
-    for (int k = 0; k < kMainBarCount; ++k) {
+    for (int k = 0; k < marks; ++k) {
         const int row = kFirstBarRow + k;
         if (!steel) {
             SetRow(grid, row, {kMarks[k], "---", "---", "---", "---", "---", "---", "kg/m"});
             continue;
         }
-        const BarQuantity& bar = steel->bars[k];
+        const BarQuantity& bar =
+            k < kMainBarCount ? steel->bars[k] : steel->cellBars[std::size_t(k - kMainBarCount)];
         SetRow(grid, row,
                {kMarks[k], FormatLine("D00"_pattern, bar.diameter),
                 FormatLine("0"_pattern, bar.length), FormatLine("0"_pattern, bar.count), pitch,
                 FormatLine("0.000"_pattern, bar.unitMass), FormatLine("0.00"_pattern, bar.mass),
                 "kg/m"});
     }
-    int row = kFirstBarRow + kMainBarCount;
+    int row = kFirstBarRow + marks;
     if (steel)
         for (const DiameterMass& d : steel->byDiameter)
             SetRow(grid, row++,
@@ -70,7 +74,8 @@ void WriteQuantities(const Quantities& q, CalcTable& table) {
             "kg/m"});
 
     Label& note = table.labels.at("Label98");
-    note.text = steel ? kQuantityNote : std::string(kNoSteelNote) + "\n" + kQuantityNote;
+    const char* const scope = cellMarks > 0 ? kCellNote : kQuantityNote;
+    note.text = steel ? scope : std::string(kNoSteelNote) + "\n" + scope;
     note.colour = steel ? colours::black : colours::red;
     table.quantities = q;
 }

@@ -19,5 +19,6 @@ extern const char* const kNoSteelNote;
 // The lines of the note under the grid as it stands now.
 std::vector<std::string> QuantityNoteLines(const CalcTable& table);
 
-// Fills the grid and its note, and keeps the numbers in the table for the files.
-void WriteQuantities(const Quantities& quantities, CalcTable& table);
+// Fills the grid and its note, and keeps the numbers in the table for the files. A box of
+// cells has cellMarks bars beyond ⑤ (the steel's cellBars).
+void WriteQuantities(const Quantities& quantities, CalcTable& table, int cellMarks = 0);

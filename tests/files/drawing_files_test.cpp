@@ -125,6 +125,45 @@ TEST(DrawingFile, ReadsBackWithLayersCodePageOutlineMarksAndBends) {
     }
 }
 
+// A box of two and of three cells: the outline with every cell's opening, the outer bars and
+// their bends as in one cell, and over each middle wall its bars ⑥ and ⑦ and its bars ⑧ on
+// both faces, each with its mark; the widths of every wall and cell dimensioned.
+TEST(DrawingFile, BoxesOfCellsReadBackWithEveryWallAndBar) {
+    for (const int n : {2, 3}) {
+        SCOPED_TRACE(n);
+        DesignConditions conditions;
+        conditions.cells = n;
+        conditions.B = n == 2 ? "6.00" : "8.00";
+        const CalcTable table = RunOf(conditions);
+        TempFolder folder;
+        const std::string path = folder / "cells.dxf";
+        ASSERT_TRUE(WriteSectionDxf(path, table, {"○○線函渠工", "箱.dat", "2026年12月09日"}).ok());
+        const auto dxf = ReadBack("dxf", path);
+        EXPECT_EQ(dxf["auditErrors"], 0);
+        EXPECT_EQ(dxf["outline"], (nlohmann::json{0.0, 0.0, n == 2 ? 6000.0 : 8000.0, 3900.0}));
+        const auto& counts = dxf["counts"];
+        const auto count = [&](const char* layer, const char* type) {
+            return counts.contains(layer) ? counts[layer].value(type, 0) : 0;
+        };
+        EXPECT_EQ(count("外形線", "LWPOLYLINE"), 1 + n);
+        int laps = 0, six = 0, seven = 0, eight = 0;
+        for (const std::string text : dxf["texts"]) {
+            laps += text.starts_with("重ね継手");
+            six += text.starts_with("⑥D");
+            seven += text.starts_with("⑦D");
+            eight += text.starts_with("⑧D");
+        }
+        EXPECT_EQ(count("鉄筋", "LINE"), 10 + 2 * (n - 1));
+        EXPECT_EQ(count("鉄筋", "ARC"), 4);
+        EXPECT_EQ(count("鉄筋", "LWPOLYLINE") - laps, 2 * (n - 1));
+        EXPECT_EQ(six, n - 1);
+        EXPECT_EQ(seven, n - 1);
+        EXPECT_EQ(eight, n - 1);
+        // Below: every wall and cell, then B; left: Tb, Hu, Tu, then H; the haunch.
+        EXPECT_EQ(count("寸法", "TEXT"), (2 * n + 1) + 1 + 3 + 1 + 2);
+    }
+}
+
 // A design file may be named with anything the file system allows; in the title block a
 // control character is left out and one without a CP932 form is shown as "?", and the
 // drawing stays whole.

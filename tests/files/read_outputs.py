@@ -14,6 +14,10 @@ def read_dxf(path):
     space = doc.modelspace()
     outline = bbox.extents(space.query('*[layer=="外形線"]'))
     style = doc.styles.get("Standard")
+    counts = {}
+    for entity in space:
+        layer = counts.setdefault(entity.dxf.layer, {})
+        layer[entity.dxftype()] = layer.get(entity.dxftype(), 0) + 1
     return {
         "style": {"font": style.dxf.font, "family": style.get_extended_font_data()[0]},
         "codepage": doc.header.get("$DWGCODEPAGE"),
@@ -26,6 +30,7 @@ def read_dxf(path):
         "arcs": [{"layer": arc.dxf.layer, "radius": arc.dxf.radius}
                  for arc in space.query("ARC")],
         "auditErrors": len(doc.audit().errors),
+        "counts": counts,
     }
 
 
