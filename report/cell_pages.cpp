@@ -1,0 +1,107 @@
+// Layout of the pages of a box of cells.
+#include "report/cell_pages.h"
+
+#include <algorithm>
+#include <string>
+
+#include "calc/cells/cell_figures.h"
+#include "calc/cells/cell_sheet.h"
+#include "report/page_builder.h"
+
+namespace {
+
+constexpr std::size_t kLinesPerPage = 70;  // of a sheet on a portrait page, below its title
+constexpr int kNarrowColumn = 24;          // the painter widens a column to its texts
+
+class CellPages {
+  public:
+    explicit CellPages(const CalcTable& table) : table_(table) {}
+
+    // The sheet over as many portrait pages as it needs; beside its first lines, a figure
+    // when given.
+    void Sheet(const std::string& chapter, const char* name, const char* figure = nullptr) {
+        const std::vector<std::string>& lines = table_.List(name);
+        for (std::size_t first = 0; first == 0 || first < lines.size(); first += kLinesPerPage) {
+            ReportPage& page = Add(chapter, Orientation::Portrait);
+            const std::vector<std::string> part(
+                lines.begin() + long(first),
+                lines.begin() + long(std::min(lines.size(), first + kLinesPerPage)));
+            PageBuilder b(page, table_);
+            TextBox box = Box(23.3, 25.4);
+            TDrawKekka().CopyListToMemo(part, box);
+            page.textBoxes.push_back(std::move(box));
+            if (first == 0 && figure)
+                b.Copy(figure, Figure(100.0, 29.6, 100.0, 116.7, table_.ChartOf(figure).title, 0));
+        }
+    }
+
+    // A figure on a landscape page of its own.
+    void FigurePage(const std::string& chapter, const char* name) {
+        ReportPage& page = Add(chapter, Orientation::Landscape);
+        PageBuilder b(page, table_);
+        const Chart& source = table_.ChartOf(name);
+        Chart& copy = b.Copy(name, Figure(23.3, 30.0, 258.5, 160.0, source.title, 0));
+        copy.left.visible = source.left.visible;  // the frame diagrams go without axes
+        copy.bottom.visible = source.bottom.visible;
+    }
+
+    // The section grid as a table, its columns as wide as their texts.
+    void SectionTable(const std::string& chapter) {
+        ReportPage& page = Add(chapter, Orientation::Landscape);
+        page.margins = Margins{Mm(15), Mm(10), Mm(10), Mm(10)};
+        page.texts.push_back(
+            Text(14.8, 27.5,
+                 {"部材断面の計算は、曲げモーメントと軸方向圧縮力を受ける単鉄筋矩形断面として"
+                  "行う。",
+                  "各断面の値は、その断面を支配する載荷ケース・輪荷重位置のものを示す。"}));
+        Grid grid = table_.GridOf(kCellSectionGrid);
+        std::fill(grid.columnWidths.begin(), grid.columnWidths.end(), kNarrowColumn);
+        ReportChart chart = Table(14.8, 40.0, "設計断面力及び実応力度の集計");
+        TDrawKekka().DrawGridAsChart(grid, chart);
+        page.charts.push_back(std::move(chart));
+    }
+
+    // A chapter of one page goes without its part number.
+    std::vector<ReportPage> Take() {
+        for (std::size_t k = 0; k < pages_.size(); ++k) {
+            const auto same = [&](std::size_t j) {
+                return j < pages_.size() && chapters_[j] == chapters_[k];
+            };
+            if (!same(k + 1) && (k == 0 || !same(k - 1))) pages_[k].title = chapters_[k];
+        }
+        return std::move(pages_);
+    }
+
+  private:
+    ReportPage& Add(const std::string& chapter, Orientation orientation) {
+        const auto part = std::count(chapters_.begin(), chapters_.end(), chapter) + 1;
+        chapters_.push_back(chapter);
+        ReportPage& page = pages_.emplace_back();
+        page.number = int(pages_.size());
+        page.title = chapter + "(" + std::to_string(part) + ")";
+        page.orientation = orientation;
+        return page;
+    }
+
+    const CalcTable& table_;
+    std::vector<ReportPage> pages_;
+    std::vector<std::string> chapters_;  // of each page
+};
+
+}  // namespace
+
+std::vector<ReportPage> CellChapterPages(const CalcTable& table) {
+    if (!HasCellChapters(table)) return {};
+    CellPages pages(table);
+    pages.Sheet("Ⅰ．設計条件", kCellConditionSheet, kCellOutlineFigure);
+    pages.Sheet("Ⅱ．荷重値", kCellLoadSheet);
+    pages.FigurePage("Ⅱ．荷重値", kCellLoadFigure);
+    pages.Sheet("Ⅲ．ﾗｰﾒﾝ解析", kCellFrameSheet);
+    pages.FigurePage("Ⅲ．ﾗｰﾒﾝ解析", kCellMomentFigure);
+    pages.FigurePage("Ⅲ．ﾗｰﾒﾝ解析", kCellAxialFigure);
+    pages.FigurePage("Ⅲ．ﾗｰﾒﾝ解析", kCellShearFigure);
+    pages.SectionTable("Ⅳ．部材断面計算");
+    // Chapter Ⅴ: the outline of the whole box; the bar processing of the cells joins it here.
+    pages.FigurePage("Ⅴ．概要図", kCellOutlineFigure);
+    return pages.Take();
+}

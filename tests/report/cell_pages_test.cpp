@@ -1,0 +1,67 @@
+// The report of a box of cells, read back from the PDF by poppler: its chapters in place of the
+// ten, numbered "n / N", with the figures on pages of their own; a sheet longer than a page goes
+// on over the next pages with every line once.
+#include "report/cell_pages.h"
+
+#include <gtest/gtest.h>
+
+#include "calc/cells/cell_sheet.h"
+#include "calc/run.h"
+#include "report/report_pages.h"
+#include "report/report_pdf.h"
+#include "tests/files/pdf_text.h"
+
+namespace {
+
+CalcTable RunOfCells(int cells) {
+    DesignConditions conditions;
+    conditions.cells = cells;
+    CalcTable table;
+    RecordingMessenger messenger;
+    EXPECT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed);
+    return table;
+}
+
+TEST(CellPages, TwoCellsReportTheirChaptersInPlaceOfTheTen) {
+    EXPECT_TRUE(CellChapterPages(RunOfCells(1)).empty());
+    const CalcTable table = RunOfCells(2);
+    std::string pdf;
+    ASSERT_TRUE(RenderReportPdf(table, kColourFigures, {}, "", pdf).Succeeded());
+    const std::vector<std::pair<int, std::vector<const char*>>> expected = {
+        {1, {"Ⅰ．設計条件", "セル数 n", "=2", "Box外形図(mm)", "1 / 9"}},
+        {2, {"Ⅱ．荷重値(1)", "中壁(1枚)", "2 / 9"}},
+        {3, {"Ⅱ．荷重値(2)", "作用荷重図(基本ケース、輪荷重なし)"}},
+        {4, {"Ⅲ．ﾗｰﾒﾝ解析(1)", "直接剛性法"}},
+        {5, {"曲げﾓｰﾒﾝﾄ図(基本ケース、輪荷重なし)", "-42.62", "-60.66"}},
+        {6, {"軸力図(基本ケース、輪荷重なし)"}},
+        {7, {"せん断力図(基本ケース、輪荷重なし)"}},
+        {8, {"Ⅳ．部材断面計算", "位置(M)", "中壁1下", "頂版2右", "8 / 9"}},
+        {9, {"Ⅴ．概要図", "1,300", "9 / 9"}},
+    };
+    for (const auto& [page, texts] : expected) {
+        const std::string text = PdfPageText(pdf, page);
+        for (const char* t : texts) EXPECT_NE(text.find(t), std::string::npos) << page << " " << t;
+    }
+    EXPECT_EQ(PdfPageText(pdf, 10), "");
+}
+
+TEST(CellPages, LongSheetGoesOnOverPagesWithEveryLineOnce) {
+    CalcTable table = RunOfCells(3);
+    std::vector<std::string>& sheet = table.List(kCellConditionSheet);
+    sheet.clear();
+    for (int k = 0; k < 141; ++k) sheet.push_back("line " + std::to_string(k));
+    const std::vector<ReportPage> pages = WholeReport(table, kColourFigures, {}, "");
+    std::vector<std::string> lines;
+    std::size_t k = 0;
+    for (; k < pages.size() && pages[k].title.starts_with("Ⅰ．"); ++k) {
+        EXPECT_EQ(pages[k].title, "Ⅰ．設計条件(" + std::to_string(k + 1) + ")");
+        EXPECT_EQ(pages[k].footer, std::to_string(k + 1) + " / " + std::to_string(pages.size()));
+        for (const std::string& line : pages[k].textBoxes.at(0).lines) lines.push_back(line);
+    }
+    EXPECT_EQ(k, 3u);
+    EXPECT_EQ(lines, sheet);
+    EXPECT_EQ(pages[0].charts.size(), 1u);  // the outline beside the first lines only
+    EXPECT_TRUE(pages[1].charts.empty());
+}
+
+}  // namespace
