@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::size_t kLinesPerPage = 70;  // of a sheet on a portrait page, below its title
 constexpr int kNarrowColumn = 24;          // the painter widens a column to its texts
+constexpr int kRowsPerPage = 22;           // sections of the section table on a landscape page
 
 class CellPages {
   public:
@@ -45,20 +46,32 @@ class CellPages {
         copy.bottom.visible = source.bottom.visible;
     }
 
-    // The section grid as a table, its columns as wide as their texts.
-    void SectionTable(const std::string& chapter) {
-        ReportPage& page = Add(chapter, Orientation::Landscape);
-        page.margins = Margins{Mm(15), Mm(10), Mm(10), Mm(10)};
-        page.texts.push_back(
-            Text(14.8, 27.5,
-                 {"部材断面の計算は、曲げモーメントと軸方向圧縮力を受ける単鉄筋矩形断面として"
-                  "行う。",
-                  "各断面の値は、その断面を支配する載荷ケース・輪荷重位置のものを示す。"}));
-        Grid grid = table_.GridOf(kCellSectionGrid);
-        std::fill(grid.columnWidths.begin(), grid.columnWidths.end(), kNarrowColumn);
-        ReportChart chart = Table(14.8, 40.0, "設計断面力及び実応力度の集計");
-        TDrawKekka().DrawGridAsChart(grid, chart);
-        page.charts.push_back(std::move(chart));
+    // The section grid as tables of at most kRowsPerPage sections, each under the grid's title
+    // row, its columns as wide as their texts.
+    void SectionTables(const std::string& chapter) {
+        const Grid& whole = table_.GridOf(kCellSectionGrid);
+        const int sections = whole.rows - 1;
+        const int parts = std::max(1, (sections + kRowsPerPage - 1) / kRowsPerPage);
+        const int perPage = (sections + parts - 1) / parts;
+        for (int first = 1; first == 1 || first <= sections; first += perPage) {
+            ReportPage& page = Add(chapter, Orientation::Landscape);
+            page.margins = Margins{Mm(15), Mm(10), Mm(10), Mm(10)};
+            page.texts.push_back(
+                Text(14.8, 27.5,
+                     {"部材断面の計算は、曲げモーメントと軸方向圧縮力を受ける単鉄筋矩形断面として"
+                      "行う。",
+                      "各断面の値は、その断面を支配する載荷ケース・輪荷重位置のものを示す。"}));
+            const int rows = std::min(perPage, sections - first + 1);
+            Grid grid(whole.columns, 1 + std::max(rows, 0));
+            grid.rowHeight = whole.rowHeight;
+            std::fill(grid.columnWidths.begin(), grid.columnWidths.end(), kNarrowColumn);
+            grid.cells[0] = whole.cells[0];
+            for (int r = 0; r < rows; ++r)
+                grid.cells[std::size_t(r + 1)] = whole.cells[std::size_t(first + r)];
+            ReportChart chart = Table(14.8, 40.0, "設計断面力及び実応力度の集計");
+            TDrawKekka().DrawGridAsChart(grid, chart);
+            page.charts.push_back(std::move(chart));
+        }
     }
 
     // A chapter of one page goes without its part number.
@@ -100,7 +113,7 @@ std::vector<ReportPage> CellChapterPages(const CalcTable& table) {
     pages.FigurePage("Ⅲ．ﾗｰﾒﾝ解析", kCellMomentFigure);
     pages.FigurePage("Ⅲ．ﾗｰﾒﾝ解析", kCellAxialFigure);
     pages.FigurePage("Ⅲ．ﾗｰﾒﾝ解析", kCellShearFigure);
-    pages.SectionTable("Ⅳ．部材断面計算");
+    pages.SectionTables("Ⅳ．部材断面計算");
     // Chapter Ⅴ: the outline of the whole box; the bar processing of the cells joins it here.
     pages.FigurePage("Ⅴ．概要図", kCellOutlineFigure);
     return pages.Take();

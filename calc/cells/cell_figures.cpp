@@ -9,6 +9,7 @@
 
 #include "calc/cells/frame_solver.h"
 #include "calc/cells/member_sections.h"
+#include "calc/frame/series_style.h"
 #include "calc/loads/dimension_chain.h"
 #include "calc/sheet/format_line.h"
 
@@ -45,11 +46,7 @@ std::string Value(double value) {
 }
 
 Series& NewLine(Chart& chart, const std::string& name, Colour colour, int width) {
-    Series& series = chart.Get(name);
-    series.kind = SeriesKind::Line;
-    series.colour = colour;
-    series.lineWidth = width;
-    series.marksVisible = true;
+    Series& series = StyleLineSeries(chart, name, colour, width);
     KeepInsertionOrder(series);
     return series;
 }
@@ -135,8 +132,7 @@ void DrawDiagram(const FrameGeometry& frame, const FrameLoads& loads, const Fram
             const auto [x, v] = values[i];
             const bool end = i == 0 || i + 1 == values.size();
             const bool middle = force == Force::N && i == values.size() / 2;
-            const bool peak =
-                force == Force::M && !end && (x == e.largest.x || x == e.smallest.x);
+            const bool peak = force == Force::M && !end && (x == e.largest.x || x == e.smallest.x);
             const double px = axes.X(x, v * scale), py = axes.Y(x, v * scale);
             line.Add(px, py, (end && force != Force::N) || middle || peak ? Value(v) : " ");
             bounds.Take(px, py);

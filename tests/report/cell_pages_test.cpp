@@ -1,6 +1,6 @@
 // The report of a box of cells, read back from the PDF by poppler: its chapters in place of the
-// ten, numbered "n / N", with the figures on pages of their own; a sheet longer than a page goes
-// on over the next pages with every line once.
+// ten, numbered "n / N", with the figures on pages of their own; a sheet longer than a page, and
+// the section table of three cells, go on over the next pages with every line once.
 #include "report/cell_pages.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +62,20 @@ TEST(CellPages, LongSheetGoesOnOverPagesWithEveryLineOnce) {
     EXPECT_EQ(lines, sheet);
     EXPECT_EQ(pages[0].charts.size(), 1u);  // the outline beside the first lines only
     EXPECT_TRUE(pages[1].charts.empty());
+
+    // The 28 sections of three cells over two landscape tables, each section once.
+    const Grid& grid = table.GridOf(kCellSectionGrid);
+    std::vector<std::string> sections;
+    for (const ReportPage& page : pages) {
+        if (!page.title.starts_with("Ⅳ．")) continue;
+        EXPECT_EQ(page.orientation, Orientation::Landscape);
+        const std::vector<ChartPoint>& texts = page.charts.at(0).chart.series.at(2).points;
+        for (const ChartPoint& p : texts)  // the first column's, below its title
+            if (p.x == texts.front().x && p.label != grid.Cell(0, 0)) sections.push_back(p.label);
+    }
+    ASSERT_EQ(sections.size(), std::size_t(grid.rows - 1));
+    for (int row = 1; row < grid.rows; ++row)
+        EXPECT_EQ(sections[std::size_t(row - 1)], grid.Cell(0, row));
 }
 
 }  // namespace
