@@ -1,5 +1,7 @@
 // The bordered stiffness system of the frame: bending stiffness of the members, one row per
-// member length and per support; LU with partial pivoting, factored once per geometry.
+// member length and per support. It is factored once (LU with partial pivoting) and turned
+// into the response to a unit load on each joint unknown, so that a case costs one small
+// matrix-vector product.
 #include "calc/cells/frame_solver.h"
 
 #include <algorithm>
@@ -47,33 +49,29 @@ void AddEquivalentLoads(const MemberLoad& load, double L, Local& f) {
     }
 }
 
-}  // namespace
+// The bordered system: joint unknowns (x, y, rotation of each joint), then the length
+// constraints of the members, then the supports. The constraint rows are scaled to the size
+// of the stiffness for a well balanced pivoting; their unknowns are the constraint forces
+// divided by that scale.
+struct Bordered {
+    int n = 0;
+    double scale = 1;
+    std::array<double, kMaxFrameUnknowns * kMaxFrameUnknowns> a{};
+    std::array<int, kMaxFrameUnknowns> pivots{};
 
-FrameSolver::FrameSolver(const FrameGeometry& geometry) : geometry_(geometry) {
-    Assemble();
-    Factor();
-}
+    double& at(int row, int column) { return a[std::size_t(row * n + column)]; }
+    double at(int row, int column) const { return a[std::size_t(row * n + column)]; }
+};
 
-void FrameSolver::Assemble() {
-    const int joints = geometry_.jointCount, members = geometry_.memberCount;
+void Assemble(const FrameGeometry& g, const std::array<FrameMemberAxes, kMaxFrameMembers>& axes,
+              Bordered& system) {
+    const int joints = g.jointCount, members = g.memberCount;
     int supportRows = 0;
-    for (const FrameSupport& s : geometry_.Supports()) supportRows += s.x + s.y + s.rotation;
-    size_ = 3 * joints + members + supportRows;
-    std::fill(lu_.begin(), lu_.end(), 0.0);
-    auto at = [this](int row, int column) -> double& {
-        return lu_[std::size_t(row * size_ + column)];
-    };
-
+    for (const FrameSupport& s : g.Supports()) supportRows += s.x + s.y + s.rotation;
+    system.n = 3 * joints + members + supportRows;
     for (int m = 0; m < members; ++m) {
-        const FrameBar& bar = geometry_.members[std::size_t(m)];
-        const FrameJoint& p = geometry_.joints[std::size_t(bar.from)];
-        const FrameJoint& q = geometry_.joints[std::size_t(bar.to)];
-        MemberAxes& a = axes_[std::size_t(m)];
-        a.length = std::hypot(q.x - p.x, q.y - p.y);
-        if (!(a.length > 0)) return;  // solvable_ stays false
-        a.c = (q.x - p.x) / a.length;
-        a.s = (q.y - p.y) / a.length;
-        a.EI = bar.t * bar.t * bar.t / 12;
+        const FrameBar& bar = g.members[std::size_t(m)];
+        const FrameMemberAxes& a = axes[std::size_t(m)];
         const LocalMatrix k = BendingStiffness(a.EI, a.length);
         // Each local unknown as a combination of the joint unknowns.
         const int index[4][2] = {{3 * bar.from, 3 * bar.from + 1},
@@ -85,19 +83,19 @@ void FrameSolver::Assemble() {
             for (int ii = 0; ii < 2 && index[i][ii] >= 0; ++ii)
                 for (int j = 0; j < 4; ++j)
                     for (int jj = 0; jj < 2 && index[j][jj] >= 0; ++jj)
-                        at(index[i][ii], index[j][jj]) += weight[i][ii] * k[i][j] * weight[j][jj];
+                        system.at(index[i][ii], index[j][jj]) +=
+                            weight[i][ii] * k[i][j] * weight[j][jj];
     }
-    // Constraint rows scaled to the size of the stiffness, for a well balanced pivoting.
     double scale = 0;
-    for (int i = 0; i < 3 * joints; ++i) scale = std::max(scale, at(i, i));
-    constraintScale_ = scale > 0 ? scale : 1;
+    for (int i = 0; i < 3 * joints; ++i) scale = std::max(scale, system.at(i, i));
+    system.scale = scale > 0 ? scale : 1;
     auto constrain = [&](int row, int column, double value) {
-        at(row, column) += constraintScale_ * value;
-        at(column, row) += constraintScale_ * value;
+        system.at(row, column) += system.scale * value;
+        system.at(column, row) += system.scale * value;
     };
     for (int m = 0; m < members; ++m) {
-        const FrameBar& bar = geometry_.members[std::size_t(m)];
-        const MemberAxes& a = axes_[std::size_t(m)];
+        const FrameBar& bar = g.members[std::size_t(m)];
+        const FrameMemberAxes& a = axes[std::size_t(m)];
         const int row = 3 * joints + m;
         constrain(row, 3 * bar.to, a.c);
         constrain(row, 3 * bar.to + 1, a.s);
@@ -105,61 +103,83 @@ void FrameSolver::Assemble() {
         constrain(row, 3 * bar.from + 1, -a.s);
     }
     int row = 3 * joints + members;
-    for (const FrameSupport& s : geometry_.Supports()) {
+    for (const FrameSupport& s : g.Supports()) {
         if (s.x) constrain(row++, 3 * s.joint, 1);
         if (s.y) constrain(row++, 3 * s.joint + 1, 1);
         if (s.rotation) constrain(row++, 3 * s.joint + 2, 1);
     }
-    solvable_ = true;
 }
 
-void FrameSolver::Factor() {
-    if (!solvable_ || size_ == 0) {
-        solvable_ = false;
-        return;
-    }
-    const int n = size_;
-    auto at = [this, n](int row, int column) -> double& {
-        return lu_[std::size_t(row * n + column)];
-    };
+// False for a mechanism: joints or supports that leave the frame free to move.
+bool Factor(Bordered& s) {
+    const int n = s.n;
     double largest = 0;
-    for (int i = 0; i < n * n; ++i) largest = std::max(largest, std::fabs(lu_[std::size_t(i)]));
+    for (int i = 0; i < n * n; ++i) largest = std::max(largest, std::fabs(s.a[std::size_t(i)]));
     const double tiny = 1e-12 * largest;
     for (int k = 0; k < n; ++k) {
         int pivot = k;
         for (int i = k + 1; i < n; ++i)
-            if (std::fabs(at(i, k)) > std::fabs(at(pivot, k))) pivot = i;
-        pivots_[std::size_t(k)] = pivot;
-        if (!(std::fabs(at(pivot, k)) > tiny)) {
-            solvable_ = false;  // a mechanism: joints or supports leave the frame free to move
-            return;
-        }
+            if (std::fabs(s.at(i, k)) > std::fabs(s.at(pivot, k))) pivot = i;
+        s.pivots[std::size_t(k)] = pivot;
+        if (!(std::fabs(s.at(pivot, k)) > tiny)) return false;
         if (pivot != k)
-            for (int j = 0; j < n; ++j) std::swap(at(k, j), at(pivot, j));
-        const double inverse = 1 / at(k, k);
+            for (int j = 0; j < n; ++j) std::swap(s.at(k, j), s.at(pivot, j));
+        const double inverse = 1 / s.at(k, k);
         for (int i = k + 1; i < n; ++i) {
-            const double factor = at(i, k) *= inverse;
+            const double factor = s.at(i, k) *= inverse;
             if (factor == 0) continue;
-            for (int j = k + 1; j < n; ++j) at(i, j) -= factor * at(k, j);
+            for (int j = k + 1; j < n; ++j) s.at(i, j) -= factor * s.at(k, j);
         }
     }
+    return true;
 }
 
-void FrameSolver::SolveFactored(Vector& x) const {
-    const int n = size_;
-    auto at = [this, n](int row, int column) { return lu_[std::size_t(row * n + column)]; };
+void SolveFactored(const Bordered& s, std::array<double, kMaxFrameUnknowns>& x) {
+    const int n = s.n;
     for (int k = 0; k < n; ++k)
-        std::swap(x[std::size_t(k)], x[std::size_t(pivots_[std::size_t(k)])]);
+        std::swap(x[std::size_t(k)], x[std::size_t(s.pivots[std::size_t(k)])]);
     for (int k = 0; k < n; ++k) {
         const double xk = x[std::size_t(k)];
         if (xk != 0)
-            for (int i = k + 1; i < n; ++i) x[std::size_t(i)] -= at(i, k) * xk;
+            for (int i = k + 1; i < n; ++i) x[std::size_t(i)] -= s.at(i, k) * xk;
     }
     for (int k = n - 1; k >= 0; --k) {
         double sum = x[std::size_t(k)];
-        for (int j = k + 1; j < n; ++j) sum -= at(k, j) * x[std::size_t(j)];
-        x[std::size_t(k)] = sum / at(k, k);
+        for (int j = k + 1; j < n; ++j) sum -= s.at(k, j) * x[std::size_t(j)];
+        x[std::size_t(k)] = sum / s.at(k, k);
     }
+}
+
+}  // namespace
+
+FrameSolver::FrameSolver(const FrameGeometry& geometry) : geometry_(geometry) {
+    for (int m = 0; m < geometry_.memberCount; ++m) {
+        const FrameBar& bar = geometry_.members[std::size_t(m)];
+        const FrameJoint& p = geometry_.joints[std::size_t(bar.from)];
+        const FrameJoint& q = geometry_.joints[std::size_t(bar.to)];
+        FrameMemberAxes& a = axes_[std::size_t(m)];
+        a.length = std::hypot(q.x - p.x, q.y - p.y);
+        if (!(a.length > 0)) return;  // a member of no length: not solvable
+        a.c = (q.x - p.x) / a.length;
+        a.s = (q.y - p.y) / a.length;
+        a.EI = bar.t * bar.t * bar.t / 12;
+    }
+    if (geometry_.memberCount == 0) return;
+    Bordered system;
+    Assemble(geometry_, axes_, system);
+    if (!Factor(system)) return;
+    const int unknowns = 3 * geometry_.jointCount, results = unknowns + geometry_.memberCount;
+    for (int j = 0; j < unknowns; ++j) {
+        std::array<double, kMaxFrameUnknowns> x{};
+        x[std::size_t(j)] = 1;
+        SolveFactored(system, x);
+        double* column = &influence_[std::size_t(j * results)];
+        for (int i = 0; i < unknowns; ++i) column[i] = x[std::size_t(i)];
+        // A member's constraint force pulls its `to` joint along it: a tension.
+        for (int m = 0; m < geometry_.memberCount; ++m)
+            column[unknowns + m] = -system.scale * x[std::size_t(unknowns + m)];
+    }
+    solvable_ = true;
 }
 
 FrameResponse FrameSolver::Solve(const FrameLoads& loads) const {
@@ -169,22 +189,29 @@ FrameResponse FrameSolver::Solve(const FrameLoads& loads) const {
     for (const MemberLoad& load : loads.All())
         AddEquivalentLoads(load, axes_[std::size_t(load.member)].length,
                            equivalent[std::size_t(load.member)]);
-    Vector x{};
+    const int unknowns = 3 * geometry_.jointCount, results = unknowns + geometry_.memberCount;
+    std::array<double, kMaxJointUnknowns> b{};
     for (int m = 0; m < geometry_.memberCount; ++m) {
         const FrameBar& bar = geometry_.members[std::size_t(m)];
-        const MemberAxes& a = axes_[std::size_t(m)];
+        const FrameMemberAxes& a = axes_[std::size_t(m)];
         const Local& f = equivalent[std::size_t(m)];
-        x[std::size_t(3 * bar.from)] -= a.s * f[0];
-        x[std::size_t(3 * bar.from + 1)] += a.c * f[0];
-        x[std::size_t(3 * bar.from + 2)] += f[1];
-        x[std::size_t(3 * bar.to)] -= a.s * f[2];
-        x[std::size_t(3 * bar.to + 1)] += a.c * f[2];
-        x[std::size_t(3 * bar.to + 2)] += f[3];
+        b[std::size_t(3 * bar.from)] -= a.s * f[0];
+        b[std::size_t(3 * bar.from + 1)] += a.c * f[0];
+        b[std::size_t(3 * bar.from + 2)] += f[1];
+        b[std::size_t(3 * bar.to)] -= a.s * f[2];
+        b[std::size_t(3 * bar.to + 1)] += a.c * f[2];
+        b[std::size_t(3 * bar.to + 2)] += f[3];
     }
-    SolveFactored(x);
+    std::array<double, kMaxResults> x{};
+    for (int j = 0; j < unknowns; ++j) {
+        const double bj = b[std::size_t(j)];
+        if (bj == 0) continue;
+        const double* column = &influence_[std::size_t(j * results)];
+        for (int i = 0; i < results; ++i) x[std::size_t(i)] += column[i] * bj;
+    }
     for (int m = 0; m < geometry_.memberCount; ++m) {
         const FrameBar& bar = geometry_.members[std::size_t(m)];
-        const MemberAxes& a = axes_[std::size_t(m)];
+        const FrameMemberAxes& a = axes_[std::size_t(m)];
         auto u = [&x](int i) { return x[std::size_t(i)]; };
         const Local d = {-a.s * u(3 * bar.from) + a.c * u(3 * bar.from + 1), u(3 * bar.from + 2),
                          -a.s * u(3 * bar.to) + a.c * u(3 * bar.to + 1), u(3 * bar.to + 2)};
@@ -197,9 +224,7 @@ FrameResponse FrameSolver::Solve(const FrameLoads& loads) const {
         // end[] are the forces of the joints on the member: counterclockwise moments.
         response.endMoments[std::size_t(m)] = {-end[1], -end[3]};
         response.startShear[std::size_t(m)] = end[0];
-        // The length constraint's force pulls `to` along the member: a tension.
-        response.axial[std::size_t(m)] =
-            -constraintScale_ * x[std::size_t(3 * geometry_.jointCount + m)];
+        response.axial[std::size_t(m)] = x[std::size_t(unknowns + m)];
     }
     return response;
 }

@@ -34,6 +34,11 @@ struct FrameResponse {
     std::array<double, kMaxFrameMembers> axial{};       // N, compression positive
 };
 
+// A member's length, direction cosines and bending stiffness (E = 1).
+struct FrameMemberAxes {
+    double length = 0, c = 0, s = 0, EI = 0;
+};
+
 class FrameSolver {
   public:
     // Factors the frame; Solvable() tells whether the supports and joints make it stable.
@@ -46,20 +51,13 @@ class FrameSolver {
     FrameResponse Solve(const FrameLoads& loads) const;
 
   private:
-    struct MemberAxes {
-        double length = 0, c = 0, s = 0, EI = 0;
-    };
-    using Vector = std::array<double, kMaxFrameUnknowns>;
-
-    void Assemble();
-    void Factor();
-    void SolveFactored(Vector& x) const;
+    static constexpr int kMaxJointUnknowns = 3 * kMaxFrameJoints;
+    static constexpr int kMaxResults = kMaxJointUnknowns + kMaxFrameMembers;
 
     FrameGeometry geometry_;
-    std::array<MemberAxes, kMaxFrameMembers> axes_{};
-    int size_ = 0;
-    double constraintScale_ = 1;
-    std::array<double, kMaxFrameUnknowns * kMaxFrameUnknowns> lu_{};
-    std::array<int, kMaxFrameUnknowns> pivots_{};
+    std::array<FrameMemberAxes, kMaxFrameMembers> axes_{};
+    // The joint displacements and the axial forces per unit joint load: column j holds the
+    // response to a unit load on joint unknown j (3·joints rows, then one row a member).
+    std::array<double, kMaxResults * kMaxJointUnknowns> influence_{};
     bool solvable_ = false;
 };

@@ -46,7 +46,10 @@ TEST(CellEntries, ChecksNameTheEntries) {
         {"no cells", With(0, [](auto&) {}), {kCells}, {"セル数"}},
         {"four cells", With(4, [](auto&) {}), {kCells}, {"セル数"}},
         // The middle wall then has no room for its cover either.
-        {"no middle wall", With(2, [](auto& d) { d.Tm = "0"; }), {kTm, kMiddleCover}, {"中壁厚"}},
+        {"no middle wall",
+         With(2, [](auto& d) { d.Tm = "0.00"; }),
+         {kTm, kMiddleCover},
+         {"中壁厚"}},
         {"negative middle wall",
          With(3, [](auto& d) { d.Tm = "-0.1"; }),
          {kTm, kMiddleCover},
@@ -91,7 +94,7 @@ TEST(CellEntries, ChecksNameTheEntries) {
 
 // A study that varies the middle wall checks it design by design.
 TEST(CellEntries, StudyOfTheMiddleWallLeavesItsChecksOut) {
-    const auto record = ReadRecord(With(2, [](auto& d) { d.Tm = "0"; }));
+    const auto record = ReadRecord(With(2, [](auto& d) { d.Tm = "0.00"; }));
     RecordingMessenger messenger;
     const ConditionEntry varied[] = {&DesignConditions::Tm};
     EXPECT_EQ(CheckDesignConditions(*record, messenger, varied), 0);
@@ -103,14 +106,14 @@ TEST(CellEntries, MiddleWallIsConvertedOnlyWithMoreThanOneCell) {
     // Read after the outer width, before the covers.
     EXPECT_EQ(UnconvertibleField(With(3,
                                       [](auto& d) {
-                                          d.Tm = "x";
-                                          d.dWall = "x";
+                                          d.Tm = "xx";
+                                          d.dWall = "xx";
                                       })),
               "中壁厚");
     EXPECT_EQ(UnconvertibleField(With(3,
                                       [](auto& d) {
-                                          d.Tm = "x";
-                                          d.B = "x";
+                                          d.Tm = "xx";
+                                          d.B = "xx";
                                       })),
               "外形幅");
     try {
@@ -158,7 +161,7 @@ TEST(CellEntries, RunOfMoreThanOneCellCompletesAfterItsChecks) {
     // Its entries are checked first.
     CalcTable table;
     RecordingMessenger messenger;
-    RunCalculation(With(2, [](auto& d) { d.Tm = "0"; }), table, messenger);
+    RunCalculation(With(2, [](auto& d) { d.Tm = "0.00"; }), table, messenger);
     EXPECT_EQ(messenger.messages, (std::vector<std::string>{kTm + "\n訂正して下さい。",
                                                             kMiddleCover + "\n訂正して下さい。"}));
 }
