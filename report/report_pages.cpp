@@ -4,7 +4,9 @@
 #include <array>
 #include <stdexcept>
 
+#include "calc/cells/cell_sheet.h"
 #include "calc/water/water_chapter.h"
+#include "report/cell_pages.h"
 #include "report/page_builder.h"
 #include "report/water_pages.h"
 
@@ -154,5 +156,23 @@ std::vector<ReportPage> PagesAfterTheTen(const CalcTable& table, int colourChoic
     std::vector<ReportPage> pages = WaterChapterPages(table);
     for (ReportPage& page : pages) FollowColourChoice(page, colourChoice);
     pages.insert(pages.end(), extraPages.begin(), extraPages.end());
+    return pages;
+}
+
+std::vector<ReportPage> WholeReport(const CalcTable& table, int colourChoice,
+                                    const std::vector<ReportPage>& extraPages,
+                                    const std::string& header) {
+    std::vector<ReportPage> pages;
+    if (HasCellChapters(table)) {
+        pages = CellChapterPages(table);
+        for (ReportPage& page : pages) FollowColourChoice(page, colourChoice);
+    } else {
+        for (int number = 1; number <= kReportPageCount; ++number)
+            pages.push_back(BuildReportPage(number, table, colourChoice));
+    }
+    for (ReportPage& page : PagesAfterTheTen(table, colourChoice, extraPages))
+        pages.push_back(std::move(page));
+    for (std::size_t k = 0; k < pages.size(); ++k)
+        MarkPage(pages[k], int(k) + 1, int(pages.size()), header);
     return pages;
 }

@@ -27,6 +27,12 @@ const std::string& ReportPageTitle(int number);
 // "白黒" the figures' titles are black.
 ReportPage BuildReportPage(int number, const CalcTable& table, int colourChoice);
 
+// Every page of the report in order, numbered and marked from 1 with the header: the ten, or
+// for a box of cells the pages of its chapters, then those after them (PagesAfterTheTen).
+std::vector<ReportPage> WholeReport(const CalcTable& table, int colourChoice,
+                                    const std::vector<ReportPage>& extraPages,
+                                    const std::string& header);
+
 // The pages after the ten: those of chapter "Ⅵ．水位・安定計算" where the table holds it, then
 // extraPages.
 std::vector<ReportPage> PagesAfterTheTen(const CalcTable& table, int colourChoice,

@@ -18,20 +18,12 @@ ReportOutcome Failure(const char* reason) {
 bool PaintPages(QPdfWriter& writer, const CalcTable& table, int colourChoice,
                 const std::vector<ReportPage>& extraPages, const std::string& header) {
     QPainter painter;
-    const std::vector<ReportPage> after = PagesAfterTheTen(table, colourChoice, extraPages);
-    const int count = kReportPageCount + static_cast<int>(after.size());
-    const auto paint = [&](ReportPage page, int number) {
-        MarkPage(page, number, count, header);
+    for (const ReportPage& page : WholeReport(table, colourChoice, extraPages, header)) {
         writer.setPageLayout(ReportPageLayout(page));
         const bool started = painter.isActive() ? writer.newPage() : painter.begin(&writer);
-        if (started) PaintReportPage(painter, page);
-        return started;
-    };
-    for (int number = 1; number <= kReportPageCount; ++number)
-        if (!paint(BuildReportPage(number, table, colourChoice), number)) return false;
-    int number = kReportPageCount;
-    for (const ReportPage& page : after)
-        if (!paint(page, ++number)) return false;
+        if (!started) return false;
+        PaintReportPage(painter, page);
+    }
     return painter.end();
 }
 

@@ -109,12 +109,6 @@ void Preview(const std::vector<ReportPage>& pages, const std::string& title,
 
 }  // namespace
 
-ReportOutcome ShowReportPage(int number, ReportMode mode, ReportContext& context) {
-    ReportPage page = BuildReportPage(number, context.table, context.colourChoice);
-    MarkPage(page, number, context.pageCount, context.header);
-    return RunReportPage(mode, page, context);
-}
-
 ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportContext& context) {
     context.hideCalcTable();
     if (mode == ReportMode::Print) {
@@ -131,21 +125,18 @@ ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportConte
 }
 
 ReportOutcome PreviewReportPage(int number, ReportContext& context) {
-    // Numbered among the pages of the whole report, those of chapter Ⅵ included.
-    context.pageCount =
-        kReportPageCount +
-        static_cast<int>(PagesAfterTheTen(context.table, context.colourChoice, {}).size());
-    return ShowReportPage(number, ReportMode::Preview, context);
+    // Numbered among the pages of the whole report, those of chapter Ⅵ included; a box of
+    // cells has pages of its own in place of the ten.
+    std::vector<ReportPage> pages =
+        WholeReport(context.table, context.colourChoice, {}, context.header);
+    context.pageCount = static_cast<int>(pages.size());
+    if (number < 1 || number > context.pageCount) return {};
+    return RunReportPage(ReportMode::Preview, pages[std::size_t(number - 1)], context);
 }
 
 void PreviewWholeReport(ReportContext& context) {
-    std::vector<ReportPage> pages;
-    for (int number = 1; number <= kReportPageCount; ++number)
-        pages.push_back(BuildReportPage(number, context.table, context.colourChoice));
-    for (ReportPage& page : PagesAfterTheTen(context.table, context.colourChoice, {}))
-        pages.push_back(std::move(page));
-    for (std::size_t k = 0; k < pages.size(); ++k)
-        MarkPage(pages[k], static_cast<int>(k) + 1, static_cast<int>(pages.size()), context.header);
+    const std::vector<ReportPage> pages =
+        WholeReport(context.table, context.colourChoice, {}, context.header);
     context.hideCalcTable();
     Preview(pages, "計算書（全ページ）", context);
     context.showCalcTable();
@@ -153,22 +144,16 @@ void PreviewWholeReport(ReportContext& context) {
 
 ReportOutcome PrintReport(ReportContext& context, Messenger& messenger,
                           const std::vector<ReportPage>& extraPages) {
-    const std::vector<ReportPage> after =
-        PagesAfterTheTen(context.table, context.colourChoice, extraPages);
-    context.pageCount = kReportPageCount + static_cast<int>(after.size());
+    const std::vector<ReportPage> pages =
+        WholeReport(context.table, context.colourChoice, extraPages, context.header);
+    context.pageCount = static_cast<int>(pages.size());
     if (!messenger.Confirm(ReadyQuestion(context.pageCount))) return {ReportResult::Cancelled, ""};
     // The pages go into one job, so that a printer writing to a file keeps them all.
     QPainter job;
     context.printJob = &job;
     ReportOutcome outcome;
-    for (int number = 1; number <= kReportPageCount && outcome.Succeeded(); ++number)
-        outcome = ShowReportPage(number, ReportMode::Print, context);
-    for (std::size_t k = 0; k < after.size() && outcome.Succeeded(); ++k) {
-        ReportPage page = after[k];
-        MarkPage(page, kReportPageCount + static_cast<int>(k) + 1, context.pageCount,
-                 context.header);
-        outcome = RunReportPage(ReportMode::Print, page, context);
-    }
+    for (std::size_t k = 0; k < pages.size() && outcome.Succeeded(); ++k)
+        outcome = RunReportPage(ReportMode::Print, pages[k], context);
     context.printJob = nullptr;
     if (job.isActive() && !outcome.Succeeded()) {
         context.printer.abort();  // what went before the failed page is not sent on

@@ -31,10 +31,6 @@ struct ReportContext {
 
 enum class ReportMode { Preview = 0, Print = 1 };
 
-// Builds page 1..10 from the calculation table, with the header and its number, and hands it
-// to RunReportPage.
-ReportOutcome ShowReportPage(int number, ReportMode mode, ReportContext& context);
-
 // Hides the calculation table; a preview opens the page in a print-preview window (zoom,
 // page fit, print) and shows the table again when it closes; printing prints the page on
 // the current printer, into the print command's job when one is open, and leaves the
@@ -44,7 +40,8 @@ ReportOutcome RunReportPage(ReportMode mode, const ReportPage& page, ReportConte
 // The preview command of one page, numbered among the pages of the whole report.
 ReportOutcome PreviewReportPage(int number, ReportContext& context);
 
-// The preview of the whole report: the ten pages and those of chapter Ⅵ in order in one
+// The preview of the whole report: the ten pages (or those of a box of cells) and those of
+// chapter Ⅵ in order in one
 // preview window (page navigation and zoom), each in its own orientation. The calculation
 // table is hidden meanwhile, as for one page.
 void PreviewWholeReport(ReportContext& context);

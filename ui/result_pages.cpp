@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "calc/cells/cell_sheet.h"
 #include "calc/figure_controls.h"
 #include "calc/section/check_sheet.h"
 #include "calc/water/water_chapter.h"
@@ -27,6 +28,9 @@ ResultPages::ResultPages(CalcTable& table, QTabWidget* pageControl)
     BuildFrame(pageControl);
     BuildSections(pageControl);
     BuildOutline(pageControl);
+    for (int k = 1; k < pageControl->count(); ++k)
+        documentedTabs_.push_back(pageControl->widget(k));
+    BuildCells(pageControl);
     BuildWater(pageControl);
     Refresh();
 }
@@ -348,6 +352,10 @@ void ResultPages::BuildWater(QTabWidget* pages) {
 
 void ResultPages::Refresh() {
     pageControl1_->setTabVisible(pageControl1_->indexOf(waterTab_), HasWaterChapter(table_));
+    const bool cells = HasCellChapters(table_);
+    for (QWidget* tab : documentedTabs_)
+        pageControl1_->setTabVisible(pageControl1_->indexOf(tab), !cells);
+    for (QWidget* tab : cellTabs_) pageControl1_->setTabVisible(pageControl1_->indexOf(tab), cells);
     for (const auto& entry : lists_) FillList(entry.first);
     for (const auto& entry : grids_) FillGrid(entry.first);
     const std::pair<const char*, QLabel*> labels[] = {{"Label97", label97_}, {"Label98", label98_}};

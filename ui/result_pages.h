@@ -1,6 +1,7 @@
 // The result tabs of the calculation table: the chapter lists, the grids, the legend and the
 // figures, all displaying the result model and computing nothing. The tab of the water
-// chapter shows only while the model holds that chapter.
+// chapter shows only while the model holds that chapter; the tabs of a box of cells show in
+// place of the five documented ones while the model holds the cell chapters.
 #pragma once
 
 #include <QLabel>
@@ -31,6 +32,7 @@ class ResultPages {
     QLabel* Label97() const { return label97_; }
     QLabel* Label98() const { return label98_; }
     QWidget* WaterTab() const { return waterTab_; }
+    const std::vector<QWidget*>& CellTabs() const { return cellTabs_; }
 
   private:
     QWidget* AddTab(QTabWidget* pages, const char* name, const QString& caption);
@@ -47,6 +49,7 @@ class ResultPages {
     void BuildSections(QTabWidget* pages);
     void BuildOutline(QTabWidget* pages);
     void BuildWater(QTabWidget* pages);
+    void BuildCells(QTabWidget* pages);
     void BuildChartButtons(QWidget* group);
 
     void FillList(const std::string& name);
@@ -62,7 +65,9 @@ class ResultPages {
     QLabel* label97_ = nullptr;
     QLabel* label98_ = nullptr;
     QTabWidget* pageControl1_ = nullptr;
-    QWidget* waterTab_ = nullptr;  // shown for a design with the water chapter
+    QWidget* waterTab_ = nullptr;           // shown for a design with the water chapter
+    std::vector<QWidget*> documentedTabs_;  // chapters Ⅰ to Ⅴ of one cell
+    std::vector<QWidget*> cellTabs_;        // chapters Ⅰ to Ⅴ of a box of cells
 };
 
 // Gives a page control's tabs their width (wider where a caption needs it) and height.

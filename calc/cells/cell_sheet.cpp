@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "calc/cells/cell_bar_sheet.h"
+#include "calc/cells/cell_figures.h"
 #include "calc/cells/frame_solver.h"
 #include "calc/frame/force_summary.h"
 #include "calc/loads/condition_summary.h"
@@ -16,13 +17,14 @@ double Mm(double metres) {
     return metres * 1000;
 }
 
-void WriteConditions(const RunWork& work, const DesignConditions& conditions, ChapterList& list) {
+// The summary of one cell with the inner width of one cell and its β; scratch holds its
+// outline figure too.
+void WriteConditions(const RunWork& work, const DesignConditions& conditions, CalcTable& scratch,
+                     ChapterList& list) {
     const CellDesign& d = work.cells;
-    // The summary of one cell with the inner width of one cell and its β.
     TKakou record = work.record;
     record.Bu = d.box.Bu;
     record.beta = LiveLoadReduction(record.h1, d.box.Bu);
-    CalcTable scratch;
     WriteConditionSummary(record, conditions, scratch);
     list = scratch.List("ListBox7");
     AddLineThenEmpty(list, "7.セル");
@@ -211,10 +213,14 @@ void ClearCellChapters(CalcTable& table) {
         table.lists.erase(sheet);
     table.grids.erase(kCellSectionGrid);
     table.grids.erase(kCellRebarGrid);
+    for (const char* figure : kCellFigures) table.charts.erase(figure);
+    table.charts.erase(kCellRebarChart);
 }
 
 void WriteCellChapters(const RunWork& work, const DesignConditions& conditions, CalcTable& table) {
-    WriteConditions(work, conditions, table.lists[kCellConditionSheet]);
+    CalcTable scratch;
+    WriteConditions(work, conditions, scratch, table.lists[kCellConditionSheet]);
+    DrawCellFigures(work, scratch.ChartOf("Chart2"), table);
     WriteLoads(work, table.lists[kCellLoadSheet]);
     WriteFrame(work, table.lists[kCellFrameSheet]);
     table.grids[kCellSectionGrid] = SectionGrid(work);

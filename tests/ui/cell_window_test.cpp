@@ -3,6 +3,7 @@
 // and a run that stops on them takes the cursor into the dialog.
 #include <QLabel>
 
+#include "calc/cells/cell_sheet.h"
 #include "tests/ui/window_test_support.h"
 #include "ui/calc_table_window.h"
 
@@ -49,6 +50,34 @@ TEST_F(CellWindowTest, TransferredEntriesReachThePageAndCountAsAnEdit) {
     window.SetConditions(DesignConditions{});
     EXPECT_EQ(Lines(), "");
     EXPECT_EQ(window.Conditions(), DesignConditions{});
+}
+
+TEST_F(CellWindowTest, TabsOfTheCellsShowInPlaceOfTheDocumentedOnes) {
+    const auto shown = [&](QWidget* tab) {
+        return window.Pages()->isTabVisible(window.Pages()->indexOf(tab));
+    };
+    const auto cellTabs = window.Results().CellTabs();
+    ASSERT_EQ(cellTabs.size(), 5u);
+    QWidget* documented = window.Pages()->findChild<QWidget*>("TabSheet11");
+    ASSERT_EQ(window.Run(), RunResult::Completed);
+    for (QWidget* tab : cellTabs) EXPECT_FALSE(shown(tab));
+    EXPECT_TRUE(shown(documented));
+
+    Transfer(2, "0.40");
+    ASSERT_EQ(window.Run(), RunResult::Completed);
+    for (QWidget* tab : cellTabs) EXPECT_TRUE(shown(tab));
+    EXPECT_FALSE(shown(documented));
+    EXPECT_GT(window.Results().List(kCellFrameSheet)->count(), 10);
+    // The section grid with its governing positions: 3 outer-wall sections a wall, 2 a middle
+    // wall, 3 a span of each slab.
+    EXPECT_EQ(window.Results().GridView(kCellSectionGrid)->rowCount(), 1 + 6 + 2 * 2 + 2 * 3 * 3);
+    EXPECT_EQ(window.Results().GridView(kCellSectionGrid)->item(0, 15)->text(), "位置(M)");
+
+    Transfer(0, "0.40");
+    ASSERT_EQ(window.Run(), RunResult::Completed);
+    for (QWidget* tab : cellTabs) EXPECT_FALSE(shown(tab));
+    EXPECT_TRUE(shown(documented));
+    EXPECT_EQ(window.Results().GridView(kCellSectionGrid)->rowCount(), 0);
 }
 
 TEST_F(CellWindowTest, EntriesTheRunRefusesStayInTheDialog) {

@@ -2,6 +2,7 @@
 // takes away again, and its water cases.
 #include <gtest/gtest.h>
 
+#include "calc/cells/cell_figures.h"
 #include "calc/cells/cell_sheet.h"
 #include "calc/run.h"
 #include "calc/study/design_result.h"
@@ -26,6 +27,7 @@ TEST(CellsRun, ChaptersOfTheirOwnThatOneCellTakesAway) {
     ASSERT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed);
     EXPECT_FALSE(HasCellChapters(table));
     EXPECT_FALSE(table.lists.contains(kCellLoadSheet));
+    for (const char* figure : kCellFigures) EXPECT_FALSE(table.charts.contains(figure)) << figure;
 }
 
 // Groundwater and water inside every cell are load cases of their own, each at every wheel
