@@ -4,11 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+#include "calc/drawing/cad_parts.h"
 
-double Mm(double metres) {
-    return std::round(metres * 1e6) / 1e3;
-}
+namespace {
 
 double UpToTen(double value) {
     return 10.0 * std::ceil(value / 10.0 - 1e-9);
@@ -17,17 +15,17 @@ double UpToTen(double value) {
 OverWallBar OverWall(const TData& record, const CellBox& box, int phi) {
     OverWallBar bar;
     bar.La = LapLength(record.sigmaSaJoint, record.tauOa, phi, phi);
-    bar.reach = UpToTen(Mm(box.Bu) / 4 + bar.La);
-    bar.length = Mm(box.Tm) + 2.0 * bar.reach;
+    bar.reach = UpToTen(MetresToMm(box.Bu) / 4 + bar.La);
+    bar.length = MetresToMm(box.Tm) + 2.0 * bar.reach;
     return bar;
 }
 
 MiddleWallBar MiddleWall(const TData& record, int phi) {
     MiddleWallBar bar;
     bar.La = LapLength(record.sigmaSaJoint, record.tauOa, phi, phi);
-    bar.straight = Mm(record.H) - Mm(record.dTop) - Mm(record.dBottomLower);
-    bar.depthTop = Mm(record.Tu) - Mm(record.dTop);
-    bar.depthBottom = Mm(record.Tb) - Mm(record.dBottomLower);
+    bar.straight = MetresToMm(record.H) - MetresToMm(record.dTop) - MetresToMm(record.dBottomLower);
+    bar.depthTop = MetresToMm(record.Tu) - MetresToMm(record.dTop);
+    bar.depthBottom = MetresToMm(record.Tb) - MetresToMm(record.dBottomLower);
     bar.hookTop = UpToTen(std::max(0.0, double(bar.La) - bar.depthTop));
     bar.hookBottom = UpToTen(std::max(0.0, double(bar.La) - bar.depthBottom));
     bar.length = bar.straight + bar.hookTop + bar.hookBottom;

@@ -1,22 +1,15 @@
 // The outline of a box of cells.
 #include "calc/cells/cell_outline.h"
 
-#include <cmath>
-
+#include "calc/drawing/cad_parts.h"
 #include "calc/section/quantities.h"
 
-namespace {
-
-double Mm(double metres) {
-    return std::round(metres * 1e6) / 1e3;
-}
-
-}  // namespace
-
 CellOutline CellOutlineOf(const TData& record, const CellBox& box) {
-    const double B = Mm(record.B), H = Mm(record.H), TL = Mm(record.TL), Tm = Mm(box.Tm);
-    const double Bu = Mm(box.Bu), yb = Mm(record.Tb), yt = H - Mm(record.Tu);
-    const double a = Mm(record.Hab), h = Mm(record.Hah);
+    const double B = MetresToMm(record.B), H = MetresToMm(record.H), TL = MetresToMm(record.TL),
+                 Tm = MetresToMm(box.Tm);
+    const double Bu = MetresToMm(box.Bu), yb = MetresToMm(record.Tb),
+                 yt = H - MetresToMm(record.Tu);
+    const double a = MetresToMm(record.Hab), h = MetresToMm(record.Hah);
     const bool haunch = a > 0 && h > 0, lower = haunch && HasLowerHaunches(record);
     CellOutline outline;
     outline.outer = {{0, 0}, {B, 0}, {B, H}, {0, H}};

@@ -18,8 +18,8 @@ CadPolyline Closed(const std::vector<CadPoint>& points) {
 // The bars over and in each middle wall with their marks.
 void AddMiddleWallBars(CadDrawing& d, const TData& r, const CellDesign& design,
                        const CellBarLengths& l, const std::vector<double>& axes, double th) {
-    const double H = Mm(r.H), dTop = Mm(r.dTop), dWall = Mm(r.dWall);
-    const double dLower = Mm(r.dBottomLower), half = Mm(design.box.Tm) / 2 - dWall;
+    const double H = MetresToMm(r.H), dTop = MetresToMm(r.dTop), dWall = MetresToMm(r.dWall);
+    const double dLower = MetresToMm(r.dBottomLower), half = MetresToMm(design.box.Tm) / 2 - dWall;
     // ⑥ and ⑦ a fifth of a text height inside ① and ②, so that both stay visible.
     const double yTop = H - dTop - th / 5, yBottom = dLower + th / 5;
     const MiddleWallBar& w = l.wall;
@@ -67,10 +67,10 @@ CadDrawing DrawCellSectionCad(const TData& record, const CellDesign& design,
         widths.push_back(left);
         widths.push_back(right);
     }
-    widths.push_back(Mm(record.B));
+    widths.push_back(MetresToMm(record.B));
     AddSectionDimensions(d, record, th, widths);
     if (!CellBarsFound(design, lengths)) {
-        AddText(d, CadLayer::Text, {Mm(record.B) / 2, Mm(record.H) / 2}, th,
+        AddText(d, CadLayer::Text, {MetresToMm(record.B) / 2, MetresToMm(record.H) / 2}, th,
                 "鉄筋が求まらないため、鉄筋は描いていません。", HAlign::Centre, VAlign::Middle);
         return d;
     }

@@ -41,7 +41,7 @@ void AddDimensionLines(CadDrawing& d, double th, CadPoint a, CadPoint b, bool ho
 }  // namespace
 
 // Metres of the record in mm, to the micrometre, so that the Single 3.9 gives 3900.
-double Mm(double metres) {
+double MetresToMm(double metres) {
     return std::round(metres * 1e6) / 1e3;
 }
 

@@ -6,8 +6,9 @@
 
 #include "calc/drawing/cad_drawing.h"
 
-// Metres of the record in mm, to the micrometre, so that the Single 3.9 gives 3900.
-double Mm(double metres);
+// Metres of the record in mm, to the micrometre, so that the Single 3.9 gives 3900. (Not
+// named Mm: the report pages have an Mm of their own, from mm to device units.)
+double MetresToMm(double metres);
 
 void AddText(CadDrawing& d, CadLayer layer, CadPoint at, double height, std::string text, HAlign h,
              VAlign v, double angle = 0);

@@ -17,15 +17,16 @@ namespace {
 CadPolyline Outline(const BoxPolygon& polygon, double dx, double dy) {
     CadPolyline outline{CadLayer::Outline, {}, true};
     for (int k = 1; k <= polygon.n; ++k)
-        outline.points.push_back({Mm(polygon.X[k] + dx), Mm(polygon.Y[k] + dy)});
+        outline.points.push_back({MetresToMm(polygon.X[k] + dx), MetresToMm(polygon.Y[k] + dy)});
     return outline;
 }
 
 }  // namespace
 
 void AddSectionDimensions(CadDrawing& d, const TData& r, double th, std::span<const double> xs) {
-    const double B = Mm(r.B), H = Mm(r.H), TL = Mm(r.TL), Tu = Mm(r.Tu), Tb = Mm(r.Tb);
-    const double Hab = Mm(r.Hab), Hah = Mm(r.Hah);
+    const double B = MetresToMm(r.B), H = MetresToMm(r.H), TL = MetresToMm(r.TL),
+                 Tu = MetresToMm(r.Tu), Tb = MetresToMm(r.Tb);
+    const double Hab = MetresToMm(r.Hab), Hah = MetresToMm(r.Hah);
     for (std::size_t k = 0; k + 1 < xs.size(); ++k)
         AddDimension(d, th, {xs[k], 0}, {xs[k + 1], 0}, true, -3 * th);
     AddDimension(d, th, {0, 0}, {B, 0}, true, -5 * th);
@@ -43,9 +44,11 @@ void AddSectionDimensions(CadDrawing& d, const TData& r, double th, std::span<co
 
 void AddMainBars(CadDrawing& d, const TData& r, const BarSchedule& schedule, const RebarLengths& l,
                  double th, double markX) {
-    const double B = Mm(r.B), H = Mm(r.H), TL = Mm(r.TL), Tu = Mm(r.Tu), Tb = Mm(r.Tb);
-    const double dTop = Mm(r.dTop), dWall = Mm(r.dWall), dBottomUpper = Mm(r.dBottomUpper),
-                 dBottomLower = Mm(r.dBottomLower);
+    const double B = MetresToMm(r.B), H = MetresToMm(r.H), TL = MetresToMm(r.TL),
+                 Tu = MetresToMm(r.Tu), Tb = MetresToMm(r.Tb);
+    const double dTop = MetresToMm(r.dTop), dWall = MetresToMm(r.dWall),
+                 dBottomUpper = MetresToMm(r.dBottomUpper),
+                 dBottomLower = MetresToMm(r.dBottomLower);
     const double xLeft = dWall, xRight = B - dWall;
 
     // Bar 1 around the top slab, its long leg L4 on the left; bar 2 round the bottom slab,
@@ -85,7 +88,7 @@ void AddMainBars(CadDrawing& d, const TData& r, const BarSchedule& schedule, con
 }
 
 double DrawingTextHeight(const TData& record) {
-    const double side = std::max(Mm(record.B), Mm(record.H));
+    const double side = std::max(MetresToMm(record.B), MetresToMm(record.H));
     return std::max(50.0, 10.0 * std::round(side / 40.0 / 10.0));
 }
 
@@ -100,12 +103,13 @@ CadDrawing DrawSectionCad(const TData& record, const BarSchedule& barSchedule,
     const double openingRise = (double(record.Tb) - record.Tu) / 2;
     d.polylines.push_back(Outline(record.boxOpening, B / 2, H / 2 + openingRise));
     // Below the box: TL, Bu, TL, then B; left of it: Tb, Hu, Tu, then H.
-    const double widths[] = {0, Mm(record.TL), Mm(B) - Mm(record.TL), Mm(B)};
+    const double widths[] = {0, MetresToMm(record.TL), MetresToMm(B) - MetresToMm(record.TL),
+                             MetresToMm(B)};
     AddSectionDimensions(d, record, th, widths);
     if (BarsFound(barSchedule, lengths))
-        AddMainBars(d, record, barSchedule, lengths, th, Mm(B) / 2);
+        AddMainBars(d, record, barSchedule, lengths, th, MetresToMm(B) / 2);
     else
-        AddText(d, CadLayer::Text, {Mm(B) / 2, Mm(H) / 2}, th,
+        AddText(d, CadLayer::Text, {MetresToMm(B) / 2, MetresToMm(H) / 2}, th,
                 "鉄筋が求まらないため、鉄筋は描いていません。", HAlign::Centre, VAlign::Middle);
     return d;
 }

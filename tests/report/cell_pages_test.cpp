@@ -9,18 +9,10 @@
 #include "calc/run.h"
 #include "report/report_pages.h"
 #include "report/report_pdf.h"
+#include "tests/calc/cells/cell_runs.h"
 #include "tests/files/pdf_text.h"
 
 namespace {
-
-CalcTable RunOfCells(int cells) {
-    DesignConditions conditions;
-    conditions.cells = cells;
-    CalcTable table;
-    RecordingMessenger messenger;
-    EXPECT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed);
-    return table;
-}
 
 TEST(CellPages, TwoCellsReportTheirChaptersInPlaceOfTheTen) {
     EXPECT_TRUE(CellChapterPages(RunOfCells(1)).empty());
@@ -28,21 +20,25 @@ TEST(CellPages, TwoCellsReportTheirChaptersInPlaceOfTheTen) {
     std::string pdf;
     ASSERT_TRUE(RenderReportPdf(table, kColourFigures, {}, "", pdf).Succeeded());
     const std::vector<std::pair<int, std::vector<const char*>>> expected = {
-        {1, {"Ⅰ．設計条件", "セル数 n", "=2", "Box外形図(mm)", "1 / 9"}},
-        {2, {"Ⅱ．荷重値(1)", "中壁(1枚)", "2 / 9"}},
+        {1, {"Ⅰ．設計条件", "セル数 n", "=2", "Box外形図(mm)", "1 / 13"}},
+        {2, {"Ⅱ．荷重値(1)", "中壁(1枚)", "2 / 13"}},
         {3, {"Ⅱ．荷重値(2)", "作用荷重図(基本ケース、輪荷重なし)"}},
         {4, {"Ⅲ．ﾗｰﾒﾝ解析(1)", "直接剛性法"}},
         {5, {"曲げﾓｰﾒﾝﾄ図(基本ケース、輪荷重なし)", "-42.62", "-60.66"}},
         {6, {"軸力図(基本ケース、輪荷重なし)"}},
         {7, {"せん断力図(基本ケース、輪荷重なし)"}},
-        {8, {"Ⅳ．部材断面計算", "位置(M)", "中壁1下", "頂版2右", "8 / 9"}},
-        {9, {"Ⅴ．概要図", "1,300", "9 / 9"}},
+        {8, {"Ⅳ．部材断面計算", "位置(M)", "中壁1下", "頂版2右", "8 / 13"}},
+        {9, {"Ⅴ．概要図(1)", "主鉄筋加工寸法計算"}},
+        {10, {"Ⅴ．概要図(2)", "⑦中壁下の底版下面筋"}},
+        {11, {"主鉄筋加工寸法表", "⑥", "⑦", "⑧"}},
+        {12, {"主鉄筋図"}},
+        {13, {"Ⅴ．概要図(5)", "1,300", "13 / 13"}},
     };
     for (const auto& [page, texts] : expected) {
         const std::string text = PdfPageText(pdf, page);
         for (const char* t : texts) EXPECT_NE(text.find(t), std::string::npos) << page << " " << t;
     }
-    EXPECT_EQ(PdfPageText(pdf, 10), "");
+    EXPECT_EQ(PdfPageText(pdf, 14), "");
 }
 
 TEST(CellPages, LongSheetGoesOnOverPagesWithEveryLineOnce) {

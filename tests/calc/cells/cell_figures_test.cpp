@@ -9,17 +9,9 @@
 
 #include "calc/cells/cell_sheet.h"
 #include "calc/run.h"
+#include "tests/calc/cells/cell_runs.h"
 
 namespace {
-
-CalcTable RunOfCells(int cells) {
-    DesignConditions conditions;
-    conditions.cells = cells;
-    CalcTable table;
-    RecordingMessenger messenger;
-    EXPECT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed);
-    return table;
-}
 
 // The labels of a series that are numbers, in the order drawn.
 std::vector<std::string> Labels(const Series& series) {
