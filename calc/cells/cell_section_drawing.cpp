@@ -38,11 +38,13 @@ void AddMiddleWallBars(CadDrawing& d, const TData& r, const CellDesign& design,
                                     {xw, dLower + w.straight},
                                     {xw + side * w.hookTop, dLower + w.straight}}});
         }
+        // ⑥ and ⑦ begin at the wall's axis and run over the next cell, so that they stay clear
+        // of the marks of ① and ② in the middle of the first cell.
         AddText(d, text, {x, H + gap}, th,
-                FormatLine("⑥D00"_pattern, design.bars[kTopOverMiddleBar]) + P, HAlign::Centre,
+                FormatLine("⑥D00"_pattern, design.bars[kTopOverMiddleBar]) + P, HAlign::Left,
                 VAlign::Bottom);
         AddText(d, text, {x, -gap}, th,
-                FormatLine("⑦D00"_pattern, design.bars[kBottomOverMiddleBar]) + P, HAlign::Centre,
+                FormatLine("⑦D00"_pattern, design.bars[kBottomOverMiddleBar]) + P, HAlign::Left,
                 VAlign::Top);
         AddText(d, text, {x + half + dWall + gap, H / 2}, th,
                 FormatLine("⑧D00"_pattern, design.bars[kMiddleWallBar]) + P, HAlign::Centre,
