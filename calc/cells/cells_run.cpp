@@ -10,6 +10,7 @@
 #include "calc/loads/loads.h"
 #include "calc/section/quantity_sheet.h"
 #include "calc/water/stability.h"
+#include "calc/water/stability_sheet.h"
 
 namespace {
 
@@ -61,7 +62,13 @@ constexpr Stage kCellStages[] = {
          cell.Bu = w.cells.box.Bu;
          w.warnings = ApplicabilityWarnings(cell);
      },
-     NothingToWrite},
+     [](const RunState& s, CalcTable& t) {
+         // Uplift and ground pressure of the whole box follow the loads of chapter Ⅱ.
+         t.stability = s.work.stability;
+         if (s.work.stability)
+             WriteStabilitySheet(2, s.work.record, s.work.water, *s.work.stability,
+                                 t.lists[kCellLoadSheet]);
+     }},
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 // takes away again, and its water cases.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calc/cells/cell_figures.h"
 #include "calc/cells/cell_sheet.h"
 #include "calc/run.h"
@@ -56,6 +58,16 @@ TEST(CellsRun, WaterCasesOfCells) {
     ASSERT_TRUE(wet.stability && wet.stability->uplift);
     EXPECT_NEAR(wet.stability->uplift->Wbox, 24.5 * (8 * 3.9 - 3 * (6.2 / 3 * 3.0 - 0.04)), 1e-3);
     EXPECT_EQ(wet.stability->bearing.count, 3);
+
+    // The run shows the checks after the loads of chapter Ⅱ, and keeps them for the outputs.
+    CalcTable table;
+    RecordingMessenger messenger;
+    ASSERT_EQ(RunCalculation(conditions, table, messenger), RunResult::Completed);
+    ASSERT_TRUE(table.stability);
+    EXPECT_EQ(table.stability->uplift->Fs, wet.stability->uplift->Fs);
+    const std::vector<std::string>& loads = table.List(kCellLoadSheet);
+    EXPECT_NE(std::find(loads.begin(), loads.end(), "2.浮上りに対する検討"), loads.end());
+    EXPECT_NE(std::find(loads.begin(), loads.end(), "3.地盤反力度の検討"), loads.end());
 }
 
 }  // namespace
