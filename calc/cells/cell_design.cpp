@@ -17,8 +17,9 @@ namespace {
 constexpr char kUnsolvable[] = "ラーメンの平衡方程式が解けません。";
 
 // The record a section is designed with: a middle wall is a wall of thickness Tm.
-const TData& RecordOf(const CellSectionSpec& spec, const TData& record, const TData& middleWall) {
-    return spec.middleWall ? middleWall : record;
+const TData& RecordOf(const CellSectionLayout& layout, const TData& record,
+                      const TData& middleWall) {
+    return layout.middleWall ? middleWall : record;
 }
 
 // The envelope of one section over the sub-cases.
@@ -75,29 +76,29 @@ double AxialForce(const CellBox& box, const FrameResponse& response, int member,
 
 }  // namespace
 
-CellSectionForces SectionForcesOf(const CellSectionSpec& spec, const TData& record,
+CellSectionForces SectionForcesOf(const CellSectionLayout& layout, const TData& record,
                                   const CellBox& box, const FrameGeometry& frame,
                                   const FrameLoads& loads, const FrameResponse& response,
                                   double H) {
-    const std::size_t m = std::size_t(spec.member);
+    const std::size_t m = std::size_t(layout.member);
     // A tension is taken as no axial force: the section in pure bending.
-    const Single N = std::max(0.0, AxialForce(box, response, spec.member, H));
-    if (spec.where == CellPlace::Span) {
-        const MomentPeak peak = MemberMomentExtremes(frame, loads, response, spec.member).largest;
+    const Single N = std::max(0.0, AxialForce(box, response, layout.member, H));
+    if (layout.where == CellPlace::Span) {
+        const MomentPeak peak = MemberMomentExtremes(frame, loads, response, layout.member).largest;
         return {peak.x, peak.M, N, 0, 0};
     }
-    const double L = MemberLength(frame, spec.member);
-    const double twoD = 2 * DepthsOf(record, spec.code).d / 1000;
-    if (spec.where == CellPlace::Start) {
+    const double L = MemberLength(frame, layout.member);
+    const double twoD = 2 * DepthsOf(record, layout.code).d / 1000;
+    if (layout.where == CellPlace::Start) {
         // The shear just inside the member, beyond a wall's weight standing on its joint.
         double S = response.startShear[m];
         for (const MemberLoad& load : loads.All())
-            if (load.member == spec.member && load.point && load.a == 0) S += load.P;
+            if (load.member == layout.member && load.point && load.a == 0) S += load.P;
         return {0, response.endMoments[m].from, N, S,
-                SectionAt(frame, loads, response, spec.member, twoD).S};
+                SectionAt(frame, loads, response, layout.member, twoD).S};
     }
-    return {L, -response.endMoments[m].to, N, SectionAt(frame, loads, response, spec.member, L).S,
-            SectionAt(frame, loads, response, spec.member, L - twoD).S};
+    return {L, -response.endMoments[m].to, N, SectionAt(frame, loads, response, layout.member, L).S,
+            SectionAt(frame, loads, response, layout.member, L - twoD).S};
 }
 
 int CellDesign::SubCaseCount() const {
@@ -117,9 +118,9 @@ CellDesign DesignCells(const TKakou& record, int loadCase, const WaterInputs& wa
     design.box = CellBoxOf(record);
     design.frame = BoxFrame(design.box);
     design.cases = CasesOf(record, design.box, loadCase, water);
-    design.specs = CellSections(design.box);
+    design.layouts = CellSections(design.box);
     design.concrete = ConcreteVolume(record, design.box);
-    const std::size_t count = design.specs.size();
+    const std::size_t count = design.layouts.size();
 
     TTekkin tables = record;
     FillBarTables(tables);
@@ -146,14 +147,14 @@ CellDesign DesignCells(const TKakou& record, int loadCase, const WaterInputs& wa
                     loadCase.reactionRight = std::max(loadCase.reactionRight, -load.qa);
             }
             for (std::size_t k = 0; k < count; ++k) {
-                const CellSectionSpec& spec = design.specs[k];
-                const TData& r = RecordOf(spec, record, middleWall);
+                const CellSectionLayout& layout = design.layouts[k];
+                const TData& r = RecordOf(layout, record, middleWall);
                 const CellSectionForces f =
-                    SectionForcesOf(spec, r, design.box, design.frame, loads, response, H);
-                const bool span = spec.where == CellPlace::Span;
+                    SectionForcesOf(layout, r, design.box, design.frame, loads, response, H);
+                const bool span = layout.where == CellPlace::Span;
                 envelopes[k].Take(f,
                                   span && !(f.M > 0) ? std::optional<Single>(0)
-                                                     : RequiredSteel(r, spec.code, f.M, f.N),
+                                                     : RequiredSteel(r, layout.code, f.M, f.N),
                                   at);
             }
         }
@@ -163,24 +164,24 @@ CellDesign DesignCells(const TKakou& record, int loadCase, const WaterInputs& wa
     design.steel.resize(count);
     std::vector<int> barOf(count);
     for (std::size_t k = 0; k < count; ++k) {
-        const CellSectionSpec& spec = design.specs[k];
+        const CellSectionLayout& layout = design.layouts[k];
         const Envelope& e = envelopes[k];
         DesignedSection& s = design.sections[k];
-        s.code = spec.code;
+        s.code = layout.code;
         s.M = e.forces.M, s.N = e.forces.N, s.S = e.S, s.S2d = e.S2d;
-        s.middle = spec.where == CellPlace::Span;
-        s.judgementType = spec.judgementType;
+        s.middle = layout.where == CellPlace::Span;
+        s.judgementType = layout.judgementType;
         s.loadCase = e.governing.moment.loadCase;
         s.required = e.required;
         design.governing[k] = e.governing;
         design.steel[k] = e.required.value_or(0);
-        barOf[k] = spec.bar;
+        barOf[k] = layout.bar;
     }
 
     // The stress distribution of the left outer wall and the first spans, as of one cell.
     const auto spanMoment = [&](int member) {
         for (std::size_t k = 0; k < count; ++k)
-            if (design.specs[k].member == member && design.specs[k].where == CellPlace::Span)
+            if (design.layouts[k].member == member && design.layouts[k].where == CellPlace::Span)
                 return design.sections[k].M;
         return Single(0);
     };
@@ -192,7 +193,7 @@ CellDesign DesignCells(const TKakou& record, int loadCase, const WaterInputs& wa
 
     for (std::size_t k = 0; k < count; ++k) {
         DesignedSection& s = design.sections[k];
-        const TData& r = RecordOf(design.specs[k], record, middleWall);
+        const TData& r = RecordOf(design.layouts[k], record, middleWall);
         CheckSection(r, conditions.lowerHaunch, design.steel[k], s);
         s.utilisation = Utilisations(r, conditions.lowerHaunch, s);
     }

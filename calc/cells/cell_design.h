@@ -45,7 +45,7 @@ struct CellDesign {
     FrameGeometry frame;
     std::vector<CellCase> cases;  // the dry case first
     // The design sections, each as the section grid of one cell has it, and what governs it.
-    std::vector<CellSectionSpec> specs;
+    std::vector<CellSectionLayout> layouts;
     std::vector<DesignedSection> sections;
     std::vector<CellGoverning> governing;
     std::array<int, kCellBarEntries> bars{};  // stress type, common pitch, bars ② ① ⑤ ③ ④ ⑥ ⑦ ⑧
@@ -64,7 +64,7 @@ struct CellSectionForces {
     double x = 0;
     Single M = 0, N = 0, S = 0, S2d = 0;
 };
-CellSectionForces SectionForcesOf(const CellSectionSpec& spec, const TData& record,
+CellSectionForces SectionForcesOf(const CellSectionLayout& layout, const TData& record,
                                   const CellBox& box, const FrameGeometry& frame,
                                   const FrameLoads& loads, const FrameResponse& response, double H);
 

@@ -11,8 +11,8 @@ enum Row { kLA, kLM, kLB, kUB, kUM, kUC, kRC, kRM, kRD, kDD, kDM, kDA };
 
 }  // namespace
 
-std::vector<CellSectionSpec> CellSections(const CellBox& box) {
-    std::vector<CellSectionSpec> s;
+std::vector<CellSectionLayout> CellSections(const CellBox& box) {
+    std::vector<CellSectionLayout> s;
     const int n = box.cells;
     const auto number = [&](int span) { return n > 1 ? std::to_string(span + 1) : std::string(); };
 

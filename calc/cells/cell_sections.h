@@ -17,7 +17,7 @@ enum class CellPlace { Start, Span, End };  // along the member from its `from` 
 inline constexpr int kCellBarEntries = 10;
 inline constexpr int kTopOverMiddleBar = 7, kBottomOverMiddleBar = 8, kMiddleWallBar = 9;
 
-struct CellSectionSpec {
+struct CellSectionLayout {
     std::string name;  // as the sheet names it, for example "頂版2左" or "中壁1下"
     int member = 0;
     CellPlace where = CellPlace::Start;
@@ -30,4 +30,4 @@ struct CellSectionSpec {
 
 // In the order of the sheet: the left wall, the top spans left to right, the right wall, the
 // bottom spans right to left, the middle walls left to right.
-std::vector<CellSectionSpec> CellSections(const CellBox& box);
+std::vector<CellSectionLayout> CellSections(const CellBox& box);

@@ -138,23 +138,24 @@ Grid SectionGrid(const RunWork& work) {
         std::optional<Single> sigmaC, sigmaS;
         if (s.stress) sigmaC = s.stress->sigmaC;
         if (s.ShowsSigmaS()) sigmaS = s.stress->sigmaS;
-        const std::string texts[] = {d.specs[k].name,
-                                     ForceText(s.M),
-                                     ForceText(s.N),
-                                     s.middle ? "0.00" : ForceText(s.S),
-                                     s.middle ? "---" : ForceText(s.S2d),
-                                     cell("0"_pattern, s.required),
-                                     FormatLine("0"_pattern, d.steel[k]),
-                                     FormatLine("D00"_pattern, d.bars[std::size_t(d.specs[k].bar)]),
-                                     FormatLine("@000"_pattern, d.bars[1]),
-                                     cell("0.0"_pattern, sigmaC),
-                                     cell("#,##0"_pattern, sigmaS),
-                                     cell("0.00"_pattern, s.tau),
-                                     cell("0.00"_pattern, s.tau2d),
-                                     s.verdict,
-                                     CaseName(d.cases[std::size_t(g.moment.loadCase)].kind),
-                                     WheelPlaceText(g.moment.wheels),
-                                     s.middle ? "-" : WheelPlaceText(g.shear.wheels)};
+        const std::string texts[] = {
+            d.layouts[k].name,
+            ForceText(s.M),
+            ForceText(s.N),
+            s.middle ? "0.00" : ForceText(s.S),
+            s.middle ? "---" : ForceText(s.S2d),
+            cell("0"_pattern, s.required),
+            FormatLine("0"_pattern, d.steel[k]),
+            FormatLine("D00"_pattern, d.bars[std::size_t(d.layouts[k].bar)]),
+            FormatLine("@000"_pattern, d.bars[1]),
+            cell("0.0"_pattern, sigmaC),
+            cell("#,##0"_pattern, sigmaS),
+            cell("0.00"_pattern, s.tau),
+            cell("0.00"_pattern, s.tau2d),
+            s.verdict,
+            CaseName(d.cases[std::size_t(g.moment.loadCase)].kind),
+            WheelPlaceText(g.moment.wheels),
+            s.middle ? "-" : WheelPlaceText(g.shear.wheels)};
         for (int column = 0; column < 17; ++column) grid.Cell(column, row) = texts[column];
     }
     return grid;
@@ -185,10 +186,10 @@ FrameRecord CellFrameRecord(const RunWork& work) {
         const FrameResponse response = solver.Solve(c.loads);
         c.endMoments = response.endMoments;
         const double H = HorizontalResultant(d.box, c.loads);
-        for (const CellSectionSpec& spec : d.specs) {
+        for (const CellSectionLayout& layout : d.layouts) {
             const CellSectionForces f =
-                SectionForcesOf(spec, work.record, d.box, d.frame, c.loads, response, H);
-            c.sections.push_back({spec.member, f.x, f.M, f.N, f.S});
+                SectionForcesOf(layout, work.record, d.box, d.frame, c.loads, response, H);
+            c.sections.push_back({layout.member, f.x, f.M, f.N, f.S});
         }
         record.cases.push_back(std::move(c));
     }

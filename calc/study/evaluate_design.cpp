@@ -67,16 +67,16 @@ void CellResults(const CellDesign& design, DesignResult& result) {
     std::array<std::optional<double>, kDesignSectionCount> worst;
     for (std::size_t k = 0; k < design.sections.size(); ++k) {
         const DesignedSection& s = design.sections[k];
-        const CellSectionSpec& spec = design.specs[k];
+        const CellSectionLayout& layout = design.layouts[k];
         CellSectionResult cell;
-        cell.name = spec.name;
+        cell.name = layout.name;
         cell.values =
-            ValuesOf(s, design.steel[k], design.bars[std::size_t(spec.bar)], design.bars[1]);
+            ValuesOf(s, design.steel[k], design.bars[std::size_t(layout.bar)], design.bars[1]);
         cell.values.loadCase = design.cases[std::size_t(s.loadCase)].kind;
         cell.moment = PlaceOf(design.governing[k].moment);
         cell.shear = PlaceOf(design.governing[k].shear);
         const std::optional<double> u = Largest(s.utilisation);
-        const std::size_t row = std::size_t(spec.row);
+        const std::size_t row = std::size_t(layout.row);
         if (!worst[row] || (u && *u > *worst[row])) {
             worst[row] = u.value_or(0);
             result.sections[row] = cell.values;

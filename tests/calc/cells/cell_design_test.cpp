@@ -76,13 +76,14 @@ TEST(CellDesign, JointsBalanceAndTheEnvelopeIsSymmetric) {
         }
 
         std::map<std::string, const DesignedSection*> byName;
-        for (std::size_t s = 0; s < d.specs.size(); ++s) byName[d.specs[s].name] = &d.sections[s];
-        for (std::size_t s = 0; s < d.specs.size(); ++s) {
+        for (std::size_t s = 0; s < d.layouts.size(); ++s)
+            byName[d.layouts[s].name] = &d.sections[s];
+        for (std::size_t s = 0; s < d.layouts.size(); ++s) {
             const DesignedSection& a = d.sections[s];
-            const DesignedSection& b = *byName.at(Mirrored(d.specs[s].name, d.box.cells));
+            const DesignedSection& b = *byName.at(Mirrored(d.layouts[s].name, d.box.cells));
             const double tolerance = 1e-4 * (1 + std::fabs(a.M));
             // A middle wall's faces change sides in the mirror.
-            EXPECT_NEAR(std::fabs(a.M), std::fabs(b.M), tolerance) << d.specs[s].name << " " << k;
+            EXPECT_NEAR(std::fabs(a.M), std::fabs(b.M), tolerance) << d.layouts[s].name << " " << k;
             EXPECT_NEAR(std::fabs(a.S), std::fabs(b.S), 1e-4 * (1 + std::fabs(a.S)));
             EXPECT_NEAR(a.required.value_or(-1), b.required.value_or(-1),
                         1e-4 * (1 + a.required.value_or(0)));
